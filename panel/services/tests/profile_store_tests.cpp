@@ -1,0 +1,130 @@
+#include "profile_store.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "file_replace.h"
+#include "test_files.h"
+
+namespace {
+using Bytes = std::vector<unsigned char>;
+
+class ProfileStore : public ::testing::Test {
+ protected:
+  TempFolder folder;
+};
+
+TEST_F(ProfileStore, WritesHeaderThenPayload) {
+  Bytes payload(512);
+  for (size_t i = 0; i < payload.size(); ++i) payload[i] = static_cast<unsigned char>(i * 7);
+  const std::wstring path = folder / L"keys.pro";
+  ASSERT_EQ(0, WriteProfileFile(path, payload.data(), payload.size(), PROFILE_KIND_KEYBOARD));
+
+  Bytes file = ReadBytes(path);
+  ASSERT_EQ(528u, file.size());
+  EXPECT_EQ(Bytes({0xAA, 0x55, 0x00, 0x00, 0x01, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
+            Bytes(file.begin(), file.begin() + 16));
+  EXPECT_EQ(payload, Bytes(file.begin() + 16, file.end()));
+
+  Bytes back(512, 0xEE);
+  EXPECT_EQ(0, ReadProfileFile(path, back.data(), back.size(), PROFILE_KIND_KEYBOARD));
+  EXPECT_EQ(payload, back);
+}
+
+TEST_F(ProfileStore, RewriteReplacesTheWholeFile) {
+  const std::wstring path = folder / L"p.led";
+  Bytes big(100, 1), small(10, 2);
+  ASSERT_EQ(0, WriteProfileFile(path, big.data(), big.size(), PROFILE_KIND_MOUSE));
+  ASSERT_EQ(0, WriteProfileFile(path, small.data(), small.size(), PROFILE_KIND_MOUSE));
+  EXPECT_EQ(26u, ReadBytes(path).size());
+}
+
+TEST_F(ProfileStore, ReadResults) {
+  struct Case {
+    const char* what;
+    Bytes content;  // empty: no file at all
+    int result;
+    Bytes expected;  // the 4-byte buffer afterwards
+  };
+  const Bytes untouched = {9, 9, 9, 9};
+  const Bytes header = {0xAA, 0x55, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  auto with = [&](Bytes tail) {
+    Bytes b = header;
+    b.insert(b.end(), tail.begin(), tail.end());
+    return b;
+  };
+  const Case cases[] = {
+      {"missing file", {}, 1, untouched},
+      {"swapped magic", {0x55, 0xAA, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4}, -1, untouched},
+      {"one byte", {0xAA}, -1, untouched},
+      {"header only", header, 0, untouched},
+      {"short payload fills the start", with({1, 2}), 0, {1, 2, 9, 9}},
+      {"other kind is not examined", with({1, 2, 3, 4, 5}), 0, {1, 2, 3, 4}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::wstring path = folder / L"case.kconfig";
+    DeleteFileW(path.c_str());
+    if (!c.content.empty()) WriteBytes(path, c.content);
+    Bytes buffer = untouched;
+    EXPECT_EQ(c.result, ReadProfileFile(path, buffer.data(), buffer.size(), PROFILE_KIND_KEYBOARD));
+    EXPECT_EQ(c.expected, buffer);
+  }
+}
+
+TEST_F(ProfileStore, FailedWriteKeepsThePreviousFileAndSaysSo) {
+  const std::wstring path = folder / L"keep.config";
+  Bytes old(64, 0x11), fresh(64, 0x22);
+  ASSERT_EQ(0, WriteProfileFile(path, old.data(), old.size(), PROFILE_KIND_MOUSE));
+  const Bytes before = ReadBytes(path);
+
+  file_replace_testing::FailWritesAfter(40);  // dies in the middle of the payload
+  EXPECT_EQ(1, WriteProfileFile(path, fresh.data(), fresh.size(), PROFILE_KIND_MOUSE));
+  file_replace_testing::FailWritesAfter(2);
+  EXPECT_EQ(1, WriteJsonFile(path, Json::Value("x")));
+  file_replace_testing::FailWritesAfter(-1);
+
+  EXPECT_EQ(before, ReadBytes(path));
+  // No temporary file is left behind.
+  WIN32_FIND_DATAW data;
+  HANDLE search = FindFirstFileW((folder / L"*.tmp").c_str(), &data);
+  EXPECT_EQ(INVALID_HANDLE_VALUE, search);
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+TEST_F(ProfileStore, WriteIntoMissingFolderFails) {
+  Bytes payload(8, 1);
+  EXPECT_EQ(1, WriteProfileFile(folder / L"no-such-folder\\x.led", payload.data(), payload.size(),
+                                PROFILE_KIND_MOUSEPAD));
+}
+
+TEST_F(ProfileStore, TextFileStopsAtZeroByte) {
+  const std::wstring path = folder / L"t.txt";
+  WriteBytes(path, {'a', 'b', 0, 'c'});
+  EXPECT_EQ("ab", ReadTextFile(path));
+  EXPECT_EQ("", ReadTextFile(folder / L"missing.txt"));
+}
+
+TEST_F(ProfileStore, JsonRoundTripAndBadFiles) {
+  const std::wstring path = folder / L"h.json";
+  Json::Value value;
+  value["name"] = "Default";
+  value["eq"][0] = 3;
+  ASSERT_EQ(0, WriteJsonFile(path, value));
+  EXPECT_EQ(value, ReadJsonFile(path));
+
+  WriteText(path, "{}");
+  Json::Value empty = ReadJsonFile(path);
+  EXPECT_TRUE(empty.isObject());
+  EXPECT_EQ(0u, empty.size());
+
+  WriteText(path, "{");
+  EXPECT_TRUE(ReadJsonFile(path).isNull());
+  WriteText(path, "");
+  EXPECT_TRUE(ReadJsonFile(path).isNull());
+  EXPECT_TRUE(ReadJsonFile(folder / L"missing.json").isNull());
+}
+}  // namespace

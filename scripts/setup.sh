@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need, once. Safe to run again: it does nothing when all is there.
+# Works as root, or as a normal user with sudo.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+cache="$here/.cache/deps"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+packages=(
+  cmake make ninja-build pkg-config dpkg-dev
+  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix
+  wine wine32:i386 xvfb xauth x11-utils imagemagick
+  googletest
+)
+
+missing_packages() {
+  local p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
+  done
+}
+
+enable_sources() {
+  # Source entries are needed for `apt-get source`; i386 for wine32.
+  $sudo dpkg --add-architecture i386
+  local list=/etc/apt/sources.list.d/project-deb-src.sources
+  if [ ! -f "$list" ]; then
+    $sudo tee "$list" >/dev/null <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+  fi
+}
+
+apt_update_once() {
+  if [ -z "${did_update:-}" ]; then
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    did_update=1
+  fi
+}
+
+install_packages() {
+  local need
+  need=$(missing_packages)
+  if ! dpkg --print-foreign-architectures | grep -q i386 || [ ! -f /etc/apt/sources.list.d/project-deb-src.sources ]; then
+    enable_sources
+    need=$(missing_packages)
+  fi
+  if [ -n "$need" ]; then
+    apt_update_once
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $need
+  fi
+}
+
+# Builds one Debian source package with the cross compiler and installs it under $cache/<name>.
+build_source_package() {
+  local pkg=$1 name=$2; shift 2
+  local prefix="$cache/$name"
+  [ -f "$prefix/.done" ] && return 0
+  mkdir -p "$cache/src"
+  if ! ls -d "$cache/src/$pkg"-*/ >/dev/null 2>&1; then
+    apt_update_once
+    (cd "$cache/src" && apt-get source -q "$pkg" >/dev/null)
+  fi
+  local src
+  src=$(ls -d "$cache/src/$pkg"-*/ | head -n 1)
+  rm -rf "$cache/build-$name"
+  cmake -S "$src" -B "$cache/build-$name" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >/dev/null
+  cmake --build "$cache/build-$name" >/dev/null
+  cmake --install "$cache/build-$name" >/dev/null
+  touch "$prefix/.done"
+}
+
+install_packages
+build_source_package libjsoncpp jsoncpp \
+  -DJSONCPP_WITH_TESTS=OFF -DJSONCPP_WITH_POST_BUILD_UNITTEST=OFF -DBUILD_SHARED_LIBS=OFF \
+  -DBUILD_STATIC_LIBS=ON -DBUILD_OBJECT_LIBS=OFF -DJSONCPP_WITH_PKGCONFIG_SUPPORT=OFF -DJSONCPP_WITH_CMAKE_PACKAGE=ON
+build_source_package pugixml pugixml -DBUILD_SHARED_LIBS=OFF -DPUGIXML_WCHAR_MODE=ON
