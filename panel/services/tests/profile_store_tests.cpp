@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "file_replace.h"
@@ -51,9 +52,10 @@ TEST_F(ProfileStore, ReadResults) {
   };
   const Bytes untouched = {9, 9, 9, 9};
   const Bytes header = {0xAA, 0x55, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  auto with = [&](Bytes tail) {
-    Bytes b = header;
-    b.insert(b.end(), tail.begin(), tail.end());
+  auto with = [&](const Bytes& tail) {
+    Bytes b(header.size() + tail.size());
+    std::copy(header.begin(), header.end(), b.begin());
+    std::copy(tail.begin(), tail.end(), b.begin() + header.size());
     return b;
   };
   const Case cases[] = {
