@@ -1,0 +1,5 @@
+// The entry points of the audio control library that the panel only resolves.
+#include "standin_call_log.h"
+
+#define AUDIO_ENTRY_POINT(name) STANDIN_UNMODELLED_ENTRY_POINT(name)
+#include "audio_control_standin_unmodelled.inc"

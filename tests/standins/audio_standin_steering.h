@@ -1,0 +1,69 @@
+#pragma once
+// What tests use to steer a loaded stand-in audio library and to read its call log, through the
+// library's own Standin* exports.
+#include <windows.h>
+
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "audio_library_records.h"
+
+class StandinLibrary {
+ public:
+  // `module` is the stand-in as the code under test loaded it.
+  explicit StandinLibrary(HMODULE module) : module_(module) {}
+
+  // Back to the plausible device of a fresh load, with an empty call log.
+  void Reset() const { Export<void (*)()>("StandinReset")(); }
+  void ClearCallLog() const { Export<void (*)()>("StandinClearCallLog")(); }
+
+  std::vector<std::string> CallLog() const {
+    auto copy = Export<int (*)(char*, int)>("StandinCopyCallLog");
+    std::string text(copy(nullptr, 0) + 1, '\0');
+    text.resize(copy(text.data(), static_cast<int>(text.size())));
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+  }
+
+ protected:
+  template <typename Function>
+  Function Export(const char* name) const {
+    FARPROC address = module_ ? GetProcAddress(module_, name) : nullptr;
+    if (!address) throw std::runtime_error(std::string("stand-in export missing: ") + name);
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
+  }
+
+ private:
+  HMODULE module_;
+};
+
+class AudioControlStandin : public StandinLibrary {
+ public:
+  using StandinLibrary::StandinLibrary;
+  void SetHeadsetPresent(bool present) const {
+    Export<void (*)(int)>("StandinSetHeadsetPresent")(present ? 1 : 0);
+  }
+  // -1 for a slave or register the headset does not have.
+  int I2CRegister(int slave, int reg) const {
+    return Export<int (*)(int, int)>("StandinReadI2CRegister")(slave, reg);
+  }
+};
+
+class AudioConfigStandin : public StandinLibrary {
+ public:
+  using StandinLibrary::StandinLibrary;
+  void SetInitResult(int result) const { Export<void (*)(int)>("StandinSetInitResult")(result); }
+  // list 0: output devices, 1: input devices.
+  void SetDeviceList(int list, const std::vector<ConfLibDevice>& devices) const {
+    Export<void (*)(int, const ConfLibDevice*, int)>("StandinSetDeviceList")(
+        list, devices.data(), static_cast<int>(devices.size()));
+  }
+  // store 0: the output device's properties, 1: the input device's. Null text: unreadable.
+  void SetProperty(int store, const wchar_t* name, const wchar_t* text) const {
+    Export<void (*)(int, const wchar_t*, const wchar_t*)>("StandinSetProperty")(store, name, text);
+  }
+};
