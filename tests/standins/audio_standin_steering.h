@@ -3,6 +3,7 @@
 // library's own Standin* exports.
 #include <windows.h>
 
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -22,7 +23,9 @@ class StandinLibrary {
   std::vector<std::string> CallLog() const {
     auto copy = Export<int (*)(char*, int)>("StandinCopyCallLog");
     std::string text(copy(nullptr, 0) + 1, '\0');
-    text.resize(copy(text.data(), static_cast<int>(text.size())));
+    // The log may grow between the two calls; keep what was copied.
+    size_t length = static_cast<size_t>(copy(text.data(), static_cast<int>(text.size())));
+    text.resize(std::min(length, text.size() - 1));
     std::vector<std::string> lines;
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) lines.push_back(line);
