@@ -1,6 +1,7 @@
 #pragma once
-// Constant tables of the software lighting effects. Every table that an effect indexes with a byte
-// taken from shared state has 256 entries or is indexed through a bounded accessor below.
+// Constant tables of the software lighting effects. The colour tables have 256 entries, so any
+// byte indexes them; settings read from files or devices reach the other tables through the bounded
+// lookups at the end.
 #include <array>
 #include <cstddef>
 #include <cstdint>
