@@ -1,0 +1,19 @@
+#pragma once
+#include <memory>
+
+#include "simulated_device.h"
+
+// The simulated peripherals (their contents are described in README.md beside this file).
+constexpr uint16_t SIMULATED_KEYBOARD_RGB = 0x7513;
+constexpr uint16_t SIMULATED_KEYBOARD_ONECOLOR = 0x0632;
+constexpr uint16_t SIMULATED_KEYBOARD_RGB2 = 0x763E;
+constexpr uint16_t SIMULATED_MOUSE = 0x5F01;
+constexpr uint16_t SIMULATED_MOUSE_PAD = 0x763D;
+
+SimulatedDeviceModel SimulatedKeyboardModel(uint16_t productId);
+SimulatedDeviceModel SimulatedMouseModel();
+SimulatedDeviceModel SimulatedMousePadModel();
+
+std::shared_ptr<SimulatedDevice> MakeSimulatedKeyboard(uint16_t productId = SIMULATED_KEYBOARD_ONECOLOR);
+std::shared_ptr<SimulatedDevice> MakeSimulatedMouse();
+std::shared_ptr<SimulatedDevice> MakeSimulatedMousePad();
