@@ -4,7 +4,7 @@
 
 #include "hid_backend.h"
 
-// One decoded piece of a report: a button capability (the usages pressed in its range) or one
+// One decoded element of a report: a button capability (the usages pressed in its range) or one
 // usage of a value capability (its raw and scaled value).
 struct HidReportItem {
   uint8_t isButton = 0;
