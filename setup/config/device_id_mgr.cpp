@@ -28,12 +28,6 @@ bool DecryptCheck(const std::wstring& check, std::wstring* plain) {
   return true;
 }
 
-std::wstring UpperCaseAscii(std::wstring text) {
-  for (wchar_t& unit : text)
-    if (unit >= L'a' && unit <= L'z') unit = static_cast<wchar_t>(unit - L'a' + L'A');
-  return text;
-}
-
 }  // namespace
 
 int CDeviceIdMgr::LoadFromConfig(const std::wstring& path, const std::wstring& sectionName) {
@@ -65,7 +59,7 @@ int CDeviceIdMgr::ParseEntries(const std::vector<std::wstring>& values,
 }
 
 bool CDeviceIdMgr::MatchHardwareId(std::wstring hardwareId) const {
-  hardwareId = UpperCaseAscii(hardwareId);
+  hardwareId = REGINI_MGR::UpperCaseCLocale(hardwareId);
   for (const auto& entry : entries_) {
     const std::wstring& pattern = entry.first;
     if (pattern.size() != hardwareId.size()) continue;

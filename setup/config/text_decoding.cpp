@@ -113,4 +113,10 @@ std::wstring& TrimCharInPlace(std::wstring& result, std::wstring& text, wchar_t 
   return result;
 }
 
+std::wstring UpperCaseCLocale(std::wstring text) {
+  for (wchar_t& unit : text)
+    if (unit >= L'a' && unit <= L'z') unit = static_cast<wchar_t>(unit - L'a' + L'A');
+  return text;
+}
+
 }  // namespace REGINI_MGR

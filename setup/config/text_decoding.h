@@ -32,4 +32,7 @@ void SwapBytes32(unsigned char* units, int count);
 void TrimChar(std::wstring& result, std::wstring& text, wchar_t ch);
 std::wstring& TrimCharInPlace(std::wstring& result, std::wstring& text, wchar_t ch);
 
+// Upper-cases the way the C library's toupper does in the "C" locale: 'a' to 'z' only.
+std::wstring UpperCaseCLocale(std::wstring text);
+
 }  // namespace REGINI_MGR

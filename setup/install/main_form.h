@@ -1,0 +1,63 @@
+#pragma once
+#include <string>
+
+#include "device_id_mgr.h"
+#include "install_mgr.h"
+#include "install_records.h"
+#include "vcl.h"
+#include "version_info_mgr.h"
+
+// Cleared by "-NOREG" on the command line: the uninstaller is installed without its entry.
+extern bool RegisterUninstallInfo;
+
+void FillApplicationFolderPath(const std::wstring& setupFile, _APPLICATION_FOLDER_PATH& paths);
+
+// The hidden main form: prepares the installation and the device-id groups, starts the install
+// thread and ends the program when the thread reports that it has finished.
+class TMainForm : public TForm {
+ public:
+  explicit TMainForm(TComponent* owner);
+
+  void FormCreate(TObject* sender);
+  int LoadDeviceIdGroup(DEVICEID_MGR::CDeviceIdMgr& group, const std::wstring& groupName,
+                        const std::wstring& sectionName, const std::wstring& fileName);
+
+  // The install thread's work.
+  void RunInstallSequence();
+  int InstallDriverStep();
+  int InstallServiceStep();
+  int InstallUninstallerStep();
+  int InstallWindowPatchStep();
+  int ExtractWindowPatch();
+  int CheckWindowsUpdateStep();
+
+ protected:
+  void WndProc(TMessage& message) override;
+
+ private:
+  bool PrepareInstallation();
+  void CreateInstallFolder();
+  void PauseBeforeUpdateCheck();
+  void SignalInstalled();
+
+  int Is64BitOsCopy = 0;
+  int Is64BitOs = 0;
+  std::wstring AppFileVersion;
+  int WindowsFamily = 0;
+  int WindowsVersionCode = 0;
+  int ServicePackMajor = 0;
+  std::wstring SpareText;
+  DEVICEID_MGR::CDeviceIdMgr UsbDeviceIds;
+  DEVICEID_MGR::CDeviceIdMgr HidDeviceIds;
+  DEVICEID_MGR::CDeviceIdMgr AudioDeviceIds;
+  DEVICEID_MGR::CDeviceIdMgr HidSymDeviceIds;
+  INSTALL_MGR::CInstallMgr InstallMgr;
+  VERSIONINFO_MGR::CVersionInfoMgr VersionInfoMgr;
+  _APPLICATION_FOLDER_PATH AppFolderPath;
+  INSTALL_MGR::_REG_UNINSTALL_INFO RegUninstallInfo;
+  // False after a failed preparation: then no install thread starts, since the program ends at
+  // once and would cut a step short.
+  bool Prepared = false;
+};
+
+DWORD WINAPI InstallThreadProc(LPVOID form);
