@@ -58,8 +58,33 @@ bool DevicePropertyHasName(HDEVINFO set, SP_DEVINFO_DATA* device, const std::wst
   return false;
 }
 
-bool ChangeDeviceState(const DeviceStateCalls& calls, HDEVINFO set, SP_DEVINFO_DATA* device,
-                       DWORD state, DWORD scope, int setFailure, int callFailure, int* result) {
+// Calls `act` for every device of the list whose first hardware id has the length and matches
+// the group. 1 when the list cannot be had, else 0.
+template <typename Act>
+int ForEachMatchingDevice(const GUID& classGuid, DWORD flags, size_t hardwareIdLength,
+                          const DEVICEID_MGR::CDeviceIdMgr& group, Act act) {
+  HDEVINFO set = SetupDiGetClassDevsW(&classGuid, nullptr, nullptr, flags);
+  if (set == INVALID_HANDLE_VALUE) return 1;
+  SP_DEVINFO_DATA device = {};
+  device.cbSize = sizeof(device);
+  for (DWORD index = 0; SetupDiEnumDeviceInfo(set, index, &device); ++index) {
+    DWORD type = 0;
+    PropertyBuffer ids(GetDeviceRegistryProperty(set, &device, SPDRP_HARDWAREID, &type));
+    if (!ids) continue;
+    const std::wstring firstId = ids.get();
+    ids.reset();
+    if (firstId.size() != hardwareIdLength || !group.MatchHardwareId(firstId)) continue;
+    act(set, &device);
+  }
+  SetupDiDestroyDeviceInfoList(set);
+  return 0;
+}
+
+}  // namespace
+
+static bool ChangeDeviceState(const DeviceStateCalls& calls, HDEVINFO set, SP_DEVINFO_DATA* device,
+                              DWORD state, DWORD scope, int setFailure, int callFailure,
+                              int* result) {
   SP_PROPCHANGE_PARAMS change = {};
   change.ClassInstallHeader.cbSize = sizeof(SP_CLASSINSTALL_HEADER);
   change.ClassInstallHeader.InstallFunction = DIF_PROPERTYCHANGE;
@@ -99,30 +124,6 @@ bool RestartDevice(const DeviceStateCalls& calls, HDEVINFO set, SP_DEVINFO_DATA*
   calls.Pause(kRestartPauseMs);
   return EnableDevice(calls, set, device) == 0;
 }
-
-// Calls `act` for every device of the list whose first hardware id has the length and matches
-// the group. 1 when the list cannot be had, else 0.
-template <typename Act>
-int ForEachMatchingDevice(const GUID& classGuid, DWORD flags, size_t hardwareIdLength,
-                          const DEVICEID_MGR::CDeviceIdMgr& group, Act act) {
-  HDEVINFO set = SetupDiGetClassDevsW(&classGuid, nullptr, nullptr, flags);
-  if (set == INVALID_HANDLE_VALUE) return 1;
-  SP_DEVINFO_DATA device = {};
-  device.cbSize = sizeof(device);
-  for (DWORD index = 0; SetupDiEnumDeviceInfo(set, index, &device); ++index) {
-    DWORD type = 0;
-    PropertyBuffer ids(GetDeviceRegistryProperty(set, &device, SPDRP_HARDWAREID, &type));
-    if (!ids) continue;
-    const std::wstring firstId = ids.get();
-    ids.reset();
-    if (firstId.size() != hardwareIdLength || !group.MatchHardwareId(firstId)) continue;
-    act(set, &device);
-  }
-  SetupDiDestroyDeviceInfoList(set);
-  return 0;
-}
-
-}  // namespace
 
 wchar_t* CInstallMgr::GetMultiSzDeviceProperty(HDEVINFO set, SP_DEVINFO_DATA* device,
                                                DWORD property) {

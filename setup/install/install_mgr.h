@@ -90,6 +90,13 @@ class CInstallMgr {
   class Wow64Off;
 };
 
+// Device restart through the class installer. Disable: 0, 1 request not set, 2 installer failed.
+// Enable: 0; 1, 2 global enable; 3, 4 profile enable; 5 no install parameters; 6 reboot needed.
+int DisableDevice(const DeviceStateCalls& calls, HDEVINFO set, SP_DEVINFO_DATA* device);
+int EnableDevice(const DeviceStateCalls& calls, HDEVINFO set, SP_DEVINFO_DATA* device);
+// Disable, pause 1000 ms, enable; true when the enable gave 0.
+bool RestartDevice(const DeviceStateCalls& calls, HDEVINFO set, SP_DEVINFO_DATA* device);
+
 // 0 start (and wait for running), 1 stop (and wait for stopped), any other code sent once.
 // 0 done; 1 no manager; 2 no service; 3 no status; 4 stop refused; 5 not stopped in time;
 // 6 start refused; 7 not running in time.

@@ -15,7 +15,7 @@ HANDLE g_stopEvent = nullptr;
 
 void Log(const std::wstring& line) {
   const std::wstring logPath = g_programPath.substr(0, g_programPath.rfind(L'.')) + L".log";
-  if (FILE* file = _wfopen(logPath.c_str(), L"a")) {
+  if (FILE* file = _wfopen(logPath.c_str(), L"ab")) {
     std::fprintf(file, "%ls\n", line.c_str());
     std::fclose(file);
   }
