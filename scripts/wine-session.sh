@@ -34,6 +34,8 @@ case "${1:-}" in
       unset DISPLAY
       start_xvfb
     fi
+    # Every Wine process from here on, the prefix's desktop among them, must see that display.
+    [ -f "$WINE_DIR/display" ] && DISPLAY=$(cat "$WINE_DIR/display") && export DISPLAY
     if [ ! -f "$WINEPREFIX/.booted" ]; then
       echo "wine-session: booting a private Wine prefix (once) ..."
       wineboot -i >"$WINE_DIR/wineboot.log" 2>&1 || true
@@ -42,9 +44,16 @@ case "${1:-}" in
     fi
     # Fails harmlessly when a server for this prefix is already running.
     wineserver -p >"$WINE_DIR/wineserver.log" 2>&1 || true
-    # Start the prefix's own services now, with their output to a file: started later by a test,
-    # they would inherit the test runner's output pipe and hold it open after the test ends.
-    wine cmd.exe /c exit >>"$WINE_DIR/wineserver.log" 2>&1 </dev/null || true
+    # Starting the prefix's own services here, with their output to a file, also keeps them from
+    # inheriting a test runner's output pipe and holding it open after the test ends.
+    # Under Xvfb there is no window manager, and Wine then waits seconds in DestroyWindow for a
+    # managed window that was active; windows stay unmanaged there. On a user's display they are
+    # managed as usual.
+    if [ -f "$WINE_DIR/display" ]; then
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$WINE_DIR/wineserver.log" 2>&1 </dev/null || true
+    else
+      wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >>"$WINE_DIR/wineserver.log" 2>&1 </dev/null || true
+    fi
     ;;
   stop)
     wineserver -k 2>/dev/null || true
