@@ -1,0 +1,158 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+#include "device_command_channel.h"
+#include "lighting_state.h"
+#include "skin_change.h"
+#include "sync_lighting.h"
+#include "ui/ui.h"
+#include "worker_threads.h"
+
+class CDeviceKeyButtonUI;
+class CMagicControlUI;
+
+// The main window's handle, for the timers and worker threads that post to it.
+extern HWND MainWindowHandle;
+
+// The notification pump registered as the virtual window "mainpage"; its handlers do nothing,
+// all real handling happens in CMainWnd::Notify first.
+class CMainPage : public CNotifyPump {
+  UI_DECLARE_MESSAGE_MAP()
+
+ public:
+  void SetPaintManager(CPaintManagerUI* manager) { m_paintManager = manager; }
+
+ private:
+  void OnClick(TNotifyUI&) {}
+  void OnSelectChanged(TNotifyUI&) {}
+  void OnItemClick(TNotifyUI&) {}
+
+  CPaintManagerUI* m_paintManager = nullptr;
+};
+
+// The panel's one main window, and the object whose methods make up the device pages.
+class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public ReceiverImpl {
+  UI_DECLARE_MESSAGE_MAP()
+
+ public:
+  CMainWnd();
+  ~CMainWnd() override;
+
+  // Whether the panel, a 32-bit program, runs on 64-bit Windows.
+  static int IsWow64();
+
+  void Notify(TNotifyUI& msg) override;
+  CControlUI* CreateControl(LPCTSTR tag) override;
+  LPCTSTR QueryControlText(LPCTSTR id, LPCTSTR type) override;
+  int Receive(SkinChangedParam param) override;
+
+  LRESULT HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled) override;
+  LRESULT OnTimer(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled);
+  LRESULT OnHitKeyMessage(WPARAM wParam, LPARAM lParam);
+  int OnDeviceTabShown(HWND window);
+  void BringToFrontIfDeviceConnected();
+  bool AnyDeviceConnected() const;
+
+  // False when the exit sequence gave up waiting for a worker thread: the object must then stay
+  // alive, because that thread may still use it.
+  bool WorkerThreadsEnded() const { return m_workerThreadsEnded; }
+
+  // --- Shared with the worker threads and the page code ---
+  DeviceCommandChannel m_keyboardChannel;
+  DeviceCommandChannel m_mouseChannel;
+  DeviceCommandChannel m_mousePadChannel;
+  DeviceCommandChannel m_headsetChannel;
+  DeviceCommandChannel m_headsetK27Channel;
+  std::recursive_mutex m_uiLock;
+
+  std::array<HANDLE, kWorkerThreadCount> m_stopEvents{};
+  std::array<HANDLE, kWorkerThreadCount> m_threadHandles{};
+  std::array<WorkerThreadParam, kWorkerThreadCount> m_threadParams{};
+
+  std::array<CControlUI*, 5> m_captionButtons{};
+  std::array<CDeviceKeyButtonUI*, KEYBOARD_LED_COUNT> m_keyboardKeyButtons{};
+  std::array<CDeviceKeyButtonUI*, MOUSE_LED_COUNT> m_mouseKeyButtons{};
+  std::array<CDeviceKeyButtonUI*, MOUSEPAD_LED_COUNT> m_mousePadKeyButtons{};
+  std::array<CDeviceKeyButtonUI*, HEADSET_LED_COUNT> m_headsetKeyButtons{};
+  std::array<CDeviceKeyButtonUI*, HEADSET_K27_LED_COUNT> m_headsetK27KeyButtons{};
+
+  LedColor m_keyboardLeds[KEYBOARD_LED_COUNT] = {};
+  LedColor m_mouseLeds[MOUSE_LED_COUNT] = {};
+  LedColor m_mousePadLeds[MOUSEPAD_LED_COUNT] = {};
+  LedColor m_headsetLeds[HEADSET_LED_COUNT] = {};
+  LedColor m_headsetK27Leds[HEADSET_K27_LED_COUNT] = {};
+
+  int m_keyboardDirty = 0;
+  int m_mouseDirty = 0;
+  int m_mousePadDirty = 0;
+  int m_ledFramesEnabled = 1;
+  // Written by the same-mode check of a lighting page, read by the synchronised-lighting thread.
+  SyncLightSettings m_syncLightSettings{};
+
+  CMagicControlUI* m_magicControl = nullptr;
+  int m_headsetHardwareEffect = 0;
+  int m_headsetLightDirty = 0;
+  int m_cursorScriptSlot = 0;
+  int m_cursorScriptStep = 0;
+  // Scratch buffers of the second headset's audio-property calls.
+  std::vector<std::vector<uint8_t>> m_propertyBuffers;
+
+  // --- Device pages built elsewhere (placeholders until then, see page_placeholders.cpp) ---
+  void InitKeyboardPage();
+  void InitMousePage();
+  void InitMousePadPage();
+  void InitHeadsetProfileList();
+  void InitHeadsetK27Audio();
+  void ReadKeyboardMemory();
+  void RefreshKeyboardLightPage();
+  void SendKeyboardLedFrame();
+  int ReadMousePadMemory();
+  void RefreshMousePadLightPage();
+  void SendMouseLedFrame();
+  void SendMousePadLedFrame();
+
+  // --- Notification handlers of the later shell work (placeholders) ---
+  void HandleClick(CControlUI* sender);
+  void HandleMouseLeave(CControlUI* sender);
+  void HandleMouseEnter(CControlUI* sender);
+  void HandleKillFocus(CControlUI* sender);
+  void HandleSetFocus(CControlUI* sender);
+  void HandleItemSelect(CControlUI* sender);
+  void HandleSelectChanged(CControlUI* sender);
+  void HandleValueChanged(CControlUI* sender);
+  void HandleMoveValueChanged(CControlUI* sender);
+  void HandleTextChanged(CControlUI* sender);
+  void HandleColorChanged(CControlUI* sender);
+  void HandleItemClick(CControlUI* sender);
+  void OpenSkinPicker(CControlUI* skinButton);
+
+ protected:
+  LPCTSTR GetWindowClassName() const override { return L"MainWnd"; }
+  UINT GetClassStyle() const override { return CS_DBLCLKS; }
+  void OnFinalMessage(HWND window) override { WindowImplBase::OnFinalMessage(window); }
+  CDuiString GetSkinFile() override { return L"XML_MAIN"; }
+  void InitWindow() override;
+  LRESULT OnDestroy(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled) override;
+  LRESULT OnGetMinMaxInfo(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled) override;
+
+ private:
+  void FindCaptionAndPreviewButtons();
+  void BuildVoiceEffectSelector();
+  void RunStartupSequence();
+  void ApplyStoredBackground();
+  void StartWorkerThreads();
+  void StopWorkerThreads();
+  void RunExitSequence();
+  void EndSynchronisedLightingOfChangedDevices();
+  SyncLightTargets SyncTargets();
+
+  CMainPage m_mainPage;
+  bool m_workerThreadsEnded = true;
+
+  friend unsigned __stdcall SyncLightingThreadProc(void* parameter);
+};

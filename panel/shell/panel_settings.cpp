@@ -1,0 +1,78 @@
+#include "panel_settings.h"
+
+#include <windows.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace {
+const wchar_t* const kSection = L"SKINIMAGE";
+const wchar_t* const kLanguageKey = L"LANGUAGE";
+constexpr DWORD kValueBufferChars = 260;
+constexpr DWORD kRegistryBufferBytes = 520;
+
+const PanelLanguage kLanguages[] = {
+    {0, L"en", L"lan_en.xml", L"1010"},
+    {1, L"de", L"lan_de.xml", L"2020"},
+    {2, L"fr", L"lan_fr.xml", L"3030"},
+};
+}  // namespace
+
+const wchar_t* const kLanguageRegistryKey = L"SOFTWARE\\KARVO";
+
+std::wstring MainIniPath(const std::wstring& dataRoot) { return dataRoot + L"main.ini"; }
+
+std::wstring ReadSkinImageText(const std::wstring& iniPath, const wchar_t* key) {
+  wchar_t buffer[kValueBufferChars] = {};
+  GetPrivateProfileStringW(kSection, key, L"0", buffer, kValueBufferChars, iniPath.c_str());
+  return buffer;
+}
+
+int ReadSkinImageNumber(const std::wstring& iniPath, const wchar_t* key) {
+  return static_cast<int>(wcstol(ReadSkinImageText(iniPath, key).c_str(), nullptr, 10));
+}
+
+bool HasSkinImageValue(const std::wstring& iniPath, const wchar_t* key) {
+  wchar_t buffer[kValueBufferChars] = {};
+  GetPrivateProfileStringW(kSection, key, L"", buffer, kValueBufferChars, iniPath.c_str());
+  return buffer[0] != L'\0';
+}
+
+void WriteSkinImageValue(const std::wstring& iniPath, const wchar_t* key, const std::wstring& value) {
+  WritePrivateProfileStringW(kSection, key, value.c_str(), iniPath.c_str());
+}
+
+const PanelLanguage* PanelLanguageByValue(int value) {
+  for (const PanelLanguage& language : kLanguages)
+    if (language.value == value) return &language;
+  return nullptr;
+}
+
+bool ReadRegistryLanguage(std::wstring& text) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLanguageRegistryKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  // One spare character, so that a value stored without its terminating zero still ends.
+  std::vector<wchar_t> buffer(kRegistryBufferBytes / sizeof(wchar_t) + 1, L'\0');
+  DWORD type = 0;
+  DWORD size = kRegistryBufferBytes;
+  const LONG result = RegQueryValueExW(key, kLanguageKey, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS || type != REG_SZ) return false;
+  buffer[size / sizeof(wchar_t)] = L'\0';
+  text = buffer.data();
+  return true;
+}
+
+int MainIniLanguageFromRegistry(const std::wstring& registryText) {
+  const long value = wcstol(registryText.c_str(), nullptr, 10);
+  for (const PanelLanguage& language : kLanguages)
+    if (value == wcstol(language.registryValue, nullptr, 10)) return language.value;
+  return 0;
+}
+
+void HandOverRegistryLanguage(const std::wstring& iniPath) {
+  if (HasSkinImageValue(iniPath, kLanguageKey)) return;
+  std::wstring registryText;
+  ReadRegistryLanguage(registryText);
+  WriteSkinImageValue(iniPath, kLanguageKey, std::to_wstring(MainIniLanguageFromRegistry(registryText)));
+}

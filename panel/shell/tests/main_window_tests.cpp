@@ -1,0 +1,278 @@
+// The main window in the test process: start-up notification, timers driven by injected messages,
+// the registered message, and the exit sequence.
+#include <gtest/gtest.h>
+#include <process.h>
+
+#include <string>
+#include <vector>
+
+#include "audio_standin_steering.h"
+#include "panel_message.h"
+#include "panel_settings.h"
+#include "panel_window_fixture.h"
+#include "timer_ids.h"
+
+namespace {
+
+void SetRegistryLanguage(const wchar_t* text) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kLanguageRegistryKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExW(key, L"LANGUAGE", 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                 static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+TEST_F(PanelWindowTest, StartupHidesTheWindowRunsEighteenThreadsAndRecordsEnglish) {
+  OpenWindow();
+  EXPECT_FALSE(IsWindowVisible(window->GetHWND())) << "the panel starts in the tray";
+  EXPECT_EQ(MainWindowHandle, window->GetHWND());
+  for (int i = 0; i < kWorkerThreadCount; ++i) {
+    ASSERT_NE(window->m_threadHandles[i], nullptr) << i;
+    EXPECT_EQ(WaitForSingleObject(window->m_threadHandles[i], 0), static_cast<DWORD>(WAIT_TIMEOUT)) << i;
+  }
+  EXPECT_EQ(ReadSkinImageText(iniPath, L"LANGUAGE"), L"0");
+  EXPECT_EQ(CResourceManager::GetInstance()->GetLanguage(), L"en");
+  EXPECT_EQ(Find(L"main_title")->GetText(), L"KARVO Driver");
+  EXPECT_EQ(window->m_mouseChannel.m_productId, 0x5F01);
+  EXPECT_EQ(window->m_mousePadChannel.m_productId, 0x763D);
+  EXPECT_EQ(window->m_keyboardChannel.m_productId, 0x0632);
+  EXPECT_EQ(window->m_keyboardChannel.m_usagePage, 0xFF1C);
+  EXPECT_EQ(window->m_headsetChannel.m_productId, 0);
+}
+
+TEST_F(PanelWindowTest, LanguageFromRegistrySeedsANewMainIniAndIsShown) {
+  SetRegistryLanguage(L"2020");
+  OpenWindow();
+  EXPECT_EQ(ReadSkinImageText(iniPath, L"LANGUAGE"), L"1");
+  EXPECT_EQ(CResourceManager::GetInstance()->GetLanguage(), L"de");
+  EXPECT_EQ(Find(L"main_title")->GetText(), L"KARVO Treiber") << "controls built before show German too";
+}
+
+TEST_F(PanelWindowTest, LanguageChosenInMainIniSurvivesAnOlderRegistryValue) {
+  SetRegistryLanguage(L"2020");
+  WriteSkinImageValue(iniPath, L"LANGUAGE", L"2");
+  OpenWindow();
+  EXPECT_EQ(ReadSkinImageText(iniPath, L"LANGUAGE"), L"2");
+  EXPECT_EQ(Find(L"main_title")->GetText(), L"Pilote KARVO");
+}
+
+TEST_F(PanelWindowTest, StoredBackgroundImageReplacesTheLayoutsColour) {
+  WriteSkinImageValue(iniPath, L"FLAGS", L"1");
+  WriteSkinImageValue(iniPath, L"IMAGE", L"bg_blue.png");
+  OpenWindow();
+  CControlUI* root = Find(L"root");
+  EXPECT_EQ(root->GetBkImage(), L"bg_blue.png");
+  EXPECT_EQ(root->GetBkColor(), 0u);
+}
+
+TEST_F(PanelWindowTest, SkinChangeBroadcastSetsColourOrImage) {
+  OpenWindow();
+  CControlUI* root = Find(L"root");
+  SkinChangedParam image;
+  image.bgimage = L"wood.png";
+  BroadcastSkinChange(image);
+  EXPECT_EQ(root->GetBkImage(), L"wood.png");
+  EXPECT_EQ(root->GetBkColor(), 0u);
+  SkinChangedParam colour;
+  colour.colorFlag = true;
+  colour.bkcolor = 0xFF336699;
+  BroadcastSkinChange(colour);
+  EXPECT_EQ(root->GetBkColor(), 0xFF336699u);
+  EXPECT_EQ(root->GetBkImage(), L"");
+}
+
+TEST_F(PanelWindowTest, FixedControlTextsDependOnTheLanguage) {
+  OpenWindow();
+  EXPECT_STREQ(window->QueryControlText(L"TitleText", nullptr), L"KARVO Demo v1.1");
+  EXPECT_STREQ(window->QueryControlText(L"hometext", nullptr), L"{a}Home Page{/a}");
+  EXPECT_EQ(window->QueryControlText(L"message_text_1", nullptr), nullptr);
+  CResourceManager::GetInstance()->SetLanguage(L"de");
+  EXPECT_STREQ(window->QueryControlText(L"titletext", nullptr), L"mouse");
+}
+
+TEST_F(PanelWindowTest, CloseButtonOnlyHidesTheWindow) {
+  OpenWindow();
+  ShowWindow(window->GetHWND(), SW_SHOW);
+  window->Manager().SendNotify(Find(L"closebtn"), L"click");
+  EXPECT_FALSE(IsWindowVisible(window->GetHWND()));
+  EXPECT_TRUE(IsWindow(window->GetHWND()));
+}
+
+// Timers are driven by injected WM_TIMER messages; a one-shot timer kills itself.
+bool TimerRuns(HWND window, UINT id) { return KillTimer(window, id) != FALSE; }
+
+TEST_F(PanelWindowTest, LeaveSyncTimerTakesOnlyChangedDevicesOutOfSynchronisedLighting) {
+  OpenWindow();
+  window->m_keyboardChannel.m_lightingSync = 1;
+  window->m_mouseChannel.m_lightingSync = 1;
+  window->m_mousePadChannel.m_lightingSync = 1;
+  window->m_keyboardDirty = 1;
+  window->m_mousePadDirty = 1;
+  window->SendMessage(WM_TIMER, TIMER_LEAVE_SYNC, 0);
+  EXPECT_EQ(window->m_keyboardChannel.m_lightingSync, 0);
+  EXPECT_EQ(window->m_keyboardDirty, 0);
+  EXPECT_EQ(window->m_mouseChannel.m_lightingSync, 1);
+  EXPECT_EQ(window->m_mousePadChannel.m_lightingSync, 0);
+  EXPECT_EQ(window->m_mousePadDirty, 0);
+  EXPECT_TRUE(TimerRuns(window->GetHWND(), TIMER_LEAVE_SYNC)) << "timer 2 keeps running";
+}
+
+TEST_F(PanelWindowTest, OneShotTimersEndThemselves) {
+  OpenWindow();
+  const HWND hwnd = window->GetHWND();
+  for (UINT id : {TIMER_HIDE_PROGRESS, TIMER_REPAINT, TIMER_KEYBOARD_STARTUP_READ, TIMER_MOUSEPAD_STARTUP_READ,
+                  TIMER_KEYBOARD_LED_FRAME}) {
+    SetTimer(hwnd, id, 60000, nullptr);
+    window->SendMessage(WM_TIMER, id, 0);
+    EXPECT_FALSE(TimerRuns(hwnd, id)) << id;
+  }
+}
+
+TEST_F(PanelWindowTest, ProgressTimerHidesTheProgress) {
+  OpenWindow();
+  CControlUI* progress = Find(L"setting_progress");
+  ASSERT_NE(progress, nullptr);
+  progress->SetVisible(true);
+  window->SendMessage(WM_TIMER, TIMER_HIDE_PROGRESS, 0);
+  EXPECT_FALSE(progress->IsVisible());
+}
+
+TEST_F(PanelWindowTest, KeyboardFrameTimerRearmsOnlyWhileTheKeyboardIsConnected) {
+  OpenWindow();
+  const HWND hwnd = window->GetHWND();
+  window->m_keyboardChannel.m_connected = 1;
+  window->SendMessage(WM_TIMER, TIMER_KEYBOARD_LED_FRAME, 0);
+  EXPECT_TRUE(TimerRuns(hwnd, TIMER_KEYBOARD_LED_FRAME));
+  window->m_keyboardChannel.m_connected = 0;
+  window->SendMessage(WM_TIMER, TIMER_KEYBOARD_LED_FRAME, 0);
+  EXPECT_FALSE(TimerRuns(hwnd, TIMER_KEYBOARD_LED_FRAME));
+}
+
+HWND boxToClose = nullptr;
+void CALLBACK CloseBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostMessageW(boxToClose, WM_CLOSE, 0, 0);
+}
+
+TEST_F(PanelWindowTest, RegisteredMessageWithoutDeviceShowsOneNoDeviceBox) {
+  OpenWindow();
+  std::vector<std::wstring> shown;
+  WatchMessageBoxesWith([&](CMsgWnd& box) {
+    shown.push_back(box.FindControl(L"MessageText")->GetText().str());
+    boxToClose = box.GetHWND();
+    SetTimer(nullptr, 0, 400, CloseBox);  // the second message arrives while this box is open
+  });
+  window->PostMessage(PanelRegisteredMessage, 0, 0);
+  window->PostMessage(PanelRegisteredMessage, 0, 0);
+  PumpFor(800);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], L"No device is connected. Please connect a device and try again.");
+  EXPECT_FALSE(IsWindowVisible(window->GetHWND()));
+}
+
+TEST_F(PanelWindowTest, RegisteredMessageWithADeviceBringsTheWindowForward) {
+  OpenWindow();
+  int boxes = 0;
+  WatchMessageBoxesWith([&](CMsgWnd& box) {
+    ++boxes;
+    box.Close(0);
+  });
+  window->m_headsetK27Channel.m_connected = 1;
+  ShowWindow(window->GetHWND(), SW_SHOWMINIMIZED);
+  window->SendMessage(PanelRegisteredMessage, 0, 0);
+  EXPECT_FALSE(IsIconic(window->GetHWND())) << "restored";
+  EXPECT_EQ(boxes, 0);
+  window->m_headsetK27Channel.m_connected = 0;
+}
+
+std::vector<std::string> I2CWrites() {
+  HMODULE library = GetModuleHandleW(L"Harkin_UsbAudio73xx_x32.dll");
+  if (!library) return {};
+  std::vector<std::string> writes;
+  for (const std::string& line : AudioControlStandin(library).CallLog())
+    if (line.rfind("Harkin_Write_I2C_ById", 0) == 0) writes.push_back(line);
+  return writes;
+}
+
+TEST_F(PanelWindowTest, ExitStopsEveryThreadPromptlyAndLeavesTheHeadsetLightsFixed) {
+  OpenWindow();
+  HMODULE library = GetModuleHandleW(L"Harkin_UsbAudio73xx_x32.dll");
+  ASSERT_NE(library, nullptr) << "the stand-in audio library was loaded at start-up";
+  AudioControlStandin(library).ClearCallLog();
+  std::vector<HANDLE> threads;
+  for (HANDLE thread : window->m_threadHandles) {
+    HANDLE copy = nullptr;
+    DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &copy, SYNCHRONIZE, FALSE, 0);
+    threads.push_back(copy);
+  }
+
+  const DWORD start = GetTickCount();
+  DestroyWindow(window->GetHWND());
+  const DWORD elapsed = GetTickCount() - start;
+
+  EXPECT_LT(elapsed, 2000u);
+  EXPECT_TRUE(window->WorkerThreadsEnded());
+  EXPECT_EQ(WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, 0), WAIT_OBJECT_0);
+  for (HANDLE copy : threads) CloseHandle(copy);
+  for (int i = 0; i < kWorkerThreadCount; ++i) {
+    EXPECT_EQ(window->m_threadHandles[i], nullptr);
+    EXPECT_EQ(window->m_stopEvents[i], nullptr);
+  }
+  const std::vector<std::string> expected = {
+      "Harkin_Write_I2C_ById(0x11, 0x23, [02], 1, 1000, 0)", "Harkin_Write_I2C_ById(0x22, 0x23, [02], 1, 1000, 0)",
+      "Harkin_Write_I2C_ById(0x11, 0x24, [FF], 1, 1000, 0)", "Harkin_Write_I2C_ById(0x22, 0x24, [FF], 1, 1000, 0)",
+      "Harkin_Write_I2C_ById(0x11, 0x25, [08], 1, 1000, 0)", "Harkin_Write_I2C_ById(0x22, 0x25, [08], 1, 1000, 0)",
+      "Harkin_Write_I2C_ById(0x11, 0x2A, [FF], 1, 1000, 0)", "Harkin_Write_I2C_ById(0x22, 0x2A, [FF], 1, 1000, 0)",
+  };
+  EXPECT_EQ(I2CWrites(), expected);
+  MSG msg;
+  EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the message loop is told to end";
+}
+
+// Exit with threads whose creation failed (null handles) or that never end.
+TEST_F(PanelWindowTest, ExitWaitsOnlyForThreadsThatWereCreated) {
+  OpenWindow();
+  HANDLE notCreated = window->m_threadHandles[3];
+  window->m_threadHandles[3] = nullptr;
+  const DWORD start = GetTickCount();
+  DestroyWindow(window->GetHWND());
+  EXPECT_LT(GetTickCount() - start, 2000u);
+  EXPECT_TRUE(window->WorkerThreadsEnded());
+  EXPECT_EQ(WaitForSingleObject(notCreated, 2000), WAIT_OBJECT_0);
+  CloseHandle(notCreated);
+}
+
+unsigned __stdcall NeverEnds(void*) {
+  Sleep(INFINITE);
+  return 0;
+}
+
+TEST_F(PanelWindowTest, ExitThatGivesUpWaitingFreesNothingAThreadStillUses) {
+  OpenWindow();
+  HANDLE replaced = window->m_threadHandles[5];
+  window->m_threadHandles[5] = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, NeverEnds, nullptr, 0, nullptr));
+  const DWORD start = GetTickCount();
+  DestroyWindow(window->GetHWND());
+  EXPECT_GE(GetTickCount() - start, 9500u) << "the wait is bounded at 10 s";
+  EXPECT_FALSE(window->WorkerThreadsEnded()) << "so wWinMain keeps the window object";
+  DWORD flags = 0;
+  EXPECT_TRUE(GetHandleInformation(window->m_stopEvents[5], &flags)) << "its stop event stays open";
+  EXPECT_EQ(WaitForSingleObject(replaced, 2000), WAIT_OBJECT_0);
+  CloseHandle(replaced);
+}
+
+TEST(WorkerThreadStop, StopProtocolEndsAThreadStoppedBeforeItsFirstWait) {
+  HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  WorkerThreadParam param{nullptr, stop};
+  SetEvent(stop);
+  EXPECT_TRUE(StopRequested(param));
+  EXPECT_TRUE(PauseUnlessStopped(param, 60000)) << "a pause ends at once";
+  ResetEvent(stop);
+  EXPECT_FALSE(StopRequested(param));
+  EXPECT_FALSE(PauseUnlessStopped(param, 5));
+  CloseHandle(stop);
+}
+
+}  // namespace
