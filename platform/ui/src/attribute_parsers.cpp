@@ -71,3 +71,9 @@ ImageDescriptor ParseImageDescriptor(const std::wstring& text) {
   }
   return image;
 }
+
+UINT ParseVAlignValue(const std::wstring& text) {
+  if (text == L"vcenter" || text == L"center") return DT_VCENTER;
+  if (text == L"bottom") return DT_BOTTOM;
+  return DT_TOP;
+}

@@ -5,6 +5,15 @@
 #include "model_lock.h"
 #include "ui/attribute_parsers.h"
 #include "ui/paint_manager.h"
+#include "ui/render_engine.h"
+
+namespace {
+
+constexpr long kScrollLine = 30;
+constexpr long kScrollBarWidth = 8;
+constexpr long kScrollToEnd = 0x3FFFFFFF;  // "at the end, whatever the length turns out to be"
+
+}  // namespace
 
 CContainerUI::~CContainerUI() {
   ModelLock lock;
@@ -108,6 +117,122 @@ void CContainerUI::SetMouseChildEnabled(bool enabled) {
   mouseChildEnabled_ = enabled;
 }
 
+UINT CContainerUI::GetChildVAlign() const {
+  ModelLock lock;
+  return childVAlign_;
+}
+
+void CContainerUI::SetChildVAlign(UINT align) {
+  {
+    ModelLock lock;
+    childVAlign_ = align;
+  }
+  NeedUpdate();
+}
+
+bool CContainerUI::IsVScrollEnabled() const {
+  ModelLock lock;
+  return vscroll_;
+}
+
+void CContainerUI::EnableVScroll(bool enable) {
+  {
+    ModelLock lock;
+    vscroll_ = enable;
+    if (!enable) scrollPos_ = scrollRange_ = 0;
+  }
+  NeedUpdate();
+}
+
+int CContainerUI::GetScrollPos() const {
+  ModelLock lock;
+  return static_cast<int>(std::min(scrollPos_, scrollRange_));
+}
+
+int CContainerUI::GetScrollRange() const {
+  ModelLock lock;
+  return static_cast<int>(scrollRange_);
+}
+
+void CContainerUI::SetScrollPos(int pos) {
+  {
+    ModelLock lock;
+    scrollPos_ = pos < 0 ? 0 : pos;
+  }
+  NeedUpdate();
+}
+
+void CContainerUI::LineUp() { ScrollBy(-kScrollLine); }
+void CContainerUI::LineDown() { ScrollBy(kScrollLine); }
+
+void CContainerUI::PageUp() {
+  long page;
+  {
+    ModelLock lock;
+    page = ViewRect().bottom - ViewRect().top;
+  }
+  ScrollBy(-std::max(page, kScrollLine));
+}
+
+void CContainerUI::PageDown() {
+  long page;
+  {
+    ModelLock lock;
+    page = ViewRect().bottom - ViewRect().top;
+  }
+  ScrollBy(std::max(page, kScrollLine));
+}
+
+void CContainerUI::EndDown() {
+  {
+    ModelLock lock;
+    scrollPos_ = kScrollToEnd;
+  }
+  NeedUpdate();
+}
+
+// From a clamped position, so that a step after EndDown is counted from the real end; a position
+// still at the end marker stays there.
+void CContainerUI::ScrollBy(long delta) {
+  {
+    ModelLock lock;
+    if (scrollPos_ >= kScrollToEnd) {
+      if (delta > 0) return;
+      scrollPos_ = scrollRange_;
+    }
+    long from = std::min(scrollPos_, scrollRange_);
+    scrollPos_ = std::max(0L, from + delta);
+  }
+  NeedUpdate();
+}
+
+void CContainerUI::UpdateScrollRange(long contentHeight, long viewHeight) {
+  scrollRange_ = vscroll_ && contentHeight > viewHeight ? contentHeight - viewHeight : 0;
+  if (scrollPos_ > scrollRange_ && scrollPos_ < kScrollToEnd) scrollPos_ = scrollRange_;
+}
+
+RECT CContainerUI::ViewRect() const {
+  RECT view = InnerRect();
+  if (scrollRange_ > 0) view.right -= kScrollBarWidth;
+  return view;
+}
+
+RECT CContainerUI::ScrollBarRect() const {
+  RECT inner = InnerRect();
+  return RECT{inner.right - kScrollBarWidth, inner.top, inner.right, inner.bottom};
+}
+
+// The thumb's length shows the visible share of the content.
+RECT CContainerUI::ScrollThumbRect() const {
+  RECT bar = ScrollBarRect();
+  long track = bar.bottom - bar.top;
+  long content = track + scrollRange_;
+  long length = std::max(kScrollBarWidth * 2, track * track / std::max(content, 1L));
+  long pos = std::min(scrollPos_, scrollRange_);
+  long top = bar.top + (scrollRange_ > 0 ? (track - length) * pos / scrollRange_ : 0);
+  return RECT{bar.left, top, bar.right, top + length};
+}
+
 void CContainerUI::SetVisible(bool visible) {
   {
     ModelLock lock;
@@ -171,6 +296,8 @@ void CContainerUI::SetAttribute(LPCTSTR name, LPCTSTR value) {
   if (key == L"inset") SetInset(ParseRectValue(value ? value : L""));
   else if (key == L"childpadding") SetChildPadding(ParseIntValue(value ? value : L""));
   else if (key == L"mousechild") SetMouseChildEnabled(ParseBoolValue(value ? value : L""));
+  else if (key == L"vscrollbar") EnableVScroll(ParseBoolValue(value ? value : L""));
+  else if (key == L"childvalign") SetChildVAlign(ParseVAlignValue(value ? value : L""));
   else CControlUI::SetAttribute(name, value);
 }
 
@@ -185,7 +312,12 @@ CControlUI* CContainerUI::FindInTree(const std::function<bool(CControlUI*)>& acc
 CControlUI* CContainerUI::FindAtPoint(POINT pt) {
   ModelLock lock;
   if (!visible_ || !internVisible_ || !PtInRect(&pos_, pt)) return nullptr;
-  if (mouseChildEnabled_) {
+  if (scrollRange_ > 0) {
+    RECT bar = ScrollBarRect();
+    if (PtInRect(&bar, pt)) return this;
+  }
+  RECT view = ViewRect();
+  if (mouseChildEnabled_ && (scrollRange_ == 0 || PtInRect(&view, pt))) {
     // Later children are drawn on top, so they are hit first.
     for (auto child = items_.rbegin(); child != items_.rend(); ++child)
       if (CControlUI* found = (*child)->FindAtPoint(pt)) return found;
@@ -197,6 +329,74 @@ void CContainerUI::DoPaint(HDC dc, const RECT& paint) {
   RECT overlap;
   if (!IntersectRect(&overlap, &pos_, &paint)) return;
   CControlUI::DoPaint(dc, paint);
+  if (scrollRange_ == 0) {
+    for (CControlUI* child : items_)
+      if (child->IsVisible()) child->DoPaint(dc, paint);
+    return;
+  }
+  // Scrolled children are cut at the view.
+  RECT view = ViewRect();
+  int saved = SaveDC(dc);
+  IntersectClipRect(dc, view.left, view.top, view.right, view.bottom);
+  RECT visiblePart;
+  IntersectRect(&visiblePart, &paint, &view);
   for (CControlUI* child : items_)
-    if (child->IsVisible()) child->DoPaint(dc, paint);
+    if (child->IsVisible()) child->DoPaint(dc, visiblePart);
+  RestoreDC(dc, saved);
+  CRenderEngine::DrawColor(dc, ScrollBarRect(), 0xFFE3E8ED);
+  CRenderEngine::DrawColor(dc, ScrollThumbRect(), draggingThumb_ ? 0xFF6F7F8F : 0xFF9AA7B4);
+}
+
+// The wheel and the scroll bar; everything else is the control's.
+void CContainerUI::DoEvent(TEventUI& event) {
+  bool handled = true;
+  int page = 0;  // a press on the bar beside the thumb: -1 up, 1 down
+  {
+    ModelLock lock;
+    RECT bar = ScrollBarRect();
+    RECT thumb = ScrollThumbRect();
+    switch (event.Type) {
+      case UIEVENT_SCROLLWHEEL:
+        handled = scrollRange_ > 0;
+        break;
+      case UIEVENT_BUTTONDOWN:
+      case UIEVENT_DBLCLICK:
+        handled = scrollRange_ > 0 && PtInRect(&bar, event.ptMouse);
+        if (handled && PtInRect(&thumb, event.ptMouse)) {
+          draggingThumb_ = true;
+          dragOffset_ = event.ptMouse.y - thumb.top;
+        } else if (handled) {
+          page = event.ptMouse.y < thumb.top ? -1 : 1;
+        }
+        break;
+      case UIEVENT_MOUSEMOVE:
+        handled = draggingThumb_;
+        if (handled) {
+          long track = (bar.bottom - bar.top) - (thumb.bottom - thumb.top);
+          long top = event.ptMouse.y - dragOffset_ - bar.top;
+          scrollPos_ = track > 0 ? std::max(0L, std::min(track, top)) * scrollRange_ / track : 0;
+        }
+        break;
+      case UIEVENT_BUTTONUP:
+        handled = draggingThumb_;
+        draggingThumb_ = false;
+        break;
+      default:
+        handled = false;
+        break;
+    }
+  }
+  if (!handled) {
+    CControlUI::DoEvent(event);
+    return;
+  }
+  if (event.Type == UIEVENT_SCROLLWHEEL) {
+    if (static_cast<short>(HIWORD(event.wParam)) > 0) LineUp();
+    else LineDown();
+  } else if (page < 0) {
+    PageUp();
+  } else if (page > 0) {
+    PageDown();
+  }
+  NeedUpdate();
 }

@@ -404,6 +404,9 @@ void CControlUI::DoEvent(TEventUI& event) {
     case UIEVENT_KILLFOCUS: Notify(UI_NOTIFY_KILLFOCUS); break;
     case UIEVENT_MOUSEENTER: Notify(UI_NOTIFY_MOUSEENTER); break;
     case UIEVENT_MOUSELEAVE: Notify(UI_NOTIFY_MOUSELEAVE); break;
+    case UIEVENT_SCROLLWHEEL:
+      if (CControlUI* parent = GetParent()) parent->DoEvent(event);
+      break;
     default: break;
   }
 }

@@ -6,15 +6,22 @@
 #include <string>
 
 #include "diagnostics.h"
+#include "ui/activex.h"
 #include "ui/attribute_parsers.h"
 #include "ui/button.h"
+#include "ui/color_palette.h"
+#include "ui/combo.h"
 #include "ui/container.h"
 #include "ui/control_factory.h"
+#include "ui/edit.h"
 #include "ui/label.h"
 #include "ui/layouts.h"
+#include "ui/list.h"
+#include "ui/menu.h"
 #include "ui/paint_manager.h"
 #include "ui/progress.h"
 #include "ui/resource_manager.h"
+#include "ui/slider.h"
 
 namespace {
 
@@ -32,6 +39,20 @@ CControlUI* CreateBuiltInControl(const std::wstring& tag) {
       {L"option", []() -> CControlUI* { return new COptionUI; }},
       {L"checkbox", []() -> CControlUI* { return new CCheckBoxUI; }},
       {L"progress", []() -> CControlUI* { return new CProgressUI; }},
+      {L"slider", []() -> CControlUI* { return new CSliderUI; }},
+      {L"edit", []() -> CControlUI* { return new CEditUI; }},
+      {L"combo", []() -> CControlUI* { return new CComboUI; }},
+      {L"list", []() -> CControlUI* { return new CListUI; }},
+      {L"listex", []() -> CControlUI* { return new CListExUI; }},
+      {L"listheader", []() -> CControlUI* { return new CListHeaderUI; }},
+      {L"listheaderitem", []() -> CControlUI* { return new CListHeaderItemUI; }},
+      {L"listlabelelement", []() -> CControlUI* { return new CListLabelElementUI; }},
+      {L"listtextelement", []() -> CControlUI* { return new CListTextElementUI; }},
+      {L"listcontainerelement", []() -> CControlUI* { return new CListContainerElementUI; }},
+      {L"colorpalette", []() -> CControlUI* { return new CColorPaletteUI; }},
+      {L"menu", []() -> CControlUI* { return new CMenuUI; }},
+      {L"menuelement", []() -> CControlUI* { return new CMenuElementUI; }},
+      {L"activex", []() -> CControlUI* { return new CActiveXUI; }},
   };
   auto found = kBuiltIn.find(ToLowerText(tag));
   return found == kBuiltIn.end() ? nullptr : found->second();

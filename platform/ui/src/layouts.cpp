@@ -1,41 +1,49 @@
 #include "ui/layouts.h"
 
+#include <algorithm>
+
 #include "model_lock.h"
 #include "ui/attribute_parsers.h"
 
 namespace {
 
+bool Flows(CControlUI* child) { return child->IsVisible() && !child->IsFloat(); }
+
+// The length the children take along the axis: fixed lengths, paddings and the gaps between them.
+long MeasureLine(const std::vector<CControlUI*>& children, SIZE available, int childPadding, bool vertical) {
+  long used = 0;
+  int flowing = 0;
+  for (CControlUI* child : children) {
+    if (!Flows(child)) continue;
+    ++flowing;
+    RECT pad = child->GetPadding();
+    SIZE size = child->EstimateSize(available);
+    used += vertical ? pad.top + pad.bottom + size.cy : pad.left + pad.right + size.cx;
+  }
+  return flowing > 0 ? used + childPadding * static_cast<long>(flowing - 1) : used;
+}
+
 // Lays children out along one axis: fixed lengths as given, the remaining length shared evenly
-// by the children without one. Across the axis a child fills the line unless it has a fixed size.
+// by the children without one. Across the axis a child fills the line unless it has a fixed size;
+// then `crossAlign` (DT_TOP, DT_VCENTER, DT_BOTTOM) places it in a horizontal line.
 void LayoutLine(const std::vector<CControlUI*>& children, RECT inner, int childPadding, bool vertical,
-                const std::function<void(CControlUI*)>& placeFloating) {
-  auto along = [vertical](const RECT& r) { return vertical ? r.bottom - r.top : r.right - r.left; };
+                UINT crossAlign, const std::function<void(CControlUI*)>& placeFloating) {
   auto lengthOf = [vertical](SIZE s) { return vertical ? s.cy : s.cx; };
   auto padBefore = [vertical](const RECT& p) { return vertical ? p.top : p.left; };
   auto padAfter = [vertical](const RECT& p) { return vertical ? p.bottom : p.right; };
   SIZE available{inner.right - inner.left, inner.bottom - inner.top};
 
-  std::vector<CControlUI*> flowing;
-  long used = 0;
   int stretching = 0;
   for (CControlUI* child : children) {
-    if (!child->IsVisible()) continue;
-    if (child->IsFloat()) {
-      placeFloating(child);
-      continue;
-    }
-    flowing.push_back(child);
-    RECT pad = child->GetPadding();
-    long length = lengthOf(child->EstimateSize(available));
-    used += padBefore(pad) + padAfter(pad) + length;
-    if (length <= 0) ++stretching;
+    if (child->IsVisible() && child->IsFloat()) placeFloating(child);
+    else if (Flows(child) && lengthOf(child->EstimateSize(available)) <= 0) ++stretching;
   }
-  if (!flowing.empty()) used += childPadding * static_cast<long>(flowing.size() - 1);
-  long spare = along(inner) - used;
+  long spare = (vertical ? available.cy : available.cx) - MeasureLine(children, available, childPadding, vertical);
   if (spare < 0) spare = 0;
 
   long cursor = vertical ? inner.top : inner.left;
-  for (CControlUI* child : flowing) {
+  for (CControlUI* child : children) {
+    if (!Flows(child)) continue;
     RECT pad = child->GetPadding();
     SIZE size = child->EstimateSize(available);
     long length = lengthOf(size);
@@ -50,8 +58,12 @@ void LayoutLine(const std::vector<CControlUI*>& children, RECT inner, int childP
       long width = size.cx > 0 ? size.cx : available.cx - pad.left - pad.right;
       rc = RECT{inner.left + pad.left, cursor, inner.left + pad.left + width, cursor + length};
     } else {
-      long height = size.cy > 0 ? size.cy : available.cy - pad.top - pad.bottom;
-      rc = RECT{cursor, inner.top + pad.top, cursor + length, inner.top + pad.top + height};
+      long room = available.cy - pad.top - pad.bottom;
+      long height = size.cy > 0 ? size.cy : room;
+      long top = inner.top + pad.top;
+      if (size.cy > 0 && crossAlign == DT_VCENTER) top += (room - height) / 2;
+      else if (size.cy > 0 && crossAlign == DT_BOTTOM) top += room - height;
+      rc = RECT{cursor, top, cursor + length, top + height};
     }
     child->SetPos(rc);
     cursor += length + padAfter(pad) + childPadding;
@@ -62,10 +74,19 @@ void LayoutLine(const std::vector<CControlUI*>& children, RECT inner, int childP
 
 LPCTSTR CVerticalLayoutUI::GetClass() const { return L"VerticalLayoutUI"; }
 
+// With scrolling, the children keep their lengths and are laid out shifted up by the position.
 void CVerticalLayoutUI::SetPos(RECT rc) {
   ModelLock lock;
   CControlUI::SetPos(rc);
-  LayoutLine(items_, InnerRect(), childPadding_, true, [this](CControlUI* c) { PlaceFloatingChild(c); });
+  RECT inner = InnerRect();
+  long content = MeasureLine(items_, SIZE{inner.right - inner.left, inner.bottom - inner.top}, childPadding_, true);
+  UpdateScrollRange(content, inner.bottom - inner.top);
+  RECT view = ViewRect();
+  if (scrollRange_ > 0) {
+    view.top -= std::min(scrollPos_, scrollRange_);
+    view.bottom = view.top + content;
+  }
+  LayoutLine(items_, view, childPadding_, true, DT_TOP, [this](CControlUI* c) { PlaceFloatingChild(c); });
 }
 
 LPCTSTR CHorizontalLayoutUI::GetClass() const { return L"HorizontalLayoutUI"; }
@@ -73,7 +94,8 @@ LPCTSTR CHorizontalLayoutUI::GetClass() const { return L"HorizontalLayoutUI"; }
 void CHorizontalLayoutUI::SetPos(RECT rc) {
   ModelLock lock;
   CControlUI::SetPos(rc);
-  LayoutLine(items_, InnerRect(), childPadding_, false, [this](CControlUI* c) { PlaceFloatingChild(c); });
+  LayoutLine(items_, InnerRect(), childPadding_, false, childVAlign_,
+             [this](CControlUI* c) { PlaceFloatingChild(c); });
 }
 
 LPCTSTR CTabLayoutUI::GetClass() const { return L"TabLayoutUI"; }

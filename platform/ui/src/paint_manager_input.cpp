@@ -6,6 +6,7 @@
 
 #include "model_lock.h"
 #include "ui/paint_manager.h"
+#include "ui/tray_icon.h"
 
 namespace {
 
@@ -29,6 +30,11 @@ bool CPaintManagerUI::MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, LRE
       result = answer;
       return true;
     }
+  }
+  static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+  if (msg == taskbarCreated) {
+    CTrayIcon::RestoreIcons(window_);  // the program sees the message too
+    return false;
   }
   switch (msg) {
     case WM_PAINT:
@@ -61,6 +67,12 @@ bool CPaintManagerUI::MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, LRE
       return false;
     case WM_KEYDOWN:
       OnKeyDown(wParam);
+      return false;
+    case WM_CHAR:
+      DeliverEvent(GetFocus(), UIEVENT_CHAR, kNowhere, wParam);
+      return false;
+    case WM_MOUSEWHEEL:
+      OnMouseWheel(PointOf(lParam), wParam);
       return false;
     default:
       return false;
@@ -150,6 +162,13 @@ void CPaintManagerUI::OnButtonUp(POINT pt) {
   }
   if (GetCapture() == window_) ReleaseCapture();
   DeliverEvent(target, UIEVENT_BUTTONUP, pt);
+}
+
+// The wheel turns whatever scrolls under the mouse (its point comes in screen coordinates).
+void CPaintManagerUI::OnMouseWheel(POINT screenPoint, WPARAM wParam) {
+  POINT pt = screenPoint;
+  ScreenToClient(window_, &pt);
+  DeliverEvent(FindControl(pt), UIEVENT_SCROLLWHEEL, pt, wParam);
 }
 
 // Keys go to the focused control only; Escape and Enter close nothing.

@@ -61,7 +61,7 @@ TEST_F(BuiltDemo, TagsResolveThroughLibraryFactoryAndCallback) {
   EXPECT_STREQ(Find<CControlUI>(L"note")->GetClass(), L"TextUI");
   EXPECT_STREQ(Find<CControlUI>(L"check_sound")->GetClass(), L"CheckBoxUI");
   // The callback built the lights page from a sub-folder; the tag's own attributes apply to it.
-  EXPECT_EQ(callbackCalls, 2) << "LightsPage and the unknown Gadget";
+  EXPECT_EQ(callbackCalls, 3) << "LightsPage, ControlsPage and the unknown Gadget";
   CControlUI* lights = manager.FindControl(L"page_lights");
   ASSERT_NE(lights, nullptr);
   EXPECT_EQ(manager.FindSubControlByName(lights, L"LED_3"), manager.FindControl(L"led_3"));

@@ -1,5 +1,10 @@
 #include "demo_window.h"
 
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <cstdlib>
+
 void UseDemoSkin() {
   CPaintManagerUI::SetInstance(GetModuleHandleW(nullptr));
   CPaintManagerUI::SetResourceType(1);
@@ -8,6 +13,34 @@ void UseDemoSkin() {
   resources->LoadResource(L"res.xml");
   resources->SetLanguage(L"en");
   resources->LoadLanguage(L"lan_en.xml");
+}
+
+void SaveScreenshot(HWND window, const std::wstring& name) {
+  RECT rc;
+  GetClientRect(window, &rc);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+  SaveScreenArea(rc, name);
+}
+
+void SaveScreenArea(const RECT& area, const std::wstring& name) {
+  const wchar_t* folder = _wgetenv(L"UI_SCREENSHOT_DIR");
+  if (!folder || !*folder) return;
+  int width = area.right - area.left, height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  SelectObject(memory, previous);
+  {
+    Gdiplus::Bitmap image(bitmap, nullptr);
+    CLSID png;
+    CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png);
+    image.Save((std::wstring(folder) + L"\\" + name).c_str(), &png, nullptr);
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
 }
 
 void PumpMessages(DWORD atMostMs) {
@@ -78,6 +111,7 @@ void DemoWindow::MoveTo(POINT pt) {
 
 CControlUI* DemoWindow::CreateControl(LPCTSTR tag) {
   if (std::wstring(tag) == L"LightsPage") return CDialogBuilder().Create(L"XML_LIGHTS", nullptr, &m_pm);
+  if (std::wstring(tag) == L"ControlsPage") return CDialogBuilder().Create(L"XML_CONTROLS", nullptr, &m_pm);
   return nullptr;
 }
 
@@ -92,8 +126,8 @@ void DemoWindow::Notify(TNotifyUI& msg) {
   // The page logic of a program: tabs switch pages, language options switch texts.
   if (msg.sType == CDuiString(UI_NOTIFY_SELECTCHANGED) && msg.pSender) {
     const CDuiString name = msg.pSender->GetName();
-    static const wchar_t* const kTabs[] = {L"tab_general", L"tab_lights", L"tab_about"};
-    for (int page = 0; page < 3; ++page)
+    static const wchar_t* const kTabs[] = {L"tab_general", L"tab_lights", L"tab_about", L"tab_controls"};
+    for (int page = 0; page < 4; ++page)
       if (name.CompareNoCase(kTabs[page]) == 0) Find<CTabLayoutUI>(L"pages")->SelectItem(page);
     bool english = name.CompareNoCase(L"lang_en") == 0, german = name.CompareNoCase(L"lang_de") == 0;
     if (english || german) {
@@ -105,9 +139,56 @@ void DemoWindow::Notify(TNotifyUI& msg) {
   WindowImplBase::Notify(msg);
 }
 
+LRESULT DemoWindow::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled) {
+  if (onMessage) onMessage(msg, wParam, lParam);
+  handled = FALSE;
+  return 0;
+}
+
 void DemoWindow::OnFinalMessage(HWND window) {
   WindowImplBase::OnFinalMessage(window);
   if (!deleteOnFinal) return;
   if (deletedFlag) *deletedFlag = true;
+  delete this;
+}
+
+UINT QuestionWindow::Ask(HWND owner, const std::function<void(QuestionWindow&)>& whileShown) {
+  auto* question = new QuestionWindow;
+  question->Create(owner, L"question", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW);
+  question->CenterWindow();
+  question->whileShown_ = whileShown;
+  question->PostMessage(kRunScript);
+  return question->ShowModal();
+}
+
+POINT QuestionWindow::CentreOf(const wchar_t* name) {
+  CControlUI* control = m_pm.FindControl(name);
+  RECT rc = control ? control->GetPos() : RECT{};
+  return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+void QuestionWindow::Click(const wchar_t* name) {
+  POINT pt = CentreOf(name);
+  PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+  PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+void QuestionWindow::OnClick(TNotifyUI& msg) {
+  const CDuiString name = msg.pSender->GetName();
+  if (name.CompareNoCase(L"confirm_btn") == 0) Close(1);
+  else if (name.CompareNoCase(L"cancel_btn") == 0 || name.CompareNoCase(L"closebtn") == 0) Close(0);
+}
+
+LRESULT QuestionWindow::HandleCustomMessage(UINT msg, WPARAM, LPARAM, BOOL& handled) {
+  handled = msg == kRunScript;
+  if (!handled || !whileShown_) return 0;
+  UpdateWindow(m_hWnd);  // laid out, so that controls can be clicked where they are
+  whileShown_(*this);
+  return 0;
+}
+
+void QuestionWindow::OnFinalMessage(HWND window) {
+  WindowImplBase::OnFinalMessage(window);
   delete this;
 }

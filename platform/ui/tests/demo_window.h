@@ -11,6 +11,11 @@
 // Points the library at the demo skin beside the test program, in English.
 void UseDemoSkin();
 
+// When UI_SCREENSHOT_DIR names a folder, saves what the screen shows there as a PNG: a window's
+// client area, or any part of the screen (pop-ups included).
+void SaveScreenshot(HWND window, const std::wstring& name);
+void SaveScreenArea(const RECT& area, const std::wstring& name);
+
 // Runs the calling thread's messages until the queue stays empty (or the time is up).
 void PumpMessages(DWORD atMostMs = 200);
 
@@ -45,6 +50,7 @@ class DemoWindow : public WindowImplBase {
   void MoveTo(POINT pt);
 
   std::function<void(TNotifyUI&)> onNotify;  // runs inside Notify, before the page logic
+  std::function<void(UINT, WPARAM, LPARAM)> onMessage;  // every message the base leaves unhandled
   int initWindowCalls = 0;
   bool* deletedFlag = nullptr;  // set when the object deletes itself
   bool deleteOnFinal = false;
@@ -55,9 +61,33 @@ class DemoWindow : public WindowImplBase {
   void InitWindow() override { ++initWindowCalls; }
   CControlUI* CreateControl(LPCTSTR tag) override;
   void Notify(TNotifyUI& msg) override;
+  LRESULT HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled) override;
   void OnFinalMessage(HWND window) override;
 
  private:
   mutable std::mutex logMutex_;
   std::vector<Record> log_;
+};
+
+// A modal question built from the layout "XML_QUESTION": "confirm_btn" closes with 1,
+// "cancel_btn" and "closebtn" with 0. The object deletes itself when its window is gone.
+class QuestionWindow : public WindowImplBase {
+ public:
+  // Shows the question modally over the owner; `whileShown` runs inside the modal loop, once the
+  // window is up, to act on it as a user would. Returns the modal result.
+  static UINT Ask(HWND owner, const std::function<void(QuestionWindow&)>& whileShown);
+  POINT CentreOf(const wchar_t* name);
+  // A real press and release at a control, posted to the window.
+  void Click(const wchar_t* name);
+
+ protected:
+  LPCTSTR GetWindowClassName() const override { return L"UiQuestionWindow"; }
+  CDuiString GetSkinFile() override { return L"XML_QUESTION"; }
+  void OnClick(TNotifyUI& msg) override;
+  LRESULT HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled) override;
+  void OnFinalMessage(HWND window) override;
+
+ private:
+  static constexpr UINT kRunScript = WM_APP + 100;
+  std::function<void(QuestionWindow&)> whileShown_;
 };

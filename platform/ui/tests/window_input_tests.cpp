@@ -1,35 +1,7 @@
-#include <objidl.h>
-#include <gdiplus.h>
-
-#include <cstdlib>
 #include <string>
 
 #include "demo_window_fixture.h"
 
-namespace {
-
-// Saves the window's client area as a PNG when UI_SCREENSHOT_DIR names a folder.
-void SaveScreenshot(HWND window, const std::wstring& name) {
-  const wchar_t* folder = _wgetenv(L"UI_SCREENSHOT_DIR");
-  if (!folder || !*folder) return;
-  RECT rc;
-  GetClientRect(window, &rc);
-  HDC screen = GetDC(window);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, rc.right, rc.bottom);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, rc.right, rc.bottom, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  Gdiplus::Bitmap image(bitmap, nullptr);
-  CLSID png;
-  CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png);
-  image.Save((std::wstring(folder) + L"\\" + name).c_str(), &png, nullptr);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
-}
-
-}  // namespace
 
 TEST_F(DemoWindowTest, LanguageSwitchRelabelsEverything) {
   SaveScreenshot(window->GetHWND(), L"ui_demo_en.png");

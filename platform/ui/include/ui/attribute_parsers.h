@@ -13,6 +13,8 @@ RECT ParseRectValue(const std::wstring& text);
 SIZE ParseSizeValue(const std::wstring& text);
 bool ParseBoolValue(const std::wstring& text);
 int ParseIntValue(const std::wstring& text);
+// "top", "vcenter" (or "center"), "bottom" as DT_ flags; anything else is DT_TOP.
+UINT ParseVAlignValue(const std::wstring& text);
 
 // An image reference: a bare file name, or "file='x' source='l,t,r,b' corner='l,t,r,b'".
 struct ImageDescriptor {

@@ -28,6 +28,24 @@ class CContainerUI : public CControlUI {
   void SetChildPadding(int padding);
   bool IsMouseChildEnabled() const;
   void SetMouseChildEnabled(bool enabled = true);
+  // How children of a fixed height sit across a horizontal line: DT_TOP, DT_VCENTER or DT_BOTTOM.
+  UINT GetChildVAlign() const;
+  void SetChildVAlign(UINT align);
+
+  // Vertical scrolling of vertical layouts and lists (layout attribute "vscrollbar"): children
+  // that do not fit are scrolled
+  // through, with a bar at the right edge. Positions are clamped when the container is laid out,
+  // so EndDown right after adding rows reaches the new end.
+  bool IsVScrollEnabled() const;
+  void EnableVScroll(bool enable = true);
+  int GetScrollPos() const;
+  int GetScrollRange() const;  // 0 while everything fits
+  void SetScrollPos(int pos);
+  void LineUp();
+  void LineDown();
+  void PageUp();
+  void PageDown();
+  void EndDown();
 
   void SetVisible(bool visible = true) override;
   void SetInternVisible(bool visible = true) override;
@@ -37,9 +55,18 @@ class CContainerUI : public CControlUI {
   CControlUI* FindInTree(const std::function<bool(CControlUI*)>& accept) override;
   CControlUI* FindAtPoint(POINT pt) override;
   void DoPaint(HDC dc, const RECT& paint) override;
+  void DoEvent(TEventUI& event) override;
 
  protected:
-  RECT InnerRect() const;
+  // Where the children go: the control less its inset.
+  virtual RECT InnerRect() const;
+  // The inner rectangle less the scroll bar while one is shown.
+  RECT ViewRect() const;
+  // After measuring the children's length: whether the bar is needed and where scrolling stops.
+  void UpdateScrollRange(long contentHeight, long viewHeight);
+  RECT ScrollBarRect() const;
+  RECT ScrollThumbRect() const;
+  void ScrollBy(long delta);
   // Floating children sit at their own position, relative to the container's top left corner.
   void PlaceFloatingChild(CControlUI* child);
   // Whether the child at this index is shown when the container is (tabs show one).
@@ -50,4 +77,10 @@ class CContainerUI : public CControlUI {
   RECT inset_{};
   int childPadding_ = 0;
   bool mouseChildEnabled_ = true;
+  UINT childVAlign_ = DT_TOP;
+  bool vscroll_ = false;
+  long scrollPos_ = 0;    // as asked; clamped to scrollRange_ when used
+  long scrollRange_ = 0;  // from the last layout
+  bool draggingThumb_ = false;
+  long dragOffset_ = 0;   // the press's distance from the thumb's top
 };

@@ -19,6 +19,8 @@ enum UiEventType {
   UIEVENT_SETFOCUS,
   UIEVENT_KILLFOCUS,
   UIEVENT_KEYDOWN,
+  UIEVENT_CHAR,         // wParam: the character
+  UIEVENT_SCROLLWHEEL,  // wParam: as WM_MOUSEWHEEL's; goes up the parents to one that scrolls
 };
 
 struct TEventUI {

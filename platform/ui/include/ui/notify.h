@@ -17,6 +17,12 @@ class CControlUI;
 #define UI_NOTIFY_KILLFOCUS L"killfocus"
 #define UI_NOTIFY_MOUSEENTER L"msenter"
 #define UI_NOTIFY_MOUSELEAVE L"msleave"
+#define UI_NOTIFY_ITEMSELECT L"itemselect"
+#define UI_NOTIFY_ITEMCLICK L"itemclick"
+#define UI_NOTIFY_VALUECHANGED L"valuechanged"
+#define UI_NOTIFY_MOVEVALUECHANGED L"movevaluechanged"
+#define UI_NOTIFY_TEXTCHANGED L"textchanged"
+#define UI_NOTIFY_COLORCHANGED L"colorchanged"
 
 // One notification: what happened (type) to which control (sender).
 struct TNotifyUI {

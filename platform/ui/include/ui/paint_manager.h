@@ -113,6 +113,7 @@ class CPaintManagerUI {
   void OnButtonDown(POINT pt, bool doubleClick);
   void OnButtonUp(POINT pt);
   void OnKeyDown(WPARAM key);
+  void OnMouseWheel(POINT screenPoint, WPARAM wParam);
   void TrackMouseLeave();
   void DeliverEvent(CControlUI* control, UiEventType type, POINT pt, WPARAM wParam = 0);
   void EnsureBackBuffer(int width, int height);

@@ -1,0 +1,60 @@
+#pragma once
+#include "ui/container.h"
+#include "ui/list.h"
+
+class ComboDropDown;
+
+// A box showing the selected row's text; a click opens a drop-down of its rows (list elements),
+// and a pick there selects the row. The rows are the combo's children but are shown only in the
+// drop-down.
+//
+// SelectItem raises "itemselect" only when the index changes; SelectItem1 can select silently.
+// Selecting -1 clears the selection without a notification. Removing the selected row leaves no
+// row selected (silently); rows removed or inserted before it keep it selected.
+class CComboUI : public CContainerUI, public IListOwnerUI {
+ public:
+  CComboUI();
+  ~CComboUI() override;
+  LPCTSTR GetClass() const override;
+
+  int GetCurSel() const override;
+  bool SelectItem(int index, bool takeFocus = false) override;
+  bool SelectItem1(int index, bool takeFocus, bool triggerEvent);
+  ListItemLook GetItemLook() const override;
+  bool GetColumnSpan(int column, long& left, long& right) const override;
+  // The selected row's text, or empty.
+  CDuiString GetText() const override;
+
+  bool AddAt(CControlUI* control, int index) override;
+  bool RemoveAt(int index) override;
+  void RemoveAll() override;
+
+  // The drop-down's height limit ("dropboxsize" "0,height"; its width is the combo's).
+  int GetDropBoxHeight() const;
+  void SetDropBoxHeight(int height);
+  // The open drop-down's window, or null.
+  HWND GetDropDownWindow() const;
+
+  void SetAttribute(LPCTSTR name, LPCTSTR value) override;
+  void SetPos(RECT rc) override;
+  CControlUI* FindAtPoint(POINT pt) override;
+  void DoEvent(TEventUI& event) override;
+  bool AcceptsFocus() const override;
+  void DoPaint(HDC dc, const RECT& paint) override;
+
+ private:
+  friend class ComboDropDown;
+  void OpenDropDown();
+  void DropDownClosed();
+
+  ListSelection selection_;
+  ListItemLook look_;
+  int dropBoxHeight_ = 200;
+  RECT textPadding_{6, 0, 22, 0};
+  DWORD textColor_ = 0xFF1B2B3B;
+  CDuiString normalImage_;
+  CDuiString hotImage_;
+  bool hot_ = false;
+  bool pressed_ = false;
+  ComboDropDown* dropDown_ = nullptr;  // while open; the drop-down deletes itself
+};
