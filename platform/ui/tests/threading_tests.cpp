@@ -21,6 +21,7 @@ DWORD WINAPI ToggleControls(void* parameter) {
   auto* modeB = window->Find<COptionUI>(L"mode_b");
   auto* sound = window->Find<CCheckBoxUI>(L"check_sound");
   auto* pages = window->Find<CTabLayoutUI>(L"pages");
+  auto* combo = window->Find<CComboUI>(L"combo_mode");
   for (int i = 0; i < toggler->rounds; ++i) {
     progress->SetVisible(i % 2 == 0);
     progress->SetValue(i % 100);
@@ -29,6 +30,10 @@ DWORD WINAPI ToggleControls(void* parameter) {
     window->Find<CControlUI>(L"heading")->SetText(i % 2 ? L"check_sound" : L"general_heading");
     if (i % 50 == 0) pages->SelectItem((i / 50) % 2);
     window->Find<CControlUI>(L"led_0")->SetChangerColor(static_cast<DWORD>(i) * 2654435761u);
+    combo->SelectItem(i % 5);  // notifies on this thread
+    window->Find<CSliderUI>(L"slider_speed")->SetValue(i % 100);
+    window->Find<CEditUI>(L"edit_name")->SetText(i % 2 ? L"one" : L"two");
+    window->Find<CColorPaletteUI>(L"palette")->SetSelectColor(0xFF000000 | static_cast<DWORD>(i));
   }
   toggler->done = 1;
   return 0;
@@ -55,9 +60,14 @@ TEST_F(DemoWindowTest, WorkerChangesWhileTheWindowRepaints) {
   EXPECT_GT(repaints, 0);
 
   auto log = window->Log();
-  int fromWorker = 0;
-  for (const auto& record : log)
+  int fromWorker = 0, comboFromWorker = 0, silentOnes = 0;
+  for (const auto& record : log) {
     if (record.type == L"selectchanged" && record.thread == workerId) ++fromWorker;
+    if (record.type == L"itemselect" && record.thread == workerId) ++comboFromWorker;
+    if (record.type == L"valuechanged" || record.type == L"textchanged" || record.type == L"colorchanged") ++silentOnes;
+  }
   EXPECT_EQ(fromWorker, 4000) << "each selection change notified once, on the worker's thread";
+  EXPECT_EQ(comboFromWorker, 4000);
+  EXPECT_EQ(silentOnes, 0) << "SetValue, SetText and SetSelectColor raise nothing";
   EXPECT_TRUE(IsWindow(window->GetHWND()));
 }
