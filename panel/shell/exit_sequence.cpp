@@ -7,7 +7,6 @@
 #include "diagnostics.h"
 #include "exit_sequence.h"
 #include "main_wnd.h"
-#include "ui_library_pending.h"
 
 namespace {
 struct LedRegisterWrite {
@@ -45,7 +44,7 @@ std::array<HeadsetK27Report, 2> HeadsetK27ExitReports() {
 }
 
 LRESULT CMainWnd::OnDestroy(UINT, WPARAM, LPARAM, BOOL& handled) {
-  DeletePanelTrayIcon();
+  m_trayIcon.DeleteTrayIcon();
   PostQuitMessage(0);
   handled = FALSE;  // the exit sequence follows in HandleCustomMessage
   return 0;

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "about_window.h"
 #include "audio_control_library.h"
 #include "custom_controls.h"
 #include "diagnostics.h"
 #include "page_layouts.h"
 #include "setup_program.h"
-#include "ui_library_pending.h"
+#include "skin_frame.h"
 
 HWND MainWindowHandle = nullptr;
 
@@ -45,6 +46,8 @@ CMainWnd::CMainWnd() : m_propertyBuffers(kPropertyBufferCount, std::vector<uint8
 }
 
 CMainWnd::~CMainWnd() {
+  CMenuWnd::DestroyMenu();
+  m_trayMenu.reset();
   RemoveVirtualWnd(L"mainpage");
   CResourceManager::GetInstance()->SetTextQueryInterface(nullptr);
   // The process-wide observer outlives this window; it must not keep calling it.
@@ -67,11 +70,12 @@ void CMainWnd::InitWindow() {
   AddSkinChangeReceiver(this);
   FindCaptionAndPreviewButtons();
   MainWindowHandle = m_hWnd;
-  for (const wchar_t* palette : kPaletteNames) SetPaletteSelectColor(m_pm, palette, kPaletteSelectColor);
+  for (const wchar_t* name : kPaletteNames)
+    if (auto* palette = dynamic_cast<CColorPaletteUI*>(m_pm.FindControl(name))) palette->SetSelectColor(kPaletteSelectColor);
   BuildVoiceEffectSelector();
   RunSetupProgramUnlessInstalled(CPaintManagerUI::GetInstancePath().str(), IsWow64() != 0);
   AudioControlLibrary().Load(L"Harkin_UsbAudio73xx_x32.dll");
-  CreatePanelTrayIcon(m_hWnd, kPanelIconResource, L"KARVO");
+  m_trayIcon.CreateTrayIcon(m_hWnd, kPanelIconResource, L"KARVO", 0);
   m_pm.GetDPIObj()->SetDPIAwareness(1);
 }
 
@@ -127,5 +131,7 @@ LRESULT CMainWnd::OnGetMinMaxInfo(UINT, WPARAM, LPARAM, BOOL& handled) {
 }
 
 int CMainWnd::OnDeviceTabShown(HWND) { return 0; }
+
+void CMainWnd::OpenSkinPicker(CControlUI* skinButton) { new CSkinFrame(m_hWnd, skinButton); }
 
 LRESULT CMainWnd::OnHitKeyMessage(WPARAM, LPARAM) { return 0; }

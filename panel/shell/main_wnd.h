@@ -3,10 +3,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <vector>
 
 #include "device_command_channel.h"
+#include "device_hook.h"
 #include "lighting_state.h"
 #include "skin_change.h"
 #include "sync_lighting.h"
@@ -15,6 +17,8 @@
 
 class CDeviceKeyButtonUI;
 class CMagicControlUI;
+class Ccopyright;
+struct PanelLanguage;
 
 // The main window's handle, for the timers and worker threads that post to it.
 extern HWND MainWindowHandle;
@@ -57,6 +61,11 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   int OnDeviceTabShown(HWND window);
   void BringToFrontIfDeviceConnected();
   bool AnyDeviceConnected() const;
+  void OnLastDeviceLost();
+  // The pages' one way to switch the capture hook on (with this window as target) and off. False
+  // when a requested hook could not be set; the capture then gets no events.
+  bool SetHook(int mode, bool enable, bool keyboard, bool mouse);
+  void OpenSkinPicker(CControlUI* skinButton);
 
   // False when the exit sequence gave up waiting for a worker thread: the object must then stay
   // alive, because that thread may still use it.
@@ -69,6 +78,7 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   DeviceCommandChannel m_headsetChannel;
   DeviceCommandChannel m_headsetK27Channel;
   std::recursive_mutex m_uiLock;
+  CDeviceHook m_deviceHook;
 
   std::array<HANDLE, kWorkerThreadCount> m_stopEvents{};
   std::array<HANDLE, kWorkerThreadCount> m_threadHandles{};
@@ -101,6 +111,8 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   int m_cursorScriptStep = 0;
   // Scratch buffers of the second headset's audio-property calls.
   std::vector<std::vector<uint8_t>> m_propertyBuffers;
+  // The menu of the last right click on the tray icon.
+  std::unique_ptr<CMenuWnd> m_trayMenu;
 
   // --- Device pages built elsewhere (placeholders until then, see page_placeholders.cpp) ---
   void InitKeyboardPage();
@@ -115,6 +127,19 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RefreshMousePadLightPage();
   void SendMouseLedFrame();
   void SendMousePadLedFrame();
+  void ReadMouseMemory();
+  void ReloadActiveMouseProfile();
+  void RefreshMousePage();
+  void ReloadActiveMousePadProfile();
+  void ReloadActiveKeyboardProfile();
+  void StoreKeyboardFactoryKeyProfile();
+  // Receivers of the capture hook's messages (wParam and lParam as the hook posts them).
+  void CaptureKeyboardKeyAssignment(WPARAM wParam, LPARAM lParam);
+  void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
+  void RecordKeyboardMacroKeyEvent(WPARAM wParam, LPARAM lParam);
+  void RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM lParam);
+  void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
+  void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 
   // --- Notification handlers of the later shell work (placeholders) ---
   void HandleClick(CControlUI* sender);
@@ -129,7 +154,6 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void HandleTextChanged(CControlUI* sender);
   void HandleColorChanged(CControlUI* sender);
   void HandleItemClick(CControlUI* sender);
-  void OpenSkinPicker(CControlUI* skinButton);
 
  protected:
   LPCTSTR GetWindowClassName() const override { return L"MainWnd"; }
@@ -150,8 +174,19 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RunExitSequence();
   void EndSynchronisedLightingOfChangedDevices();
   SyncLightTargets SyncTargets();
+  void HideAndExplainNoDevice(bool& boxOpen);
+  void BlinkTopmost();
+  void OnTrayIconNotify(UINT mouseMessage);
+  void ShowTrayMenu();
+  void OnMenuCommand(WPARAM record);
+  void SwitchLanguage(const PanelLanguage& language);
+  void OpenAboutWindow();
+  void OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  void SetMousePadKeyChanger(UINT msg, WPARAM button, LPARAM value);
 
   CMainPage m_mainPage;
+  CTrayIcon m_trayIcon;
+  std::unique_ptr<Ccopyright> m_aboutWindow;
   bool m_workerThreadsEnded = true;
 
   friend unsigned __stdcall SyncLightingThreadProc(void* parameter);

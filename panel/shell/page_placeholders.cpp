@@ -11,6 +11,11 @@ void CMainWnd::InitKeyboardPage() {}
 void CMainWnd::ReadKeyboardMemory() {}
 void CMainWnd::RefreshKeyboardLightPage() {}
 void CMainWnd::SendKeyboardLedFrame() {}
+void CMainWnd::ReloadActiveKeyboardProfile() {}
+void CMainWnd::StoreKeyboardFactoryKeyProfile() {}
+void CMainWnd::CaptureKeyboardKeyAssignment(WPARAM, LPARAM) {}
+void CMainWnd::RecordKeyboardMacroKeyEvent(WPARAM, LPARAM) {}
+void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Mouse and mouse-pad pages.
 void CMainWnd::InitMousePage() {}
@@ -19,6 +24,13 @@ int CMainWnd::ReadMousePadMemory() { return 0; }
 void CMainWnd::RefreshMousePadLightPage() {}
 void CMainWnd::SendMouseLedFrame() {}
 void CMainWnd::SendMousePadLedFrame() {}
+void CMainWnd::ReadMouseMemory() {}
+void CMainWnd::ReloadActiveMouseProfile() {}
+void CMainWnd::RefreshMousePage() {}
+void CMainWnd::ReloadActiveMousePadProfile() {}
+void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
+void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
+void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Headset pages.
 void CMainWnd::InitHeadsetProfileList() {}
@@ -27,7 +39,7 @@ void CMainWnd::InitHeadsetK27Audio() {}
 // the K27 channel is never open, so the exit's reports would fail without effect anyway.
 void SendHeadsetK27OutputReport(DeviceCommandChannel&, const HeadsetK27Report&) {}
 
-// Notification handlers and the skin picker.
+// Notification handlers.
 void CMainWnd::HandleClick(CControlUI*) {}
 void CMainWnd::HandleMouseLeave(CControlUI*) {}
 void CMainWnd::HandleMouseEnter(CControlUI*) {}
@@ -40,7 +52,6 @@ void CMainWnd::HandleMoveValueChanged(CControlUI*) {}
 void CMainWnd::HandleTextChanged(CControlUI*) {}
 void CMainWnd::HandleColorChanged(CControlUI*) {}
 void CMainWnd::HandleItemClick(CControlUI*) {}
-void CMainWnd::OpenSkinPicker(CControlUI*) {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
 unsigned __stdcall KeyboardDetectThreadProc(void* p) { return RunUntilStopped(p, L"keyboard detection ended"); }

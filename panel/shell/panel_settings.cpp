@@ -5,6 +5,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "ui/ui_string.h"
+
 namespace {
 const wchar_t* const kSection = L"SKINIMAGE";
 const wchar_t* const kLanguageKey = L"LANGUAGE";
@@ -12,9 +14,9 @@ constexpr DWORD kValueBufferChars = 260;
 constexpr DWORD kRegistryBufferBytes = 520;
 
 const PanelLanguage kLanguages[] = {
-    {0, L"en", L"lan_en.xml", L"1010"},
-    {1, L"de", L"lan_de.xml", L"2020"},
-    {2, L"fr", L"lan_fr.xml", L"3030"},
+    {0, L"en", L"lan_en.xml", L"1010", L"Close"},
+    {1, L"de", L"lan_de.xml", L"2020", L"Schli\u00DFen"},
+    {2, L"fr", L"lan_fr.xml", L"3030", L"Fermer"},
 };
 }  // namespace
 
@@ -46,6 +48,21 @@ const PanelLanguage* PanelLanguageByValue(int value) {
   for (const PanelLanguage& language : kLanguages)
     if (language.value == value) return &language;
   return nullptr;
+}
+
+const PanelLanguage* PanelLanguageByMenuItem(const std::wstring& itemName) {
+  for (const PanelLanguage& language : kLanguages)
+    if (EqualsNoCase(itemName, std::wstring(L"lan_") + language.uiLanguage)) return &language;
+  return nullptr;
+}
+
+bool WriteRegistryLanguage(const wchar_t* value) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kLanguageRegistryKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return false;
+  const DWORD bytes = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
+  const LONG result = RegSetValueExW(key, kLanguageKey, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes);
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS;
 }
 
 bool ReadRegistryLanguage(std::wstring& text) {

@@ -162,4 +162,33 @@ TEST_F(PanelRun, AReadOnlyUninstallerStillRunsTheSetupProgram) {
   ExitPanel(panel);
 }
 
+// A right click on the tray icon and "exit" in its menu, as a user ends the panel.
+TEST_F(PanelRun, ExitThroughTheTrayMenuRunsTheWholeExitSequence) {
+  HANDLE panel = StartPanel();
+  ASSERT_NE(panel, nullptr);
+  ASSERT_TRUE(WaitForPanelInTray());
+  // A menu closes when it loses the activation, which other programs on the display may take
+  // before the click arrives; the user then opens it again.
+  bool ended = false;
+  for (int attempt = 0; attempt < 5 && !ended; ++attempt) {
+    PostMessageW(MainWindow(), 0x401, 0, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowW(L"MenuWnd", nullptr)) != nullptr; }, 10000));
+    Sleep(300);  // laid out by its first paint
+    const LPARAM firstItem = MAKELPARAM(20, 10);
+    PostMessageW(menu, WM_MOUSEMOVE, 0, firstItem);
+    PostMessageW(menu, WM_LBUTTONDOWN, MK_LBUTTON, firstItem);
+    PostMessageW(menu, WM_LBUTTONUP, 0, firstItem);
+    ended = WaitForSingleObject(panel, 5000) == WAIT_OBJECT_0;
+  }
+  ASSERT_TRUE(ended) << "the process ends";
+  DWORD code = 99;
+  GetExitCodeProcess(panel, &code);
+  EXPECT_EQ(code, 0u);
+  const int exitStarted = FirstLine(ToUtf8(L"\u9000\u51FA\u6D4B\u8BD5"));
+  ASSERT_GE(exitStarted, 0) << "the exit sequence ran";
+  EXPECT_GT(FirstLine(ToUtf8(L"\u6240\u6709\u5BF9\u8C61\u5904\u4E8E\u6FC0\u53D1\u72B6\u6001")), exitStarted)
+      << "every worker thread ended within the wait";
+}
+
 }  // namespace

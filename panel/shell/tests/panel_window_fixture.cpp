@@ -1,6 +1,11 @@
 #include "panel_window_fixture.h"
 
+#include <sstream>
+#include <utility>
+
 #include "data_folders.h"
+#include "diagnostics.h"
+#include "test_files.h"
 #include "panel_message.h"
 #include "panel_settings.h"
 #include "ui_resources.h"
@@ -57,6 +62,15 @@ void PanelWindowTest::OpenWindow() {
   PumpFor(50);
 }
 
+void PanelWindowTest::RestartWindow() {
+  DestroyWindow(window->GetHWND());
+  PumpFor(20);
+  ASSERT_TRUE(window->WorkerThreadsEnded());
+  delete window;
+  window = new TestMainWnd;
+  OpenWindow();
+}
+
 void PanelWindowTest::TearDown() {
   WatchMessageBoxesWith(nullptr);
   if (IsWindow(window->GetHWND())) DestroyWindow(window->GetHWND());
@@ -88,4 +102,48 @@ void ClickWhenShown(CMsgWnd& box, const wchar_t* controlName) {
   clickControl = box.FindControl(controlName);
   ASSERT_NE(clickControl, nullptr) << controlName;
   SetTimer(nullptr, 0, 100, ClickTimer);
+}
+
+void NotifyClick(CControlUI* control) {
+  ASSERT_NE(control, nullptr);
+  control->GetManager()->SendNotify(control, L"click");
+}
+
+DebugLog::DebugLog() {
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  wchar_t file[MAX_PATH];
+  GetTempFileNameW(folder, L"log", 0, file);
+  path_ = file;
+  SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", path_.c_str());
+}
+
+DebugLog::~DebugLog() {
+  SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", nullptr);
+  DeleteFileW(path_.c_str());
+}
+
+int DebugLog::Count(const std::wstring& line) const {
+  const auto bytes = ReadBytes(path_);
+  std::istringstream stream(std::string(bytes.begin(), bytes.end()));
+  const std::string wanted = ToUtf8(line);
+  int count = 0;
+  for (std::string read; std::getline(stream, read);)
+    if (read == wanted) ++count;
+  return count;
+}
+
+namespace {
+std::function<void()> modalAction;
+
+void CALLBACK RunModalAction(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  auto act = std::move(modalAction);
+  if (act) act();
+}
+}  // namespace
+
+void ActInsideModalLoop(std::function<void()> act) {
+  modalAction = std::move(act);
+  SetTimer(nullptr, 0, 100, RunModalAction);
 }

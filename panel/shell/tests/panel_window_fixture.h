@@ -31,6 +31,8 @@ class PanelWindowTest : public ::testing::Test {
   void TearDown() override;
   // Creates the window and pumps until the start-up sequence has hidden it.
   void OpenWindow();
+  // Ends the window through its exit sequence and starts a new one, keeping "main.ini".
+  void RestartWindow();
   CControlUI* Find(const wchar_t* name) { return window->Manager().FindControl(name); }
 
   TestMainWnd* window = nullptr;
@@ -39,3 +41,20 @@ class PanelWindowTest : public ::testing::Test {
 
 // Clicks a control of a message box as a user would, once the box has been painted.
 void ClickWhenShown(CMsgWnd& box, const wchar_t* controlName);
+
+// A "click" notification of a control, as its window's paint manager raises it.
+void NotifyClick(CControlUI* control);
+
+// The debugger lines written while the object lives (through KARVO_DEBUG_LOG).
+class DebugLog {
+ public:
+  DebugLog();
+  ~DebugLog();
+  int Count(const std::wstring& line) const;
+
+ private:
+  std::wstring path_;
+};
+
+// Runs `act` once from inside the next modal loop of this thread, once it has run for a moment.
+void ActInsideModalLoop(std::function<void()> act);

@@ -1,0 +1,195 @@
+// The main window's own messages: power, progress, the capture hook's messages, the tray icon's
+// menu with its languages, the about window and the menu command's record check.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "about_window.h"
+#include "panel_settings.h"
+#include "panel_window_fixture.h"
+#include "timer_ids.h"
+#include "ui/tracked_allocations.h"
+#include "window_messages.h"
+
+namespace {
+
+TEST_F(PanelWindowTest, SuspendStopsLedFramesUntilTheAutomaticResume) {
+  OpenWindow();
+  window->SendMessage(WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+  EXPECT_EQ(window->m_ledFramesEnabled, 0);
+  window->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+  EXPECT_EQ(window->m_ledFramesEnabled, 0) << "only the automatic resume switches them on";
+  window->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  EXPECT_EQ(window->m_ledFramesEnabled, 1);
+}
+
+TEST_F(PanelWindowTest, ProgressIsShownAndHiddenASecondAfterItsEnd) {
+  OpenWindow();
+  CControlUI* progress = Find(L"setting_progress");
+  window->SendMessage(WM_SHOW_PROGRESS);
+  EXPECT_TRUE(progress->IsVisible());
+  window->SendMessage(WM_HIDE_PROGRESS);
+  EXPECT_TRUE(progress->IsVisible());
+  EXPECT_TRUE(PumpUntil([&] { return !progress->IsVisible(); }, 3000));
+}
+
+// Keys typed while the page captures one reach the window as hook messages; they are swallowed.
+TEST_F(PanelWindowTest, CapturedKeysArriveAsHookMessagesUntilTheHookIsRemoved) {
+  OpenWindow();
+  DebugLog log;
+  auto type = [](WORD key) {
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    std::thread sender([&inputs] { SendInput(2, inputs, sizeof(INPUT)); });
+    PumpFor(300);
+    sender.join();
+    PumpFor(50);
+  };
+  ASSERT_TRUE(window->SetHook(HOOK_MODE_KEY_SINGLEKEY, true, true, false));
+  type('G');
+  EXPECT_EQ(log.Count(L"WM_HOOK_KEY_SINGLEKEY"), 2) << "press and release";
+  ASSERT_TRUE(window->SetHook(HOOK_MODE_MOU_MACRO, true, true, false));
+  type('H');
+  EXPECT_EQ(log.Count(L"WM_HOOK_MOU_MACRO"), 2);
+  window->SetHook(0, false, false, false);
+  type('J');
+  EXPECT_EQ(log.Count(L"WM_HOOK_MOU_MACRO"), 2);
+}
+
+std::vector<std::wstring> ItemNames(CMenuWnd& menu) {
+  std::vector<std::wstring> names;
+  CMenuUI* items = menu.GetMenuUI();
+  for (int i = 0; items && i < items->GetCount(); ++i) names.push_back(items->GetItemAt(i)->GetName().str());
+  return names;
+}
+
+CMenuWnd& RightClickTrayIcon(TestMainWnd& window) {
+  window.SendMessage(WM_TRAYICON_NOTIFY, 0, WM_RBUTTONUP);
+  PumpFor(100);
+  return *window.m_trayMenu;
+}
+
+void Choose(CMenuWnd& menu, const wchar_t* item) {
+  CControlUI* element = menu.GetMenuUI()->GetManager()->FindControl(item);
+  ASSERT_NE(element, nullptr) << item;
+  element->GetManager()->SendNotify(element, L"itemclick");
+}
+
+TEST_F(PanelWindowTest, TrayRightClickOffersExitFirstAndTheLanguagesAboveTheCursor) {
+  OpenWindow();
+  WriteSkinImageValue(iniPath, L"LANGUAGE", L"1");
+  SetCursorPos(400, 300);
+  CMenuWnd& menu = RightClickTrayIcon(*window);
+  ASSERT_TRUE(IsWindowVisible(menu.GetHWND()));
+  const std::vector<std::wstring> expected = {L"exit", L"lan_en", L"lan_de", L"lan_fr", L"About_setting"};
+  EXPECT_EQ(ItemNames(menu), expected);
+  EXPECT_EQ(menu.GetMenuUI()->GetItemAt(0)->GetText(), L"Schli\u00DFen");
+  RECT rc;
+  GetWindowRect(menu.GetHWND(), &rc);
+  EXPECT_EQ(rc.bottom, 250) << "it ends 50 pixels above the cursor";
+  EXPECT_EQ(rc.right, 400);
+
+  CMenuWnd* first = &menu;
+  CMenuWnd& second = RightClickTrayIcon(*window);
+  EXPECT_NE(&second, first) << "each right click makes a new menu";
+  EXPECT_EQ(FindWindowW(L"MenuWnd", nullptr), second.GetHWND()) << "and only that one is open";
+}
+
+TEST_F(PanelWindowTest, ChoosingGermanInTheMenuRelabelsWindowAndMenuAndIsKept) {
+  HKEY key = nullptr;
+  RegCreateKeyExW(HKEY_LOCAL_MACHINE, kLanguageRegistryKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegCloseKey(key);
+  OpenWindow();
+  DebugLog log;
+  CMenuWnd& english = RightClickTrayIcon(*window);
+  EXPECT_EQ(english.GetMenuUI()->GetItemAt(0)->GetText(), L"Close");
+  EXPECT_EQ(english.GetMenuUI()->GetItemAt(4)->GetText(), L"About");
+  Choose(english, L"lan_de");
+  ASSERT_TRUE(PumpUntil([&] { return Find(L"main_title")->GetText() == L"KARVO Treiber"; }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(english.GetHWND()); }, 1000)) << "the menu closes with the choice";
+  EXPECT_EQ(CResourceManager::GetInstance()->GetLanguage(), L"de");
+  EXPECT_EQ(ReadSkinImageText(iniPath, L"LANGUAGE"), L"1");
+  std::wstring registry;
+  ASSERT_TRUE(ReadRegistryLanguage(registry));
+  EXPECT_EQ(registry, L"2020");
+  EXPECT_EQ(log.Count(L"\u5199\u6210\u529F\uFF01"), 1);
+
+  CMenuWnd& german = RightClickTrayIcon(*window);
+  EXPECT_EQ(german.GetMenuUI()->GetItemAt(0)->GetText(), L"Schli\u00DFen");
+  EXPECT_EQ(german.GetMenuUI()->GetItemAt(4)->GetText(), L"\u00DCber");
+
+  Choose(german, L"lan_fr");
+  ASSERT_TRUE(PumpUntil([&] { return Find(L"main_title")->GetText() == L"Pilote KARVO"; }, 2000));
+  ASSERT_TRUE(ReadRegistryLanguage(registry));
+  EXPECT_EQ(registry, L"3030");
+}
+
+TEST_F(PanelWindowTest, LanguageSwitchWithoutTheRegistryKeyStillChangesTheTexts) {
+  OpenWindow();
+  Choose(RightClickTrayIcon(*window), L"lan_fr");
+  ASSERT_TRUE(PumpUntil([&] { return Find(L"main_title")->GetText() == L"Pilote KARVO"; }, 2000));
+  EXPECT_EQ(ReadSkinImageText(iniPath, L"LANGUAGE"), L"2");
+  std::wstring registry;
+  EXPECT_FALSE(ReadRegistryLanguage(registry)) << "the key is not created";
+}
+
+MenuCommandRecord* IssuedRecord(const wchar_t* name, const wchar_t* text = L"") {
+  auto* record = NewTrackedRecord<MenuCommandRecord>();
+  wcscpy(record->name, name);
+  wcscpy(record->text, text);
+  return record;
+}
+
+int CountWindows(const wchar_t* className) {
+  int count = 0;
+  for (HWND found = FindWindowExW(nullptr, nullptr, className, nullptr); found;
+       found = FindWindowExW(nullptr, found, className, nullptr))
+    ++count;
+  return count;
+}
+
+TEST_F(PanelWindowTest, MenuCommandsTakeOnlyRecordsTheMenuIssued) {
+  OpenWindow();
+  MenuCommandRecord forged{};
+  wcscpy(forged.name, L"exit");
+  window->SendMessage(WM_MENU_COMMAND, reinterpret_cast<WPARAM>(&forged), 0);
+  window->SendMessage(WM_MENU_COMMAND, 0, 0);
+  PumpFor(100);
+  EXPECT_TRUE(IsWindow(window->GetHWND())) << "a record of its own does not end the panel";
+
+  std::vector<std::wstring> shown;
+  WatchMessageBoxesWith([&](CMsgWnd& box) {
+    shown.push_back(box.FindControl(L"MessageText")->GetText().str());
+    box.Close(0);
+  });
+  MenuCommandRecord* issued = IssuedRecord(L"Menu_Other", L"message_text_8");
+  window->SendMessage(WM_MENU_COMMAND, reinterpret_cast<WPARAM>(issued), 0);
+  EXPECT_FALSE(IsTrackedRecord(issued)) << "freed by the receiver";
+  window->SendMessage(WM_MENU_COMMAND, reinterpret_cast<WPARAM>(IssuedRecord(L"Menu_Import")), 0);
+  ASSERT_EQ(shown.size(), 1u) << "an unknown item shows its text; import shows nothing";
+  EXPECT_EQ(shown[0], L"The file cannot be read.");
+}
+
+TEST_F(PanelWindowTest, OneAboutWindowAtATime) {
+  OpenWindow();
+  window->SendMessage(WM_MENU_COMMAND, reinterpret_cast<WPARAM>(IssuedRecord(L"about_SETTING")), 0);
+  window->SendMessage(WM_MENU_COMMAND, reinterpret_cast<WPARAM>(IssuedRecord(L"About_setting")), 0);
+  PumpFor(100);
+  ASSERT_EQ(CountWindows(L"UICOPYRIGHT"), 1);
+  HWND about = FindWindowW(L"UICOPYRIGHT", nullptr);
+  EXPECT_TRUE(IsWindowVisible(about));
+  auto* shown = dynamic_cast<Ccopyright*>(reinterpret_cast<CWindowWnd*>(GetWindowLongPtrW(about, GWLP_USERDATA)));
+  ASSERT_NE(shown, nullptr);
+  NotifyClick(shown->FindControl(L"closebtn"));
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(about); }, 2000));
+  window->SendMessage(WM_MENU_COMMAND, reinterpret_cast<WPARAM>(IssuedRecord(L"About_setting")), 0);
+  EXPECT_EQ(CountWindows(L"UICOPYRIGHT"), 1) << "closed, it opens again";
+}
+
+}  // namespace
