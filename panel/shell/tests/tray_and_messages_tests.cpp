@@ -35,6 +35,17 @@ TEST_F(PanelWindowTest, ProgressIsShownAndHiddenASecondAfterItsEnd) {
   EXPECT_TRUE(PumpUntil([&] { return !progress->IsVisible(); }, 3000));
 }
 
+TEST_F(PanelWindowTest, LosingTheLastDeviceShowsAClosingNoticeThenHidesTheWindow) {
+  OpenWindow();
+  ShowWindow(window->GetHWND(), SW_SHOW);
+  std::vector<std::wstring> shown;
+  WatchMessageBoxesWith([&](CMsgWnd& box) { shown.push_back(box.FindControl(L"MessageText")->GetText().str()); });
+  window->SendMessage(WM_LAST_DEVICE_LOST);  // returns once the box closed by itself
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], L"The device has been disconnected.");
+  EXPECT_FALSE(IsWindowVisible(window->GetHWND()));
+}
+
 // Keys typed while the page captures one reach the window as hook messages; they are swallowed.
 TEST_F(PanelWindowTest, CapturedKeysArriveAsHookMessagesUntilTheHookIsRemoved) {
   OpenWindow();
