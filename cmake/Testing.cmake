@@ -12,10 +12,18 @@ endforeach()
 
 set(WINE_EXEC "${CMAKE_SOURCE_DIR}/scripts/wine-exec.sh")
 
-# add_wine_test(NAME SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s])
+# Tests that show windows or inject input share the harness's one X display, where a window of one
+# test can take the activation (closing another's menu or drop-down) or receive its keys: they run
+# one at a time.
+function(uses_shared_display)
+  set_property(TEST ${ARGN} APPEND PROPERTY RESOURCE_LOCK display)
+endfunction()
+
+# add_wine_test(NAME SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s] [DISPLAY])
 # Builds a GoogleTest program into TEST_BIN_DIR and registers it with CTest, run under Wine.
+# DISPLAY marks a test that shows windows on the shared display.
 function(add_wine_test name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "DISPLAY" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gmock gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${TEST_BIN_DIR}")
@@ -25,6 +33,9 @@ function(add_wine_test name)
     set(T_TIMEOUT 300)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
+  if(T_DISPLAY)
+    uses_shared_display(${name})
+  endif()
 endfunction()
 
 # A program that tests use (a tool or a stand-in); lands beside the test programs.

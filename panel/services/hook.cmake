@@ -11,6 +11,4 @@ target_link_libraries(panel_file_dialogs PUBLIC comdlg32)
 add_wine_test(device_hook_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/device_hook_tests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/file_dialogs_tests.cpp
-  LIBS panel_hook panel_file_dialogs)
-# Low-level hooks see the whole desktop's input: no other test that injects input may run meanwhile.
-set_tests_properties(device_hook_tests PROPERTIES RESOURCE_LOCK desktop_input)
+  LIBS panel_hook panel_file_dialogs DISPLAY)
