@@ -1,15 +1,11 @@
-// Demo program only: the simulated keyboard, mouse and mouse pad stand on the HID seam before the
-// panel starts, so that the demo run needs no hardware. The release program never links this.
-#include "hid_backend.h"
-#include "simulated_device_models.h"
-#include "simulated_hid_backend.h"
+// Demo program only: the simulated devices stand on the HID seam before the panel starts, so that
+// the demo run needs no hardware. The release program never links this.
+#include "demo_device_set.h"
 
 namespace {
 struct DemoDevices {
   DemoDevices() {
-    bus.Attach(MakeSimulatedKeyboard());
-    bus.Attach(MakeSimulatedMouse());
-    bus.Attach(MakeSimulatedMousePad());
+    AttachDemoDevices(bus);
     InstallHidBackend(&bus);
   }
   SimulatedHidBackend bus;
