@@ -15,6 +15,7 @@ add_wine_test(hid_tests SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tests/hid_report_items_tests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/hid_device_tests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/hid_wine_tests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/simulated_device_tests.cpp
   LIBS panel_hid panel_services device_simulation)
 
 add_wine_test(device_command_tests SOURCES
