@@ -1,5 +1,6 @@
-// Demo program only: the simulated keyboard, mouse and mouse pad stand on the HID seam before the
-// panel starts, so that the demo run needs no hardware. The release program never links this.
+// Demo program only: the simulated keyboard, mouse, mouse pad and K27 headset stand on the HID
+// seam before the panel starts, so that the demo run needs no hardware. The release program never
+// links this.
 #include "hid_backend.h"
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
@@ -7,9 +8,12 @@
 namespace {
 struct DemoDevices {
   DemoDevices() {
+    // The panel runs for as long as its user likes: its readers must block, not spin.
+    bus.SetReadsWaitInRealTime(true);
     bus.Attach(MakeSimulatedKeyboard());
     bus.Attach(MakeSimulatedMouse());
     bus.Attach(MakeSimulatedMousePad());
+    bus.Attach(MakeSimulatedHeadsetK27());
     InstallHidBackend(&bus);
   }
   SimulatedHidBackend bus;
