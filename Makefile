@@ -2,6 +2,10 @@
 BUILD_DIR ?= $(CURDIR)/build
 export BUILD_DIR
 JOBS ?= $(shell nproc)
+# The release programs are always 32-bit. Where this machine cannot run Wine's 32-bit half, the
+# tests and the demo are also built as 64-bit programs, in $(BUILD_DIR)/x64, and run there.
+TEST_ARCH = $(shell bash scripts/test-arch.sh)
+CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 
 .PHONY: setup configure build test run clean
 
@@ -9,10 +13,13 @@ setup:
 	@bash scripts/setup.sh
 
 configure: setup
-	@cmake -S . -B "$(BUILD_DIR)" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(CONFIGURE) -S . -B "$(BUILD_DIR)" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+	@if [ "$(TEST_ARCH)" = x86_64 ]; then \
+	  $(CONFIGURE) -S . -B "$(BUILD_DIR)/x64" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake; fi
 
 build: configure
 	@cmake --build "$(BUILD_DIR)" -j $(JOBS)
+	@if [ "$(TEST_ARCH)" = x86_64 ]; then cmake --build "$(BUILD_DIR)/x64" -j $(JOBS); fi
 
 test: build
 	@bash scripts/run-tests.sh

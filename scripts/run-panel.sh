@@ -13,8 +13,8 @@ trap '"$here/wine-session.sh" stop' EXIT
 source "$here/wine-env.sh"
 
 # The demo folder holds the panel built with the simulated devices and stand-in libraries.
-folder="$BUILD_DIR/demo"
-[ -f "$folder/Marvane.exe" ] || folder="$BUILD_DIR/dist"
+folder="$TEST_BUILD_DIR/demo"
+[ -f "$folder/Marvane.exe" ] || folder="$TEST_BUILD_DIR/dist"
 echo "Starting $folder/Marvane.exe under Wine (display $DISPLAY)"
 cd "$folder" && wine ./Marvane.exe "$@" &
 panel=$!

@@ -6,4 +6,4 @@ source "$here/wine-env.sh"
 "$here/wine-session.sh" start || exit 1
 trap '"$here/wine-session.sh" stop' EXIT
 source "$here/wine-env.sh"
-cd "$BUILD_DIR" && ctest --output-on-failure -j "${TEST_JOBS:-$(nproc)}" "$@"
+cd "$TEST_BUILD_DIR" && ctest --output-on-failure -j "${TEST_JOBS:-$(nproc)}" "$@"

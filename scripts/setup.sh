@@ -58,10 +58,24 @@ install_packages() {
   fi
 }
 
-# Builds one Debian source package with the cross compiler and installs it under $cache/<name>.
+# Where Wine's 32-bit half cannot run, the tests are built as 64-bit programs too (test-arch.sh).
+install_test_width_packages() {
+  [ "$("$here/scripts/test-arch.sh")" = x86_64 ] || return 0
+  local packages=(wine64 gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix)
+  local need
+  need=$(missing_packages)
+  if [ -n "$need" ]; then
+    apt_update_once
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $need
+  fi
+}
+
+# Builds one Debian source package with the cross compiler of one width (i686 or x86_64) and
+# installs it under $cache/<width>/<name>.
 build_source_package() {
-  local pkg=$1 name=$2; shift 2
-  local prefix="$cache/$name"
+  local arch=$1 pkg=$2 name=$3; shift 3
+  local prefix="$cache/$arch/$name"
   [ -f "$prefix/.done" ] && return 0
   mkdir -p "$cache/src"
   if ! ls -d "$cache/src/$pkg"-*/ >/dev/null 2>&1; then
@@ -70,17 +84,25 @@ build_source_package() {
   fi
   local src
   src=$(ls -d "$cache/src/$pkg"-*/ | head -n 1)
-  rm -rf "$cache/build-$name"
-  cmake -S "$src" -B "$cache/build-$name" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
+  local build="$cache/build-$arch-$name"
+  rm -rf "$build"
+  cmake -S "$src" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >/dev/null
-  cmake --build "$cache/build-$name" >/dev/null
-  cmake --install "$cache/build-$name" >/dev/null
+  cmake --build "$build" >/dev/null
+  cmake --install "$build" >/dev/null
   touch "$prefix/.done"
 }
 
+build_dependencies() {
+  local arch=$1
+  build_source_package "$arch" libjsoncpp jsoncpp \
+    -DJSONCPP_WITH_TESTS=OFF -DJSONCPP_WITH_POST_BUILD_UNITTEST=OFF -DBUILD_SHARED_LIBS=OFF \
+    -DBUILD_STATIC_LIBS=ON -DBUILD_OBJECT_LIBS=OFF -DJSONCPP_WITH_PKGCONFIG_SUPPORT=OFF -DJSONCPP_WITH_CMAKE_PACKAGE=ON
+  build_source_package "$arch" pugixml pugixml -DBUILD_SHARED_LIBS=OFF -DPUGIXML_WCHAR_MODE=ON
+}
+
 install_packages
-build_source_package libjsoncpp jsoncpp \
-  -DJSONCPP_WITH_TESTS=OFF -DJSONCPP_WITH_POST_BUILD_UNITTEST=OFF -DBUILD_SHARED_LIBS=OFF \
-  -DBUILD_STATIC_LIBS=ON -DBUILD_OBJECT_LIBS=OFF -DJSONCPP_WITH_PKGCONFIG_SUPPORT=OFF -DJSONCPP_WITH_CMAKE_PACKAGE=ON
-build_source_package pugixml pugixml -DBUILD_SHARED_LIBS=OFF -DPUGIXML_WCHAR_MODE=ON
+install_test_width_packages
+build_dependencies i686
+[ "$("$here/scripts/test-arch.sh")" = i686 ] || build_dependencies x86_64
