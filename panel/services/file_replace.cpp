@@ -18,7 +18,8 @@ bool WriteAll(HANDLE file, const char* data, size_t size) {
 }
 
 // A reader holding the old file open (another thread loading the profile) keeps it from being
-// replaced for a moment; such a failure is worth a few more tries before it is reported.
+// replaced for a moment; Windows then answers "access denied", a scanner holding the new file a
+// sharing or lock violation. Such a failure is worth a few more tries before it is reported.
 constexpr ULONGLONG kMoveRetryMs = 500;
 constexpr DWORD kMoveRetryPauseMs = 10;
 
