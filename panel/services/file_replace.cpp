@@ -17,6 +17,25 @@ bool WriteAll(HANDLE file, const char* data, size_t size) {
   return allowed == size;
 }
 
+// A reader holding the old file open (another thread loading the profile) keeps it from being
+// replaced for a moment; Windows then answers "access denied", a scanner holding the new file a
+// sharing or lock violation. Such a failure is worth a few more tries before it is reported.
+constexpr ULONGLONG kMoveRetryMs = 500;
+constexpr DWORD kMoveRetryPauseMs = 10;
+
+bool IsMomentaryMoveFailure(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
+bool MoveOver(const std::wstring& from, const std::wstring& to) {
+  const ULONGLONG giveUp = GetTickCount64() + kMoveRetryMs;
+  for (;;) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    if (!IsMomentaryMoveFailure(GetLastError()) || GetTickCount64() >= giveUp) return false;
+    Sleep(kMoveRetryPauseMs);
+  }
+}
+
 std::wstring TemporaryPathBeside(const std::wstring& path) {
   // Unique per thread, so two threads saving the same profile never share a temporary file.
   return path + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
@@ -31,7 +50,7 @@ bool ReplaceFileContents(const std::wstring& path, const void* data, size_t size
   if (file == INVALID_HANDLE_VALUE) return false;
   bool ok = WriteAll(file, static_cast<const char*>(data), size) && FlushFileBuffers(file);
   CloseHandle(file);
-  if (ok) ok = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (ok) ok = MoveOver(temporary, path);
   if (!ok) DeleteFileW(temporary.c_str());
   return ok;
 }

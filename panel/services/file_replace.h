@@ -3,8 +3,9 @@
 #include <string>
 
 // Writes `data` to a temporary file in the same folder as `path` and moves it over `path`
-// (replace, write-through). A failure at any point removes the temporary file, leaves the old
-// file as it was and returns false.
+// (replace, write-through). A move that another thread's open handle blocks is retried for up to
+// half a second. A failure at any point removes the temporary file, leaves the old file as it was
+// and returns false.
 bool ReplaceFileContents(const std::wstring& path, const void* data, size_t size);
 
 namespace file_replace_testing {

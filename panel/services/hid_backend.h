@@ -43,6 +43,9 @@ class HidConnection {
   virtual bool Read(void* buffer, DWORD length, DWORD timeoutMs, const HidIoEvents& events, DWORD& transferred) = 0;
   virtual bool Write(const void* buffer, DWORD length, DWORD timeoutMs, const HidIoEvents& events,
                      DWORD& transferred) = 0;
+  // Sends one output report through the HID class driver (HidD_SetOutputReport), not the
+  // interrupt pipe; it has no time-out. True when the device took it.
+  virtual bool SetOutputReport(const void* report, DWORD length) = 0;
   // Drops input reports that arrived before now.
   virtual void FlushInput() = 0;
 };

@@ -1,5 +1,7 @@
 #include "hid_device.h"
 
+#include <new>
+
 HidDevice::HidDevice(HidBackend& backend)
     : m_backend(backend),
       m_readEvent(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
@@ -23,15 +25,23 @@ int HidDevice::BeginEnumeration() {
 int HidDevice::EnumerateInterfacePaths(uint32_t& count) {
   FreePathList();
   count = 0;
-  std::unique_ptr<HidInterfaceList> list = m_backend.ListPresentInterfaces();
-  if (!list) return 0;
-  // An interface that vanishes during the walk leaves an empty entry; the walk goes on, because
-  // the detection threads end for good when an enumeration fails.
-  for (uint32_t index = 0;; ++index) {
-    std::wstring path;
-    InterfaceQuery query = list->Query(index, path);
-    if (query == InterfaceQuery::NoMoreItems) break;
-    m_paths.push_back(query == InterfaceQuery::Found ? std::move(path) : std::wstring());
+  // A path that cannot be stored fails this walk only; an escaping exception would end the
+  // detection thread, and with it the process.
+  try {
+    std::unique_ptr<HidInterfaceList> list = m_backend.ListPresentInterfaces();
+    if (!list) return 0;
+    // An interface that vanishes during the walk leaves an empty entry; the walk goes on, because
+    // the detection threads end for good when an enumeration fails. A list that never reports its
+    // end is cut at the bound with what it gave so far, for the same reason.
+    for (uint32_t index = 0; index < kMaxInterfaceIndex; ++index) {
+      std::wstring path;
+      InterfaceQuery query = list->Query(index, path);
+      if (query == InterfaceQuery::NoMoreItems) break;
+      m_paths.push_back(query == InterfaceQuery::Found ? std::move(path) : std::wstring());
+    }
+  } catch (const std::bad_alloc&) {
+    FreePathList();
+    return 0;
   }
   count = m_pathCount = static_cast<uint32_t>(m_paths.size());
   return 1;
@@ -127,15 +137,19 @@ int HidDevice::WriteReport(const void* buffer, DWORD length, DWORD* transferred,
 int HidDevice::RunTransfer(std::atomic<int>& pending, DWORD* transferred,
                            const std::function<bool(HidConnection&, DWORD&)>& transfer) {
   pending = 1;
+  std::lock_guard<std::mutex> gate(m_ioGate);
   DWORD count = 0;
-  bool completed = false;
-  {
-    std::lock_guard<std::mutex> gate(m_ioGate);
-    if (m_connection) completed = transfer(*m_connection, count);
-  }
-  pending = 0;
+  const bool completed = m_connection && transfer(*m_connection, count);
+  // Both written before the gate opens: a destructor waiting on it on another thread may free this
+  // object as soon as it does.
   if (transferred) *transferred = completed ? count : 0;
+  pending = 0;
   return completed ? 1 : 0;
+}
+
+int HidDevice::SetOutputReport(const void* report, DWORD length) {
+  std::lock_guard<std::mutex> gate(m_ioGate);
+  return m_connection && m_connection->SetOutputReport(report, length) ? 1 : 0;
 }
 
 void HidDevice::FlushInput() {

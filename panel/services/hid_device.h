@@ -20,6 +20,9 @@ class HidDevice {
   HidDevice(const HidDevice&) = delete;
   HidDevice& operator=(const HidDevice&) = delete;
 
+  // A walk stops after this many indexes even if the list never reports its end.
+  static constexpr uint32_t kMaxInterfaceIndex = 1024;
+
   // Lists the present interfaces; 1 when the list was built, else 0 (and the list is empty).
   int BeginEnumeration();
   // The next listed path, skipping entries whose path could not be read; null at the end.
@@ -38,6 +41,9 @@ class HidDevice {
   // Nonzero when the transfer completed; 0 on failure, time-out or abort (the count is then 0).
   int ReadReport(void* buffer, DWORD length, DWORD* transferred, DWORD timeoutMs);
   int WriteReport(const void* buffer, DWORD length, DWORD* transferred, DWORD timeoutMs);
+  // Sends one output report (the length is the whole report, its id included) through the class
+  // driver; nonzero when the device took it, 0 when it refused it or the device is not open.
+  int SetOutputReport(const void* report, DWORD length);
   // Drops input reports that arrived before now.
   void FlushInput();
 

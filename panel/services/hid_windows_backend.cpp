@@ -93,6 +93,10 @@ class WindowsHidConnection : public HidConnection {
     BOOL started = WriteFile(handle_, buffer, length, nullptr, &overlapped);
     return Finish(started, overlapped, timeoutMs, events, transferred);
   }
+  bool SetOutputReport(const void* report, DWORD length) override {
+    // The call only reads the report; the API merely lacks the const.
+    return HidD_SetOutputReport(handle_, const_cast<void*>(report), length);
+  }
   void FlushInput() override { HidD_FlushQueue(handle_); }
 
  private:

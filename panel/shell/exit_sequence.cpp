@@ -43,6 +43,12 @@ std::array<HeadsetK27Report, 2> HeadsetK27ExitReports() {
   return reports;
 }
 
+// No channel lock: the K27 lighting thread sends the same way, on the handle its detection thread
+// keeps open; the device itself keeps a close from pulling the handle away mid-call.
+int SendHeadsetK27OutputReport(DeviceCommandChannel& channel, const HeadsetK27Report& report) {
+  return channel.m_device.SetOutputReport(report.data(), static_cast<DWORD>(report.size()));
+}
+
 LRESULT CMainWnd::OnDestroy(UINT, WPARAM, LPARAM, BOOL& handled) {
   m_trayIcon.DeleteTrayIcon();
   PostQuitMessage(0);

@@ -14,5 +14,6 @@ void PutHeadsetLedsInExitState(const AudioControlLibraryLoader& library);
 using HeadsetK27Report = std::array<uint8_t, 17>;
 // The two reports that switch both K27 light groups to their exit state.
 std::array<HeadsetK27Report, 2> HeadsetK27ExitReports();
-// Sends an output report to the K27 headset's open HID device; nothing when it is not open.
-void SendHeadsetK27OutputReport(DeviceCommandChannel& channel, const HeadsetK27Report& report);
+// Sends an output report to the K27 headset's open HID device; nonzero when the headset took it,
+// 0 when it refused it or is not open.
+int SendHeadsetK27OutputReport(DeviceCommandChannel& channel, const HeadsetK27Report& report);

@@ -2,7 +2,6 @@
 // keyboard, mouse, mouse-pad and headset pages, the worker threads that serve them, and the
 // notification handlers. Each moves out of this file when it is built; nothing here does device
 // work. The worker threads keep the stop protocol, so start-up and exit run as they will.
-#include "exit_sequence.h"
 #include "main_wnd.h"
 #include "worker_threads.h"
 
@@ -34,9 +33,6 @@ void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 // Headset pages.
 void CMainWnd::InitHeadsetProfileList() {}
 void CMainWnd::InitHeadsetK27Audio() {}
-// Needs an output-report call on HidDevice, which comes with the K27 headset's page; until then
-// the K27 channel is never open, so the exit's reports would fail without effect anyway.
-void SendHeadsetK27OutputReport(DeviceCommandChannel&, const HeadsetK27Report&) {}
 
 // Notification handlers.
 void CMainWnd::HandleClick(CControlUI*) {}

@@ -23,9 +23,9 @@ void SimulatedDevice::Unplug() {
 
 void SimulatedDevice::VanishLocked() {
   plugged_ = false;
-  commandInput_.clear();
-  syncInput_.clear();
+  for (Queue& queue : input_) queue.clear();
   lateReply_.reset();
+  WakeReadersLocked();
 }
 
 bool SimulatedDevice::IsPlugged() const {
@@ -46,9 +46,9 @@ void SimulatedDevice::InjectFault(SimulatedFault fault, unsigned afterRequests, 
 void SimulatedDevice::SendChangeReport(uint16_t usage) {
   std::vector<uint8_t> report = {kChangeReportId, static_cast<uint8_t>(usage), static_cast<uint8_t>(usage >> 8)};
   std::lock_guard<std::mutex> lock(mutex_);
-  if (!plugged_ || !model_.hasSyncInterface) return;
-  wireLog_.push_back({WireEvent::ChangeReport, report});
-  syncInput_.push_back(std::move(report));
+  if (!plugged_ || !model_.Has(SimulatedInterface::Sync)) return;
+  wireLog_.Append(WireEvent::ChangeReport, report.data(), report.size());
+  QueueInputLocked(SimulatedInterface::Sync, std::move(report));
 }
 
 void SimulatedDevice::SetRequestObserver(std::function<void(const uint8_t*)> observer) {
@@ -58,7 +58,7 @@ void SimulatedDevice::SetRequestObserver(std::function<void(const uint8_t*)> obs
 
 std::vector<WireRecord> SimulatedDevice::WireLog() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return wireLog_;
+  return wireLog_.Records();
 }
 
 std::vector<CommandReport> SimulatedDevice::Requests() const {
@@ -72,9 +72,16 @@ std::vector<CommandReport> SimulatedDevice::Requests() const {
   return requests;
 }
 
+std::vector<std::vector<uint8_t>> SimulatedDevice::OutputReports() const {
+  std::vector<std::vector<uint8_t>> reports;
+  for (WireRecord& record : WireLog())
+    if (record.event == WireEvent::OutputReport) reports.push_back(std::move(record.bytes));
+  return reports;
+}
+
 void SimulatedDevice::ClearWireLog() {
   std::lock_guard<std::mutex> lock(mutex_);
-  wireLog_.clear();
+  wireLog_.Clear();
 }
 
 SimulatedMemory SimulatedDevice::Memory() const {
@@ -102,7 +109,7 @@ bool SimulatedDevice::Write(SimulatedInterface target, uint32_t generation, cons
   std::optional<SimulatedFault> fault;
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    // The sync interface has no output report; a command report has exactly 64 bytes.
+    // Only the command interface takes written reports, each of exactly 64 bytes.
     if (!IsLive(generation) || target != SimulatedInterface::Command || length != HID_COMMAND_REPORT_SIZE)
       return false;
     fault = TakeFault();
@@ -111,7 +118,7 @@ bool SimulatedDevice::Write(SimulatedInterface target, uint32_t generation, cons
       return false;
     }
     if (fault == SimulatedFault::WriteFails) return false;
-    wireLog_.push_back({WireEvent::Request, std::vector<uint8_t>(report, report + length)});
+    wireLog_.Append(WireEvent::Request, report, length);
     observer = observer_;
   }
   if (observer) observer(report);
@@ -133,44 +140,94 @@ void SimulatedDevice::Answer(const uint8_t* request, std::optional<SimulatedFaul
   if (fault == SimulatedFault::LateReply)
     lateReply_ = std::move(bytes);
   else
-    commandInput_.push_back(std::move(bytes));
+    QueueInputLocked(SimulatedInterface::Command, std::move(bytes));
+}
+
+bool SimulatedDevice::SetOutputReport(SimulatedInterface target, uint32_t generation, const uint8_t* report,
+                                      size_t length) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  // Only the headset interface declares an output report for the class driver: 17 bytes, id 0xFF.
+  if (!IsLive(generation) || target != SimulatedInterface::Headset || length != kHeadsetReportSize ||
+      report[0] != kHeadsetReportId)
+    return false;
+  const std::optional<SimulatedFault> fault = TakeFault();
+  if (fault == SimulatedFault::Unplug) VanishLocked();
+  if (fault == SimulatedFault::Unplug || fault == SimulatedFault::WriteFails) return false;
+  wireLog_.Append(WireEvent::OutputReport, report, length);
+  return true;
+}
+
+void SimulatedDevice::QueueInputLocked(SimulatedInterface target, std::vector<uint8_t> report) {
+  InputOf(target).push_back(std::move(report));
+  WakeReadersLocked();
+}
+
+void SimulatedDevice::WakeReadersLocked() {
+  for (HANDLE arrival : waitingReaders_) SetEvent(arrival);
 }
 
 bool SimulatedDevice::Read(SimulatedInterface target, uint32_t generation, uint8_t* buffer, size_t length,
-                           size_t& transferred) {
-  std::lock_guard<std::mutex> lock(mutex_);
+                           size_t& transferred, const SimulatedReadWait& wait) {
   transferred = 0;
-  if (!IsLive(generation) || length < InputReportLength(target)) return false;
-  std::deque<std::vector<uint8_t>>& queue = Queue(target);
-  if (queue.empty()) {
-    // The read times out; a late reply arrives just after, where the next read would find it.
-    if (target == SimulatedInterface::Command && lateReply_) {
-      commandInput_.push_back(std::move(*lateReply_));
-      lateReply_.reset();
+  const ULONGLONG deadline = GetTickCount64() + wait.timeoutMs;
+  std::unique_lock<std::mutex> lock(mutex_);
+  if (wait.arrival) waitingReaders_.push_back(wait.arrival);
+  bool read = false;
+  for (;;) {
+    const InputState state = TakeInputLocked(target, generation, buffer, length, transferred);
+    if (state != InputState::Empty) {
+      read = state == InputState::Delivered;
+      break;
     }
-    return false;
+    const ULONGLONG now = GetTickCount64();
+    if (!wait.arrival || now >= deadline) {
+      TimeOutLocked(target);
+      break;
+    }
+    lock.unlock();
+    const HANDLE events[] = {wait.arrival, wait.abort};
+    const DWORD woke = WaitForMultipleObjects(wait.abort ? 2 : 1, events, FALSE, static_cast<DWORD>(deadline - now));
+    lock.lock();
+    if (woke != WAIT_OBJECT_0 && woke != WAIT_TIMEOUT) break;  // aborted, or the wait itself failed
   }
+  if (wait.arrival) waitingReaders_.erase(std::find(waitingReaders_.begin(), waitingReaders_.end(), wait.arrival));
+  return read;
+}
+
+SimulatedDevice::InputState SimulatedDevice::TakeInputLocked(SimulatedInterface target, uint32_t generation,
+                                                             uint8_t* buffer, size_t length, size_t& transferred) {
+  if (!IsLive(generation) || length < InputReportLength(target)) return InputState::Gone;
+  Queue& queue = InputOf(target);
+  if (queue.empty()) return InputState::Empty;
   const std::vector<uint8_t> report = std::move(queue.front());
   queue.pop_front();
   std::memcpy(buffer, report.data(), report.size());
   transferred = report.size();
-  if (target == SimulatedInterface::Command) wireLog_.push_back({WireEvent::Reply, report});
-  return true;
+  if (target == SimulatedInterface::Command) wireLog_.Append(WireEvent::Reply, report.data(), report.size());
+  return InputState::Delivered;
+}
+
+// A late reply arrives just after the host's read has timed out, where the next read finds it.
+void SimulatedDevice::TimeOutLocked(SimulatedInterface target) {
+  if (target != SimulatedInterface::Command || !lateReply_) return;
+  InputOf(SimulatedInterface::Command).push_back(std::move(*lateReply_));
+  lateReply_.reset();
 }
 
 void SimulatedDevice::FlushInput(SimulatedInterface target, uint32_t generation) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (!IsLive(generation)) return;
-  std::deque<std::vector<uint8_t>>& queue = Queue(target);
-  for (std::vector<uint8_t>& report : queue)
-    if (target == SimulatedInterface::Command) wireLog_.push_back({WireEvent::Discarded, std::move(report)});
+  Queue& queue = InputOf(target);
+  for (const std::vector<uint8_t>& report : queue)
+    if (target == SimulatedInterface::Command) wireLog_.Append(WireEvent::Discarded, report.data(), report.size());
   queue.clear();
 }
 
-size_t SimulatedDevice::InputReportLength(SimulatedInterface target) const {
-  return target == SimulatedInterface::Command ? HID_COMMAND_REPORT_SIZE : kChangeReportSize;
-}
-
-std::deque<std::vector<uint8_t>>& SimulatedDevice::Queue(SimulatedInterface target) {
-  return target == SimulatedInterface::Command ? commandInput_ : syncInput_;
+size_t SimulatedDevice::InputReportLength(SimulatedInterface target) {
+  switch (target) {
+    case SimulatedInterface::Command: return HID_COMMAND_REPORT_SIZE;
+    case SimulatedInterface::Sync: return kChangeReportSize;
+    case SimulatedInterface::Headset: return 0;  // its input reports are not modelled
+  }
+  return 0;
 }

@@ -1,4 +1,7 @@
 #pragma once
+#include <windows.h>
+
+#include <array>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -7,8 +10,6 @@
 
 #include "simulated_firmware.h"
 #include "wire_log.h"
-
-enum class SimulatedInterface { Command, Sync };
 
 // What a test can make the device do wrong, counted in requests written to it.
 enum class SimulatedFault {
@@ -20,17 +21,28 @@ enum class SimulatedFault {
   Unplug,      // the device vanishes as the request arrives
 };
 
-// One simulated keyboard, mouse or mouse pad: its firmware, its presence, its interfaces' input
-// queues, a wire log of every report and the faults a test injected. Thread-safe. Nothing here
-// sleeps: a read with nothing to deliver reports its time-out at once.
+// How long a read may wait for an input report. Without an arrival event it reports its time-out
+// at once; with one it waits in real time until a report arrives, the device vanishes, the abort
+// event is signalled or the time is up.
+struct SimulatedReadWait {
+  DWORD timeoutMs = 0;
+  HANDLE arrival = nullptr;  // set by the device whenever input arrives or it vanishes
+  HANDLE abort = nullptr;
+};
+
+// One simulated device: its firmware, its presence, its interfaces' input queues, a wire log of
+// every report and the faults a test injected. Thread-safe.
 class SimulatedDevice {
  public:
   static constexpr unsigned kEveryTime = ~0u;
   static constexpr uint8_t kChangeReportId = 3;
+  static constexpr uint8_t kHeadsetReportId = 0xFF;
+  static constexpr size_t kHeadsetReportSize = 17;
 
   explicit SimulatedDevice(SimulatedDeviceModel model);
 
   const SimulatedDeviceModel& Model() const { return model_; }
+  uint16_t VendorId() const { return model_.vendorId; }
   uint16_t ProductId() const { return model_.productId; }
 
   void Plug();    // a fresh instance: handles opened before an unplug stay dead
@@ -39,23 +51,27 @@ class SimulatedDevice {
   uint32_t Generation() const;
 
   // The fault hits the request `afterRequests` requests from now, and the `times - 1` after it.
+  // Output reports count as requests; on them only WriteFails and Unplug have an effect.
   void InjectFault(SimulatedFault fault, unsigned afterRequests = 0, unsigned times = 1);
   // The device announces a change of its own settings on its hardware-sync interface.
   void SendChangeReport(uint16_t usage);
-  // Runs on the writing thread for every request the device takes, before the device answers.
+  // Runs on the writing thread for every command request the device takes, before it answers.
   void SetRequestObserver(std::function<void(const uint8_t* request)> observer);
 
   std::vector<WireRecord> WireLog() const;
-  std::vector<CommandReport> Requests() const;  // the requests of the wire log, in order
+  std::vector<CommandReport> Requests() const;               // the command requests, in order
+  std::vector<std::vector<uint8_t>> OutputReports() const;  // the output reports, in order
   void ClearWireLog();
   SimulatedMemory Memory() const;
   void EditMemory(const std::function<void(SimulatedMemory&)>& edit);
 
   // The side the simulated connections use.
   bool Write(SimulatedInterface target, uint32_t generation, const uint8_t* report, size_t length);
-  bool Read(SimulatedInterface target, uint32_t generation, uint8_t* buffer, size_t length, size_t& transferred);
+  bool Read(SimulatedInterface target, uint32_t generation, uint8_t* buffer, size_t length, size_t& transferred,
+            const SimulatedReadWait& wait);
+  bool SetOutputReport(SimulatedInterface target, uint32_t generation, const uint8_t* report, size_t length);
   void FlushInput(SimulatedInterface target, uint32_t generation);
-  size_t InputReportLength(SimulatedInterface target) const;
+  static size_t InputReportLength(SimulatedInterface target);
 
  private:
   struct ScheduledFault {
@@ -63,11 +79,19 @@ class SimulatedDevice {
     uint64_t firstRequest;
     unsigned remaining;
   };
+  enum class InputState { Delivered, Empty, Gone };
+  using Queue = std::deque<std::vector<uint8_t>>;
+
   bool IsLive(uint32_t generation) const { return plugged_ && generation == generation_; }
   void VanishLocked();
   std::optional<SimulatedFault> TakeFault();
   void Answer(const uint8_t* request, std::optional<SimulatedFault> fault);
-  std::deque<std::vector<uint8_t>>& Queue(SimulatedInterface target);
+  void QueueInputLocked(SimulatedInterface target, std::vector<uint8_t> report);
+  void WakeReadersLocked();
+  InputState TakeInputLocked(SimulatedInterface target, uint32_t generation, uint8_t* buffer, size_t length,
+                             size_t& transferred);
+  void TimeOutLocked(SimulatedInterface target);
+  Queue& InputOf(SimulatedInterface target) { return input_[static_cast<size_t>(target)]; }
 
   const SimulatedDeviceModel model_;
   mutable std::mutex mutex_;
@@ -76,9 +100,9 @@ class SimulatedDevice {
   uint32_t generation_ = 1;
   uint64_t requestCount_ = 0;
   std::vector<ScheduledFault> faults_;
-  std::deque<std::vector<uint8_t>> commandInput_;
-  std::deque<std::vector<uint8_t>> syncInput_;
+  std::array<Queue, 3> input_;  // one per SimulatedInterface
   std::optional<std::vector<uint8_t>> lateReply_;
-  std::vector<WireRecord> wireLog_;
+  WireLogRing wireLog_;
+  std::vector<HANDLE> waitingReaders_;  // arrival events of the reads waiting in real time
   std::function<void(const uint8_t*)> observer_;
 };

@@ -6,6 +6,10 @@ namespace {
 
 constexpr int kProfiles = 5;
 constexpr int kBlockSize = 64;
+constexpr uint16_t kPeripheralVendor = 0x0C45;
+constexpr uint16_t kHeadsetK27Vendor = 0x0D8C;
+// The largest cursor-script image a download sends.
+constexpr size_t kScriptMemorySize = 3072;
 
 // One position of the keyboard's face, six rows of 21: an HID keyboard usage, a modifier, Fn or
 // nothing. Key assignments are (code, p1, p2): a usage is (0x20, 0, usage), a modifier
@@ -86,19 +90,22 @@ SimulatedDeviceModel SimulatedKeyboardModel(uint16_t productId) {
   const bool oneColour = productId == SIMULATED_KEYBOARD_ONECOLOR;
   SimulatedDeviceModel model;
   model.name = L"keyboard";
+  model.vendorId = kPeripheralVendor;
   model.productId = productId;
+  model.interfaces = {SimulatedInterface::Command, SimulatedInterface::Sync};
   model.factoryKeyTable = KeyboardFactoryKeyTable(!oneColour);
   model.info = MakeDeviceInfo(1, productId, static_cast<uint8_t>(model.factoryKeyTable.size() / 3), oneColour ? 16 : 32);
   model.factorySettings = FactorySettings(PROFILE_COLOURS);
   model.ledFrameSize = 378;
-  model.hasSyncInterface = true;
   return model;
 }
 
 SimulatedDeviceModel SimulatedMouseModel() {
   SimulatedDeviceModel model;
   model.name = L"mouse";
+  model.vendorId = kPeripheralVendor;
   model.productId = SIMULATED_MOUSE;
+  model.interfaces = {SimulatedInterface::Command, SimulatedInterface::Sync};
   // Keys 0 to 6: left, wheel, right, forward, back, DPI cycle, DPI up.
   model.factoryKeyTable = {0x10, 0x01, 0, 0x10, 0x04, 0, 0x10, 0x02, 0, 0x10, 0x10, 0,
                            0x10, 0x08, 0, 0x13, 0x03, 0, 0x13, 0x01, 0};
@@ -116,19 +123,29 @@ SimulatedDeviceModel SimulatedMouseModel() {
     block[33] = 10;  // pointer speed
     block[34] = 3;   // wheel lines
   }
-  model.scriptMemorySize = 1024;
+  model.scriptMemorySize = kScriptMemorySize;
   model.ledFrameSize = 60;
-  model.hasSyncInterface = true;
   return model;
 }
 
 SimulatedDeviceModel SimulatedMousePadModel() {
   SimulatedDeviceModel model;
   model.name = L"mouse pad";
+  model.vendorId = kPeripheralVendor;
   model.productId = SIMULATED_MOUSE_PAD;
+  model.interfaces = {SimulatedInterface::Command};
   model.info = MakeDeviceInfo(3, SIMULATED_MOUSE_PAD, 0, 0);
   model.factorySettings = FactorySettings(PROFILE_COLOURS);
   model.ledFrameSize = 33;
+  return model;
+}
+
+SimulatedDeviceModel SimulatedHeadsetK27Model() {
+  SimulatedDeviceModel model;
+  model.name = L"K27 headset";
+  model.vendorId = kHeadsetK27Vendor;
+  model.productId = SIMULATED_HEADSET_K27;
+  model.interfaces = {SimulatedInterface::Headset};
   return model;
 }
 
@@ -140,4 +157,8 @@ std::shared_ptr<SimulatedDevice> MakeSimulatedMouse() { return std::make_shared<
 
 std::shared_ptr<SimulatedDevice> MakeSimulatedMousePad() {
   return std::make_shared<SimulatedDevice>(SimulatedMousePadModel());
+}
+
+std::shared_ptr<SimulatedDevice> MakeSimulatedHeadsetK27() {
+  return std::make_shared<SimulatedDevice>(SimulatedHeadsetK27Model());
 }

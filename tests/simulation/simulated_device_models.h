@@ -3,17 +3,20 @@
 
 #include "simulated_device.h"
 
-// The simulated peripherals (their contents are described in README.md beside this file).
+// The simulated devices (their contents are described in README.md beside this file).
 constexpr uint16_t SIMULATED_KEYBOARD_RGB = 0x7513;
 constexpr uint16_t SIMULATED_KEYBOARD_ONECOLOR = 0x0632;
 constexpr uint16_t SIMULATED_KEYBOARD_RGB2 = 0x763E;
 constexpr uint16_t SIMULATED_MOUSE = 0x5F01;
 constexpr uint16_t SIMULATED_MOUSE_PAD = 0x763D;
+constexpr uint16_t SIMULATED_HEADSET_K27 = 0x01DA;
 
 SimulatedDeviceModel SimulatedKeyboardModel(uint16_t productId);
 SimulatedDeviceModel SimulatedMouseModel();
 SimulatedDeviceModel SimulatedMousePadModel();
+SimulatedDeviceModel SimulatedHeadsetK27Model();
 
 std::shared_ptr<SimulatedDevice> MakeSimulatedKeyboard(uint16_t productId = SIMULATED_KEYBOARD_ONECOLOR);
 std::shared_ptr<SimulatedDevice> MakeSimulatedMouse();
 std::shared_ptr<SimulatedDevice> MakeSimulatedMousePad();
+std::shared_ptr<SimulatedDevice> MakeSimulatedHeadsetK27();

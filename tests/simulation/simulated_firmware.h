@@ -1,22 +1,10 @@
 #pragma once
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "device_command_report.h"
 #include "device_info.h"
-
-// What one simulated device is: its identity, its record and its factory memory contents.
-struct SimulatedDeviceModel {
-  std::wstring name;  // for wire logs
-  uint16_t productId = 0;
-  DeviceInfo info;
-  std::vector<uint8_t> factorySettings;  // the settings area: five blocks of 64 bytes
-  std::vector<uint8_t> factoryKeyTable;  // slot s at 3s; empty for a device without key tables
-  size_t scriptMemorySize = 0;           // 0 for a device without cursor scripts
-  size_t ledFrameSize = 0;
-  bool hasSyncInterface = false;  // the second interface that announces the device's own changes
-};
+#include "simulated_device_model.h"
 
 // The device's memory as the commands address it.
 struct SimulatedMemory {

@@ -12,16 +12,24 @@
 // are listed, opened and probed by path like real HID interfaces.
 class SimulatedHidBackend : public HidBackend {
  public:
-  static constexpr uint16_t kVendorId = 0x0C45;
-
-  // Connects the device (listed after those attached before it); its command interface's path.
+  // Connects the device (listed after those attached before it); the path of its first interface
+  // (the command interface, or the headset's only one).
   std::wstring Attach(std::shared_ptr<SimulatedDevice> device);
   std::wstring PathOf(const SimulatedDevice& device, SimulatedInterface target) const;
+
+  // Interfaces opened from now on wait in real time for input reports (up to the read's time-out,
+  // ended early by an abort), as a long-running program needs; by default a read with nothing to
+  // deliver reports its time-out at once, so that tests never sleep.
+  void SetReadsWaitInRealTime(bool wait);
 
   // The next walk cannot read this interface's path, as when it vanishes during the walk.
   void FailPathQueryOnce(const std::wstring& path);
   // No interface list can be had at all.
   void SetListFails(bool fails);
+  // The list answers "unavailable" for every index past its interfaces instead of its end.
+  void SetListNeverEnds(bool neverEnds);
+  // The next walk runs out of memory while it reads the second interface's path.
+  void FailAllocationInNextWalk();
 
   std::unique_ptr<HidInterfaceList> ListPresentInterfaces() override;
   std::unique_ptr<HidConnection> Open(const std::wstring& path, const HidOpenMode& mode) override;
@@ -39,4 +47,7 @@ class SimulatedHidBackend : public HidBackend {
   std::vector<Endpoint> endpoints_;
   std::set<std::wstring> failingQueries_;
   bool listFails_ = false;
+  bool listNeverEnds_ = false;
+  bool allocationFails_ = false;
+  bool readsWait_ = false;
 };

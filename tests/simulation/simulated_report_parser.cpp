@@ -11,16 +11,24 @@ constexpr USAGE kHighestConsumerUsage = 0x0FFF;
 NTSTATUS SimulatedReportParser::GetCaps(HIDP_CAPS& caps) const {
   caps = HIDP_CAPS{};
   caps.NumberLinkCollectionNodes = 1;
-  if (target_ == SimulatedInterface::Command) {
-    caps.UsagePage = kVendorUsagePage;
-    caps.Usage = kVendorUsage;
-    caps.InputReportByteLength = HID_COMMAND_REPORT_SIZE;
-    caps.OutputReportByteLength = HID_COMMAND_REPORT_SIZE;
-  } else {
-    caps.UsagePage = kConsumerUsagePage;
-    caps.Usage = kConsumerControl;
-    caps.InputReportByteLength = 3;
-    caps.NumberInputButtonCaps = 1;
+  switch (target_) {
+    case SimulatedInterface::Command:
+      caps.UsagePage = kVendorUsagePage;
+      caps.Usage = kVendorUsage;
+      caps.InputReportByteLength = HID_COMMAND_REPORT_SIZE;
+      caps.OutputReportByteLength = HID_COMMAND_REPORT_SIZE;
+      break;
+    case SimulatedInterface::Sync:
+      caps.UsagePage = kConsumerUsagePage;
+      caps.Usage = kConsumerControl;
+      caps.InputReportByteLength = 3;
+      caps.NumberInputButtonCaps = 1;
+      break;
+    case SimulatedInterface::Headset:
+      caps.UsagePage = kConsumerUsagePage;
+      caps.Usage = kConsumerControl;
+      caps.OutputReportByteLength = SimulatedDevice::kHeadsetReportSize;
+      break;
   }
   return HIDP_STATUS_SUCCESS;
 }

@@ -2,9 +2,9 @@
 #include "hid_backend.h"
 #include "simulated_device.h"
 
-// The capabilities of the two simulated interfaces. The command interface declares only its
-// 64-byte reports; the hardware-sync interface has one input report (id 3) with one consumer
-// usage, a button array of usage page 0x0C.
+// The capabilities of the simulated interfaces. The command interface declares only its 64-byte
+// reports; the hardware-sync interface has one input report (id 3) with one consumer usage, a
+// button array of usage page 0x0C; the headset interface declares only its 17-byte output report.
 class SimulatedReportParser : public HidReportParser {
  public:
   explicit SimulatedReportParser(SimulatedInterface target) : target_(target) {}

@@ -69,6 +69,29 @@ std::string FormatWireRecord(const WireRecord& record) {
     case WireEvent::Reply: return FormatReply("<-", record.bytes);
     case WireEvent::Discarded: return FormatReply("x- discarded", record.bytes);
     case WireEvent::ChangeReport: return "<~ change report | " + Hex(record.bytes, 0, record.bytes.size());
+    case WireEvent::OutputReport: return "=> output report | " + Hex(record.bytes, 0, record.bytes.size());
   }
   return {};
+}
+
+void WireLogRing::Append(WireEvent event, const uint8_t* bytes, size_t length) {
+  if (slots_.size() < capacity_) {
+    slots_.push_back({event, std::vector<uint8_t>(bytes, bytes + length)});
+    return;
+  }
+  WireRecord& slot = slots_[oldest_];
+  slot.event = event;
+  slot.bytes.assign(bytes, bytes + length);
+  oldest_ = (oldest_ + 1) % capacity_;
+}
+
+std::vector<WireRecord> WireLogRing::Records() const {
+  std::vector<WireRecord> records(slots_.begin() + oldest_, slots_.end());
+  records.insert(records.end(), slots_.begin(), slots_.begin() + oldest_);
+  return records;
+}
+
+void WireLogRing::Clear() {
+  slots_.clear();
+  oldest_ = 0;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,11 +10,30 @@ enum class WireEvent {
   Reply,         // read by the host from the command interface
   Discarded,     // a reply the host flushed away unread
   ChangeReport,  // sent by the device on its hardware-sync interface
+  OutputReport,  // sent by the host through the class driver (HidD_SetOutputReport)
 };
 
 struct WireRecord {
   WireEvent event;
-  std::vector<uint8_t> bytes;  // a whole 64-byte command report, or one change report
+  std::vector<uint8_t> bytes;  // a whole report, its id included
+};
+
+// The newest records of one device's wire, oldest first. Once full, each new record takes the
+// place of the oldest, reusing its storage, so a device that runs for hours keeps a log of fixed size.
+class WireLogRing {
+ public:
+  static constexpr size_t kDefaultCapacity = 8192;
+
+  explicit WireLogRing(size_t capacity = kDefaultCapacity) : capacity_(capacity ? capacity : 1) {}
+
+  void Append(WireEvent event, const uint8_t* bytes, size_t length);
+  std::vector<WireRecord> Records() const;
+  void Clear();
+
+ private:
+  size_t capacity_;
+  std::vector<WireRecord> slots_;
+  size_t oldest_ = 0;  // once full, the slot the next record overwrites
 };
 
 // "-> 0x05 read settings     len 56 off 0x0040 | 04 b2 00 ..." and the like: one line per record.

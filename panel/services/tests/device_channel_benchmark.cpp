@@ -36,7 +36,7 @@ TEST(DeviceChannelBenchmark, TransactionAndKeyTableRead) {
 
   MicrosecondsPerRun(200, transact);  // warm up
   const double perTransaction = MicrosecondsPerRun(20000, transact);
-  mouse->ClearWireLog();  // the log keeps every report; start each run with an empty one
+  mouse->ClearWireLog();  // each run starts with an empty log
   const double perTableRead = MicrosecondsPerRun(2000, readTable);
   mouse->ClearWireLog();
 

@@ -103,6 +103,14 @@ TEST_F(CommandsTest, UnpluggedBetweenChunksTheWriteFails) {
   EXPECT_FALSE(channel.m_device.IsDevicePathPresent());
 }
 
+TEST_F(CommandsTest, TheLargestCursorScriptImageFillsTheScriptMemory) {
+  const std::vector<uint8_t> script = Pattern(3072, 2);
+  ASSERT_EQ(1, channel.WriteScriptMemory(script.data(), script.size()));
+  EXPECT_EQ(script, device->Memory().scriptMemory);
+  const std::vector<uint8_t> tooLong = Pattern(3073, 4);
+  EXPECT_EQ(-102, channel.WriteScriptMemory(tooLong.data(), tooLong.size())) << "its last chunk runs past the end";
+}
+
 TEST_F(CommandsTest, SettingsTransfersStayInOneReport) {
   channel.m_lightingSync = 1;
   const uint8_t level = 3;

@@ -61,6 +61,29 @@ TEST(HidEnumeration, NoInterfaceListFailsAndLeavesTheListEmpty) {
   EXPECT_EQ(nullptr, device.NextPath());
 }
 
+TEST(HidEnumeration, AListThatNeverEndsIsCutAtTheBoundWithWhatItGave) {
+  SimulatedHidBackend bus;
+  const std::wstring mousePad = bus.Attach(MakeSimulatedMousePad());
+  bus.SetListNeverEnds(true);
+  HidDevice device(bus);
+  ASSERT_EQ(1, device.BeginEnumeration()) << "a failed walk would end the detection thread for good";
+  EXPECT_EQ(HidDevice::kMaxInterfaceIndex, device.PathCount());
+  EXPECT_EQ(std::vector<std::wstring>{mousePad}, AllPaths(device));
+}
+
+TEST(HidEnumeration, RunningOutOfMemoryFailsThatWalkOnly) {
+  SimulatedHidBackend bus;
+  const std::wstring mousePad = bus.Attach(MakeSimulatedMousePad());
+  bus.Attach(MakeSimulatedMousePad());
+  HidDevice device(bus);
+  bus.FailAllocationInNextWalk();
+  EXPECT_EQ(0, device.BeginEnumeration());
+  EXPECT_EQ(0u, device.PathCount());
+  EXPECT_EQ(nullptr, device.NextPath()) << "the paths stored before it are released";
+  ASSERT_EQ(1, device.BeginEnumeration());
+  EXPECT_EQ(mousePad, device.NextPath());
+}
+
 struct SimulatedKeyboardFixture : ::testing::Test {
   SimulatedHidBackend bus;
   std::shared_ptr<SimulatedDevice> keyboard = MakeSimulatedKeyboard(SIMULATED_KEYBOARD_ONECOLOR);

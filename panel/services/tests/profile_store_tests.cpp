@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 #include "file_replace.h"
@@ -77,6 +78,14 @@ TEST_F(ProfileStore, ReadResults) {
   }
 }
 
+bool AnyTemporaryFileIn(const TempFolder& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE search = FindFirstFileW((folder / L"*.tmp").c_str(), &data);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return true;
+}
+
 TEST_F(ProfileStore, FailedWriteKeepsThePreviousFileAndSaysSo) {
   const std::wstring path = folder / L"keep.config";
   Bytes old(64, 0x11), fresh(64, 0x22);
@@ -90,11 +99,33 @@ TEST_F(ProfileStore, FailedWriteKeepsThePreviousFileAndSaysSo) {
   file_replace_testing::FailWritesAfter(-1);
 
   EXPECT_EQ(before, ReadBytes(path));
-  // No temporary file is left behind.
-  WIN32_FIND_DATAW data;
-  HANDLE search = FindFirstFileW((folder / L"*.tmp").c_str(), &data);
-  EXPECT_EQ(INVALID_HANDLE_VALUE, search);
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  EXPECT_FALSE(AnyTemporaryFileIn(folder)) << "no temporary file is left behind";
+}
+
+// Another thread reading the profile (as ReadProfileFile opens it) keeps the new file from being
+// moved over it: the save waits for the reader to let go, and fails only when it never does.
+TEST_F(ProfileStore, ASaveWaitsBrieflyForAReaderOfTheOldFile) {
+  const std::wstring path = folder / L"busy.config";
+  const Bytes old(32, 0x11), fresh(32, 0x22);
+  ASSERT_EQ(0, WriteProfileFile(path, old.data(), old.size(), PROFILE_KIND_MOUSE));
+
+  FILE* reader = _wfopen(path.c_str(), L"rb");
+  ASSERT_NE(nullptr, reader);
+  std::thread letGo([reader] {
+    Sleep(150);
+    fclose(reader);
+  });
+  EXPECT_EQ(0, WriteProfileFile(path, fresh.data(), fresh.size(), PROFILE_KIND_MOUSE));
+  letGo.join();
+  const Bytes saved = ReadBytes(path);
+  EXPECT_EQ(fresh, Bytes(saved.begin() + 16, saved.end()));
+
+  reader = _wfopen(path.c_str(), L"rb");
+  ASSERT_NE(nullptr, reader);
+  EXPECT_EQ(1, WriteProfileFile(path, old.data(), old.size(), PROFILE_KIND_MOUSE)) << "the reader never let go";
+  fclose(reader);
+  EXPECT_EQ(saved, ReadBytes(path));
+  EXPECT_FALSE(AnyTemporaryFileIn(folder));
 }
 
 TEST_F(ProfileStore, WriteIntoMissingFolderFails) {

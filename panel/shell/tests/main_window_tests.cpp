@@ -12,6 +12,8 @@
 #include "panel_message.h"
 #include "panel_settings.h"
 #include "panel_window_fixture.h"
+#include "simulated_device_models.h"
+#include "simulated_hid_backend.h"
 #include "test_files.h"
 #include "timer_ids.h"
 
@@ -236,6 +238,55 @@ TEST_F(PanelWindowTest, ExitStopsEveryThreadPromptlyAndLeavesTheHeadsetLightsFix
   EXPECT_EQ(I2CWrites(), expected);
   MSG msg;
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the message loop is told to end";
+}
+
+// The main window on a bus with a simulated K27 headset, whose interface is open on the K27
+// channel as its detection thread leaves it.
+class PanelWindowWithK27Test : public PanelWindowTest {
+ protected:
+  void SetUp() override {
+    const std::wstring path = bus.Attach(headset);
+    InstallHidBackend(&bus);  // before the window builds its channels
+    PanelWindowTest::SetUp();
+    OpenWindow();
+    ASSERT_EQ(1, window->m_headsetK27Channel.m_device.Open(path, true, true, true, false));
+  }
+  void TearDown() override {
+    PanelWindowTest::TearDown();
+    InstallHidBackend(nullptr);
+  }
+  // Destroys the window; true when the exit sequence finished promptly.
+  bool ExitPromptly() {
+    const DWORD start = GetTickCount();
+    DestroyWindow(window->GetHWND());
+    return GetTickCount() - start < kPromptExitMs;
+  }
+
+  SimulatedHidBackend bus;
+  std::shared_ptr<SimulatedDevice> headset = MakeSimulatedHeadsetK27();
+};
+
+std::vector<uint8_t> K27ExitReport(uint8_t target) {
+  std::vector<uint8_t> report(17, 0);
+  report[0] = 0xFF;
+  report[1] = target;
+  report[2] = 0x23;
+  report[3] = 0x04;
+  return report;
+}
+
+TEST_F(PanelWindowWithK27Test, ExitLeavesBothK27LightGroupsInTheirExitState) {
+  EXPECT_TRUE(ExitPromptly());
+  EXPECT_EQ((std::vector<std::vector<uint8_t>>{K27ExitReport(0x22), K27ExitReport(0x44)}), headset->OutputReports());
+}
+
+TEST_F(PanelWindowWithK27Test, AK27UnpluggedMidExitDoesNotHoldTheExitUp) {
+  headset->InjectFault(SimulatedFault::Unplug, 1);  // it vanishes as the second report arrives
+  EXPECT_TRUE(ExitPromptly());
+  EXPECT_EQ(std::vector<std::vector<uint8_t>>{K27ExitReport(0x22)}, headset->OutputReports());
+  EXPECT_FALSE(headset->IsPlugged());
+  MSG msg;
+  EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the exit went on to its end";
 }
 
 // Exit with threads whose creation failed (null handles) or that never end.
