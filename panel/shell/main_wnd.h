@@ -176,7 +176,9 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void InitHeadsetProfileList();
   void InitHeadsetK27Audio();
 
-  // --- Notification handlers of the later shell work (placeholders) ---
+  // --- Notification routing (main_wnd_routing.cpp; the shell's own routes in shell_routes.cpp) ---
+  // Notify hands each notification by type to one of these; they look the sender's name up in the
+  // route tables.
   void HandleClick(CControlUI* sender);
   void HandleMouseLeave(CControlUI* sender);
   void HandleMouseEnter(CControlUI* sender);
@@ -189,6 +191,29 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void HandleTextChanged(CControlUI* sender);
   void HandleColorChanged(CControlUI* sender);
   void HandleItemClick(CControlUI* sender);
+  // Hides the control when it is visible, shows it otherwise.
+  void ToggleVisible(const wchar_t* name);
+  // The edit's number kept within its bounds (see ClampEditNumber); a changed number is written
+  // back into the edit. 0 when there is no such edit.
+  int ClampEditValue(const wchar_t* editName, int upperBound, bool lowerBoundOne = false);
+  void ShowDevicePage(int page);
+  void SelectPageTab(const struct PageTab& tab);
+  void OpenProfileBar(const struct ProfileBar& bar);
+  void CloseProfileBar(const struct ProfileBar& bar);
+  void SetDpiFromUserData(CControlUI* sender);
+  void ShowPanelMenu();
+  void TraceCloseButtonData();
+  // The router's work that a worker thread posts to the window thread.
+  LRESULT MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+ private:
+  bool RefusedByPendingMacroEdit(const std::wstring& name);
+  void RestorePendingMacroPage(const wchar_t* pageTab, const wchar_t* deviceTab, bool showDeviceTab);
+  void ShowPendingEditRefusal();
+  void EndKeyCapture();
+  bool OnWindowThread() const;
+  void SetShown(const wchar_t* name, bool shown);
+  void SetEnabledByName(const wchar_t* name, bool enabled);
 
  protected:
   LPCTSTR GetWindowClassName() const override { return L"MainWnd"; }

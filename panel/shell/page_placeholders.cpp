@@ -1,7 +1,7 @@
 // The one list of operations that the shell already calls but whose own work comes later: the
-// keyboard, mouse, mouse-pad and headset pages, the worker threads that serve them, and the
-// notification handlers. Each moves out of this file when it is built; nothing here does device
-// work. The worker threads keep the stop protocol, so start-up and exit run as they will.
+// keyboard, mouse, mouse-pad and headset pages and the worker threads that serve them. Each moves
+// out of this file when it is built; nothing here does device work. The worker threads keep the
+// stop protocol, so start-up and exit run as they will.
 #include "main_wnd.h"
 #include "worker_threads.h"
 
@@ -33,20 +33,6 @@ void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 // Headset pages.
 void CMainWnd::InitHeadsetProfileList() {}
 void CMainWnd::InitHeadsetK27Audio() {}
-
-// Notification handlers.
-void CMainWnd::HandleClick(CControlUI*) {}
-void CMainWnd::HandleMouseLeave(CControlUI*) {}
-void CMainWnd::HandleMouseEnter(CControlUI*) {}
-void CMainWnd::HandleKillFocus(CControlUI*) {}
-void CMainWnd::HandleSetFocus(CControlUI*) {}
-void CMainWnd::HandleItemSelect(CControlUI*) {}
-void CMainWnd::HandleSelectChanged(CControlUI*) {}
-void CMainWnd::HandleValueChanged(CControlUI*) {}
-void CMainWnd::HandleMoveValueChanged(CControlUI*) {}
-void CMainWnd::HandleTextChanged(CControlUI*) {}
-void CMainWnd::HandleColorChanged(CControlUI*) {}
-void CMainWnd::HandleItemClick(CControlUI*) {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
 unsigned __stdcall KeyboardDetectThreadProc(void* p) { return RunUntilStopped(p, L"keyboard detection ended"); }

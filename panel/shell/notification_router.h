@@ -1,0 +1,93 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CControlUI;
+class CMainWnd;
+
+// The notification types that reach a route, one per entry point of the main window.
+enum class NotifyType {
+  Click,
+  MouseEnter,
+  MouseLeave,
+  KillFocus,
+  SetFocus,
+  ItemSelect,
+  SelectChanged,
+  ValueChanged,
+  MoveValueChanged,
+  TextChanged,
+  ColorChanged,
+  ItemClick,
+};
+
+// Where a "selectchanged" route runs against the pending-edit guard and the end of key capture.
+// Other notification types ignore it.
+enum class SelectPhase {
+  ActAndEnd,     // acts; neither the guard nor the capture end follows
+  ActThenGuard,  // acts, then the guard and the capture end
+  GuardThenAct,  // the guard and the capture end first; acts only when the guard lets it through
+};
+
+struct RouteCall {
+  CControlUI* sender;
+  int number;  // N of a numbered route, 0 for an exact one
+};
+
+using RouteAction = std::function<void(CMainWnd& window, const RouteCall& call)>;
+
+// One row of a route table: which notification of which control runs which action.
+struct Route {
+  NotifyType type;
+  std::wstring name;  // the whole name, or a numbered route's prefix up to and including its last '_'
+  bool numbered;
+  int first, last;  // the N that a numbered route accepts
+  SelectPhase phase;
+  RouteAction action;
+};
+using RouteTable = std::vector<Route>;
+
+Route ExactRoute(NotifyType type, const wchar_t* name, RouteAction action,
+                 SelectPhase phase = SelectPhase::ActAndEnd);
+Route NumberedRoute(NotifyType type, const wchar_t* prefix, int first, int last, RouteAction action,
+                    SelectPhase phase = SelectPhase::ActAndEnd);
+
+// Actions made of a CMainWnd member: without arguments, or taking N, or taking the sender.
+RouteAction Calls(void (CMainWnd::*member)());
+RouteAction CallsWithNumber(void (CMainWnd::*member)(int));
+RouteAction CallsWithSender(void (CMainWnd::*member)(CControlUI*));
+
+struct RouteMatch {
+  const Route* route;  // null: no route takes the name
+  int number;
+};
+
+// The routes of all tables, looked up by name without regard to case: exact names first, then a
+// numbered route by the prefix that SplitNameIndex gives, when N lies in its range. Immutable once
+// built; safe to share between threads.
+class RouteIndex {
+ public:
+  // Rows that would make a name ambiguous are refused and described in `refused`: a second exact
+  // name or numbered prefix of the same type, an exact name whose prefix is a numbered route's,
+  // and a numbered route that no name can reach (prefix not ending in '_', empty range).
+  static RouteIndex Build(const std::vector<RouteTable>& tables, std::vector<std::wstring>& refused);
+
+  RouteMatch Find(NotifyType type, const std::wstring& name) const;
+  // Every route, for checks against the layouts.
+  const std::vector<Route>& Routes() const { return routes_; }
+
+ private:
+  using NameMap = std::unordered_map<std::wstring, size_t>;
+  struct TypeMaps {
+    NameMap exact;
+    NameMap numbered;
+  };
+  const TypeMaps* MapsOf(NotifyType type) const;
+
+  std::vector<Route> routes_;
+  std::unordered_map<int, TypeMaps> maps_;
+};
+
+const wchar_t* NotifyTypeName(NotifyType type);

@@ -1,0 +1,8 @@
+#pragma once
+
+enum class PointerSetting { Speed, WheelLines };
+
+// Hands MousePointerSpeed or MouseWheelLines to Windows on a short-lived thread, whose handle is
+// closed at once. One applier per setting runs at a time: a request while it runs makes it apply
+// once more, with the value as it is then, before it ends. False when no thread could be started.
+bool StartPointerSettingApplier(PointerSetting setting);

@@ -1,0 +1,25 @@
+#include <atomic>
+
+#include "diagnostics.h"
+#include "shell_routes.h"
+
+namespace {
+std::atomic<const RouteIndex*> routesInstead{nullptr};
+
+RouteIndex BuildPanelRoutes() {
+  std::vector<std::wstring> refused;
+  RouteIndex index = RouteIndex::Build(AllRouteTables(), refused);
+  for (const std::wstring& row : refused) DebugLine(L"route refused: " + row);
+  return index;
+}
+}  // namespace
+
+std::vector<RouteTable> AllRouteTables() { return {ShellRoutes()}; }
+
+const RouteIndex& PanelRoutes() {
+  if (const RouteIndex* instead = routesInstead.load()) return *instead;
+  static const RouteIndex routes = BuildPanelRoutes();
+  return routes;
+}
+
+void UseRoutesInstead(const RouteIndex* routes) { routesInstead = routes; }
