@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "debug_log_capture.h"
 #include "hid_backend.h"
 #include "panel_window_fixture.h"
 #include "simulated_device_models.h"
@@ -141,7 +142,7 @@ TEST_F(ShellRoutesTest, TheDpiButtonSetsTheDpiInItsUserData) {
 }
 
 TEST_F(ShellRoutesTest, TheHiddenCommandButtonTracesTheCloseButtonsNumbers) {
-  DebugLog log;
+  DebugLogCapture log;
   Find(L"closebtn")->SetUserData(L"7,8,9x");
   NotifyClick(Find(L"cmdbtn"));
   EXPECT_EQ(log.Count(L"7,8,9x"), 1);
