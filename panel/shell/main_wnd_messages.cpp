@@ -32,7 +32,7 @@ const DeviceRefresh kDeviceRefreshes[] = {
 // The capture hook's messages and their receivers; the key messages are named in the debugger.
 struct HookReceiver {
   UINT message;
-  const wchar_t* debugName;
+  const wchar_t* debugName;  // null for the mouse messages
   void (CMainWnd::*receive)(WPARAM, LPARAM);
 };
 
@@ -44,6 +44,19 @@ const HookReceiver kHookReceivers[] = {
     {WM_HOOK_MOU_MACRO, L"WM_HOOK_MOU_MACRO", &CMainWnd::RecordMouseMacroKeyEvent},
     {WM_HOOK_MOU_MACRO_MOUSE, nullptr, &CMainWnd::RecordMouseMacroMouseEvent},
 };
+
+// Hands the receiver the address of its own copy of the event, valid while it runs; an event the
+// hook has already overwritten reaches no receiver.
+void DeliverCapturedEvent(CMainWnd& wnd, const HookReceiver& receiver, WPARAM wParam, LPARAM number) {
+  if (receiver.debugName) {
+    DebugLine(receiver.debugName);
+    KBDLLHOOKSTRUCT event;
+    if (TakeCapturedKeyEvent(number, event)) (wnd.*receiver.receive)(wParam, reinterpret_cast<LPARAM>(&event));
+  } else {
+    MSLLHOOKSTRUCT event;
+    if (TakeCapturedMouseEvent(number, event)) (wnd.*receiver.receive)(wParam, reinterpret_cast<LPARAM>(&event));
+  }
+}
 }  // namespace
 
 LRESULT CMainWnd::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled) {
@@ -63,8 +76,7 @@ LRESULT CMainWnd::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BO
   }
   for (const HookReceiver& receiver : kHookReceivers) {
     if (msg == receiver.message) {
-      if (receiver.debugName) DebugLine(receiver.debugName);
-      (this->*receiver.receive)(wParam, lParam);
+      DeliverCapturedEvent(*this, receiver, wParam, lParam);
       return 0;
     }
   }
