@@ -62,13 +62,15 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void BringToFrontIfDeviceConnected();
   bool AnyDeviceConnected() const;
   void OnLastDeviceLost();
-  // The pages' one way to switch the capture hook on (with this window as target) and off. False
-  // when a requested hook could not be set; the capture then gets no events.
+  // The pages' one way to switch the capture hook on (with this window as target) and off. A
+  // window-thread operation: Windows calls a low-level hook on the thread that set it, and only this
+  // thread pumps messages, so a call from any other thread is refused (false) and changes nothing.
+  // False too when a requested hook could not be set; the capture then gets no events.
   bool SetHook(int mode, bool enable, bool keyboard, bool mouse);
   void OpenSkinPicker(CControlUI* skinButton);
 
-  // False when the exit sequence gave up waiting for a worker thread: the object must then stay
-  // alive, because that thread may still use it.
+  // False from the start of the worker threads until the exit sequence has seen them all end: the
+  // object must stay alive while any of them may still use it.
   bool WorkerThreadsEnded() const { return m_workerThreadsEnded; }
 
   // --- Shared with the worker threads and the page code ---

@@ -142,6 +142,10 @@ LRESULT CMainWnd::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BO
 }
 
 bool CMainWnd::SetHook(int mode, bool enable, bool keyboard, bool mouse) {
+  if (GetWindowThreadProcessId(m_hWnd, nullptr) != GetCurrentThreadId()) {
+    DebugLine(L"the capture hook is switched on the window thread only; request refused");
+    return false;
+  }
   if (!enable) {
     m_deviceHook.Uninstall();
     return true;

@@ -73,6 +73,22 @@ TEST_F(PanelWindowTest, CapturedKeysArriveAsHookMessagesUntilTheHookIsRemoved) {
   EXPECT_EQ(log.Count(L"WM_HOOK_MOU_MACRO"), 2);
 }
 
+TEST_F(PanelWindowTest, TheCaptureHookIsSwitchedOnlyFromTheWindowThread) {
+  OpenWindow();
+  auto fromAnotherThread = [this](bool enable) {
+    bool result = true;
+    std::thread([&] { result = window->SetHook(HOOK_MODE_KEY_SINGLEKEY, enable, true, false); }).join();
+    return result;
+  };
+  EXPECT_FALSE(fromAnotherThread(true));
+  EXPECT_FALSE(window->m_deviceHook.IsInstalled()) << "a hook set there would wait on a thread that never pumps";
+  ASSERT_TRUE(window->SetHook(HOOK_MODE_KEY_SINGLEKEY, true, true, false));
+  EXPECT_FALSE(fromAnotherThread(false));
+  EXPECT_TRUE(window->m_deviceHook.IsInstalled());
+  window->SetHook(0, false, false, false);
+  EXPECT_FALSE(window->m_deviceHook.IsInstalled());
+}
+
 std::vector<std::wstring> ItemNames(CMenuWnd& menu) {
   std::vector<std::wstring> names;
   CMenuUI* items = menu.GetMenuUI();
