@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -99,16 +100,17 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   LedColor m_headsetLeds[HEADSET_LED_COUNT] = {};
   LedColor m_headsetK27Leds[HEADSET_K27_LED_COUNT] = {};
 
-  int m_keyboardDirty = 0;
-  int m_mouseDirty = 0;
-  int m_mousePadDirty = 0;
-  int m_ledFramesEnabled = 1;
+  // Flags that the window thread and the worker threads read and write without a lock.
+  std::atomic<int> m_keyboardDirty{0};
+  std::atomic<int> m_mouseDirty{0};
+  std::atomic<int> m_mousePadDirty{0};
+  std::atomic<int> m_ledFramesEnabled{1};
   // Written by the same-mode check of a lighting page, read by the synchronised-lighting thread.
   SyncLightSettings m_syncLightSettings{};
 
   CMagicControlUI* m_magicControl = nullptr;
-  int m_headsetHardwareEffect = 0;
-  int m_headsetLightDirty = 0;
+  std::atomic<int> m_headsetHardwareEffect{0};
+  std::atomic<int> m_headsetLightDirty{0};
   int m_cursorScriptSlot = 0;
   int m_cursorScriptStep = 0;
   // Scratch buffers of the second headset's audio-property calls.
