@@ -193,5 +193,5 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   std::unique_ptr<Ccopyright> m_aboutWindow;
   bool m_workerThreadsEnded = true;
 
-  friend unsigned __stdcall SyncLightingThreadProc(void* parameter);
+  friend bool RunSyncLightingPass(CMainWnd& wnd, const WorkerThreadParam& param);
 };

@@ -12,9 +12,9 @@ constexpr DWORD kShortPauseMs = 1;
 bool IsSynced(const void* channel) {
   return static_cast<const DeviceCommandChannel*>(channel)->m_lightingSync.load() != 0;
 }
+}  // namespace
 
-// One pass; false when the thread is to end.
-bool RunSyncLightingPass(CMainWnd& wnd, const WorkerThreadParam& param, const SyncLightTargets& targets) {
+bool RunSyncLightingPass(CMainWnd& wnd, const WorkerThreadParam& param) {
   if (PauseUnlessStopped(param, wnd.m_syncLightSettings.speed)) return false;
   const bool connected = wnd.m_keyboardChannel.IsConnected() || wnd.m_mouseChannel.IsConnected() ||
                          wnd.m_mousePadChannel.IsConnected();
@@ -24,7 +24,7 @@ bool RunSyncLightingPass(CMainWnd& wnd, const WorkerThreadParam& param, const Sy
   const bool mousePadSynced = IsSynced(&wnd.m_mousePadChannel);
   if (!keyboardSynced && !mouseSynced && !mousePadSynced) return true;
 
-  StepSyncLightEffect(wnd.m_syncLightSettings, targets);
+  StepSyncLightEffect(wnd.m_syncLightSettings, wnd.SyncTargets());
   // The keyboard's frame goes out with its frame timer, not from here.
   if (PauseUnlessStopped(param, keyboardSynced ? kKeyboardFramePauseMs : kShortPauseMs)) return false;
   if (IsSynced(&wnd.m_mouseChannel)) wnd.SendMouseLedFrame();
@@ -33,7 +33,6 @@ bool RunSyncLightingPass(CMainWnd& wnd, const WorkerThreadParam& param, const Sy
   else if (PauseUnlessStopped(param, kShortPauseMs)) return false;
   return true;
 }
-}  // namespace
 
 SyncLightTargets CMainWnd::SyncTargets() {
   return SyncLightTargets{{m_keyboardLeds, &m_keyboardChannel, IsSynced},
@@ -44,8 +43,7 @@ SyncLightTargets CMainWnd::SyncTargets() {
 unsigned __stdcall SyncLightingThreadProc(void* parameter) {
   const auto& param = *static_cast<WorkerThreadParam*>(parameter);
   CMainWnd& wnd = *param.owner;
-  const SyncLightTargets targets = wnd.SyncTargets();
-  while (!StopRequested(param) && RunSyncLightingPass(wnd, param, targets)) {
+  while (!StopRequested(param) && RunSyncLightingPass(wnd, param)) {
   }
   DebugLine(L"\u540C\u6B65\u706F\u5149\u7EBF\u7A0B\u8BBE\u5B9A\u9000\u51FA");
   return 0;

@@ -28,6 +28,8 @@ unsigned __stdcall KeyboardLightingThreadProc(void* parameter);
 unsigned __stdcall MouseLightingThreadProc(void* parameter);
 unsigned __stdcall MousePadLightingThreadProc(void* parameter);
 unsigned __stdcall SyncLightingThreadProc(void* parameter);
+// One pass of the synchronised-lighting thread after its stop test; false when it is to end.
+bool RunSyncLightingPass(CMainWnd& wnd, const WorkerThreadParam& param);
 unsigned __stdcall KeyboardDeviceProfileWatchThreadProc(void* parameter);
 unsigned __stdcall KeyboardKeyProfileWatchThreadProc(void* parameter);
 unsigned __stdcall MouseDeviceProfileWatchThreadProc(void* parameter);
