@@ -1,20 +1,38 @@
 #include "device_hook.h"
 
+#include <cstdint>
+
+#include "diagnostics.h"
+
 namespace {
-// Copies of the events that the posted messages point at.
+// Copies of the events that the posted messages number. A slot remembers the number of the event
+// it holds, so a reader that fell a whole ring behind finds another number there.
 template <class Event>
 class EventRing {
  public:
-  const Event* Keep(const Event& event) {
-    Event* slot = &slots_[next_++ % kSlots];
-    *slot = event;
-    return slot;
+  LPARAM Keep(const Event& event) {
+    if (++last_ == 0) ++last_;  // 0 names no event, not even after the count wraps
+    Slot& slot = slots_[last_ % kSlots];
+    slot.event = event;
+    slot.number = last_;
+    return static_cast<LPARAM>(last_);
+  }
+  bool Take(LPARAM number, Event& event) const {
+    const auto wanted = static_cast<uint32_t>(number);
+    const Slot& slot = slots_[wanted % kSlots];
+    if (wanted == 0 || slot.number != wanted) return false;
+    event = slot.event;
+    return true;
   }
 
  private:
   static constexpr unsigned kSlots = 256;
-  Event slots_[kSlots] = {};
-  unsigned next_ = 0;
+  struct Slot {
+    Event event;
+    uint32_t number;
+  };
+  Slot slots_[kSlots] = {};
+  uint32_t last_ = 0;
 };
 
 struct HookState {
@@ -82,11 +100,25 @@ void CDeviceHook::Uninstall() {
   RemoveHook(hooks.mouse);
 }
 
+bool CDeviceHook::IsInstalled() const { return hooks.keyboard || hooks.mouse; }
+
+bool TakeCapturedKeyEvent(LPARAM number, KBDLLHOOKSTRUCT& event) {
+  if (keyEvents.Take(number, event)) return true;
+  DebugPrintf(L"captured key event %lu dropped: overwritten before it was handled", static_cast<unsigned long>(number));
+  return false;
+}
+
+bool TakeCapturedMouseEvent(LPARAM number, MSLLHOOKSTRUCT& event) {
+  if (mouseEvents.Take(number, event)) return true;
+  DebugPrintf(L"captured mouse event %lu dropped: overwritten before it was handled", static_cast<unsigned long>(number));
+  return false;
+}
+
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code != HC_ACTION) return CallNextHookEx(nullptr, code, wParam, lParam);
   const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
   if (UINT message = KeyboardHookMessage(hooks.mode))
-    PostMessageW(hooks.target, message, wParam, reinterpret_cast<LPARAM>(keyEvents.Keep(event)));
+    PostMessageW(hooks.target, message, wParam, keyEvents.Keep(event));
   if (IsLockKey(event.vkCode)) return CallNextHookEx(nullptr, code, wParam, lParam);
   return 1;  // no window receives the key
 }
@@ -95,7 +127,7 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     if (UINT message = MouseHookMessage(hooks.mode)) {
       const auto& event = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-      PostMessageW(hooks.target, message, wParam, reinterpret_cast<LPARAM>(mouseEvents.Keep(event)));
+      PostMessageW(hooks.target, message, wParam, mouseEvents.Keep(event));
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);  // mouse input is never swallowed

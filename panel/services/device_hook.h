@@ -14,10 +14,10 @@ enum HookCaptureMode : int {
   HOOK_MODE_MOU_MACRO = 64,
 };
 
-// Keyboard messages: wParam WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN or WM_SYSKEYUP; lParam the address
-// of a copy of the event's KBDLLHOOKSTRUCT. Mouse messages: wParam the mouse message; lParam the
-// address of a copy of its MSLLHOOKSTRUCT. A copy stays valid until 256 further events of its
-// kind have arrived, far longer than the message waits in the queue.
+// Keyboard messages: wParam WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN or WM_SYSKEYUP; mouse messages:
+// wParam the mouse message. lParam is the event's number in the hook's ring of copies (256 per
+// kind); the window thread exchanges it for the copy with TakeCapturedKeyEvent or
+// TakeCapturedMouseEvent while it handles the message.
 constexpr UINT WM_HOOK_KEY_SINGLEKEY = 0x801;
 constexpr UINT WM_HOOK_KEY_KBHITKEY = 0x802;
 constexpr UINT WM_HOOK_KEY_MACRO = 0x803;
@@ -42,7 +42,16 @@ class CDeviceHook {
   // and then no hook is left installed.
   int Install(int mode, HWND target, bool keyboard, bool mouse);
   void Uninstall();
+  // Whether a keyboard or mouse hook is set; for the window thread, or a thread that synchronised
+  // with it since.
+  bool IsInstalled() const;
 };
+
+// The copy of the event that a hook message numbers. False, with a diagnostics line, when the
+// reader fell a whole ring behind and the copy has since been overwritten: that event is dropped
+// rather than handed over as another one.
+bool TakeCapturedKeyEvent(LPARAM number, KBDLLHOOKSTRUCT& event);
+bool TakeCapturedMouseEvent(LPARAM number, MSLLHOOKSTRUCT& event);
 
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam);

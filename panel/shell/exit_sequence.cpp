@@ -50,6 +50,9 @@ int SendHeadsetK27OutputReport(DeviceCommandChannel& channel, const HeadsetK27Re
 }
 
 LRESULT CMainWnd::OnDestroy(UINT, WPARAM, LPARAM, BOOL& handled) {
+  // First: while the exit waits for the worker threads this thread pumps no messages, and every key
+  // pressed on the machine would wait for the keyboard hook's time-out.
+  m_deviceHook.Uninstall();
   m_trayIcon.DeleteTrayIcon();
   PostQuitMessage(0);
   handled = FALSE;  // the exit sequence follows in HandleCustomMessage

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -64,13 +65,15 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void BringToFrontIfDeviceConnected();
   bool AnyDeviceConnected() const;
   void OnLastDeviceLost();
-  // The pages' one way to switch the capture hook on (with this window as target) and off. False
-  // when a requested hook could not be set; the capture then gets no events.
+  // The pages' one way to switch the capture hook on (with this window as target) and off. A
+  // window-thread operation: Windows calls a low-level hook on the thread that set it, and only this
+  // thread pumps messages, so a call from any other thread is refused (false) and changes nothing.
+  // False too when a requested hook could not be set; the capture then gets no events.
   bool SetHook(int mode, bool enable, bool keyboard, bool mouse);
   void OpenSkinPicker(CControlUI* skinButton);
 
-  // False when the exit sequence gave up waiting for a worker thread: the object must then stay
-  // alive, because that thread may still use it.
+  // False from the start of the worker threads until the exit sequence has seen them all end: the
+  // object must stay alive while any of them may still use it.
   bool WorkerThreadsEnded() const { return m_workerThreadsEnded; }
 
   // A control of the main window by name, or by name prefix and number ("kb_key_" and 5 is
@@ -124,16 +127,17 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   LedColor m_headsetLeds[HEADSET_LED_COUNT] = {};
   LedColor m_headsetK27Leds[HEADSET_K27_LED_COUNT] = {};
 
-  int m_keyboardDirty = 0;
-  int m_mouseDirty = 0;
-  int m_mousePadDirty = 0;
-  int m_ledFramesEnabled = 1;
+  // Flags that the window thread and the worker threads read and write without a lock.
+  std::atomic<int> m_keyboardDirty{0};
+  std::atomic<int> m_mouseDirty{0};
+  std::atomic<int> m_mousePadDirty{0};
+  std::atomic<int> m_ledFramesEnabled{1};
   // Written by the same-mode check of a lighting page, read by the synchronised-lighting thread.
   SyncLightSettings m_syncLightSettings{};
 
   CMagicControlUI* m_magicControl = nullptr;
-  int m_headsetHardwareEffect = 0;
-  int m_headsetLightDirty = 0;
+  std::atomic<int> m_headsetHardwareEffect{0};
+  std::atomic<int> m_headsetLightDirty{0};
   int m_cursorScriptSlot = 0;
   int m_cursorScriptStep = 0;
   // Scratch buffers of the second headset's audio-property calls.

@@ -33,7 +33,7 @@ const DeviceRefresh kDeviceRefreshes[] = {
 // The capture hook's messages and their receivers; the key messages are named in the debugger.
 struct HookReceiver {
   UINT message;
-  const wchar_t* debugName;
+  const wchar_t* debugName;  // null for the mouse messages
   void (CMainWnd::*receive)(WPARAM, LPARAM);
 };
 
@@ -45,6 +45,19 @@ const HookReceiver kHookReceivers[] = {
     {WM_HOOK_MOU_MACRO, L"WM_HOOK_MOU_MACRO", &CMainWnd::RecordMouseMacroKeyEvent},
     {WM_HOOK_MOU_MACRO_MOUSE, nullptr, &CMainWnd::RecordMouseMacroMouseEvent},
 };
+
+// Hands the receiver the address of its own copy of the event, valid while it runs; an event the
+// hook has already overwritten reaches no receiver.
+void DeliverCapturedEvent(CMainWnd& wnd, const HookReceiver& receiver, WPARAM wParam, LPARAM number) {
+  if (receiver.debugName) {
+    DebugLine(receiver.debugName);
+    KBDLLHOOKSTRUCT event;
+    if (TakeCapturedKeyEvent(number, event)) (wnd.*receiver.receive)(wParam, reinterpret_cast<LPARAM>(&event));
+  } else {
+    MSLLHOOKSTRUCT event;
+    if (TakeCapturedMouseEvent(number, event)) (wnd.*receiver.receive)(wParam, reinterpret_cast<LPARAM>(&event));
+  }
+}
 }  // namespace
 
 LRESULT CMainWnd::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BOOL& handled) {
@@ -64,8 +77,7 @@ LRESULT CMainWnd::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BO
   }
   for (const HookReceiver& receiver : kHookReceivers) {
     if (msg == receiver.message) {
-      if (receiver.debugName) DebugLine(receiver.debugName);
-      (this->*receiver.receive)(wParam, lParam);
+      DeliverCapturedEvent(*this, receiver, wParam, lParam);
       return 0;
     }
   }
@@ -131,6 +143,10 @@ LRESULT CMainWnd::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BO
 }
 
 bool CMainWnd::SetHook(int mode, bool enable, bool keyboard, bool mouse) {
+  if (GetWindowThreadProcessId(m_hWnd, nullptr) != GetCurrentThreadId()) {
+    DebugLine(L"the capture hook is switched on the window thread only; request refused");
+    return false;
+  }
   if (!enable) {
     m_deviceHook.Uninstall();
     return true;

@@ -56,6 +56,7 @@ unsigned RunUntilStopped(void* parameter, const wchar_t* exitLine) {
 }
 
 void CMainWnd::StartWorkerThreads() {
+  m_workerThreadsEnded = false;
   for (int i = 0; i < kWorkerThreadCount; ++i) {
     m_stopEvents[i] = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_threadParams[i] = WorkerThreadParam{this, m_stopEvents[i]};

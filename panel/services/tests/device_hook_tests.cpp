@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "device_hook.h"
+#include "test_files.h"
 
 namespace {
 
@@ -19,20 +21,24 @@ struct Received {
   UINT message;
   WPARAM wParam;
   DWORD virtualKey;  // keyboard messages: the event's key, read while the message is handled
+  LONG x;            // mouse messages: the event's position
 };
 std::vector<Received> received;
 
 bool IsMouseHookMessage(UINT message) { return message == WM_HOOK_KEY_MACRO_MOUSE || message == WM_HOOK_MOU_MACRO_MOUSE; }
 
+// Takes the hook's copy of each event the way the panel's window does.
 LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kPassedOnKey) {
-    received.push_back({message, 0, static_cast<DWORD>(wParam)});
+    received.push_back({message, 0, static_cast<DWORD>(wParam), 0});
   } else if (IsMouseHookMessage(message)) {
-    if (reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->dwExtraInfo == kOurEvent)
-      received.push_back({message, wParam, 0});
+    MSLLHOOKSTRUCT event;
+    if (TakeCapturedMouseEvent(lParam, event) && event.dwExtraInfo == kOurEvent)
+      received.push_back({message, wParam, 0, event.pt.x});
   } else if (message >= WM_HOOK_KEY_SINGLEKEY && message <= WM_HOOK_MOU_MACRO) {
-    const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (event.dwExtraInfo == kOurEvent) received.push_back({message, wParam, event.vkCode});
+    KBDLLHOOKSTRUCT event;
+    if (TakeCapturedKeyEvent(lParam, event) && event.dwExtraInfo == kOurEvent)
+      received.push_back({message, wParam, event.vkCode, 0});
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -189,12 +195,67 @@ TEST_F(CaptureHook, AFailedMouseHookLeavesNoKeyboardHookBehind) {
 
 TEST_F(CaptureHook, InstallingNothingRemovesTheHooksAndSucceeds) {
   ASSERT_EQ(hook.Install(HOOK_MODE_KEY_SINGLEKEY, window, true, false), 1);
+  EXPECT_TRUE(hook.IsInstalled());
   EXPECT_EQ(hook.Install(HOOK_MODE_KEY_MACRO, window, false, false), 1);
+  EXPECT_FALSE(hook.IsInstalled());
   Inject({Key('F', false), Key('F', true)});
   EXPECT_TRUE(Of(WM_HOOK_KEY_SINGLEKEY).empty());
   EXPECT_EQ(Of(kPassedOnKey).size(), 1u);
   hook.Uninstall();
   hook.Uninstall();  // nothing installed: nothing happens
+}
+
+// The diagnostics lines written while the object lives.
+class DiagnosticsLog {
+ public:
+  DiagnosticsLog() {
+    SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", (folder_ / L"debug.log").c_str());
+  }
+  ~DiagnosticsLog() { SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", nullptr); }
+  int CountContaining(const std::string& part) const {
+    const auto bytes = ReadBytes(folder_ / L"debug.log");
+    const std::string text(bytes.begin(), bytes.end());
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+  }
+
+ private:
+  TempFolder folder_;
+};
+
+// The hooks keep 256 copies of each kind. A window that handles its messages only after two more
+// events than that finds the two oldest copies overwritten: those events are dropped with a
+// diagnostics line each, and every later one arrives intact and in order.
+TEST_F(CaptureHook, AReaderAWholeRingBehindDropsTheOverwrittenEventsOnly) {
+  ASSERT_EQ(hook.Install(HOOK_MODE_KEY_MACRO, window, false, false), 1);  // mode and target only
+  DiagnosticsLog log;
+  constexpr DWORD kEvents = 256 + 2;
+  for (DWORD i = 0; i < kEvents; ++i) {
+    KBDLLHOOKSTRUCT key{};
+    key.vkCode = 0x1000 + i;
+    key.dwExtraInfo = kOurEvent;
+    KeyboardHookProc(HC_ACTION, WM_KEYDOWN, reinterpret_cast<LPARAM>(&key));
+    MSLLHOOKSTRUCT move{};
+    move.pt.x = static_cast<LONG>(i);
+    move.dwExtraInfo = kOurEvent;
+    MouseHookProc(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&move));
+  }
+  Pump(200);
+
+  const auto keys = Of(WM_HOOK_KEY_MACRO);
+  const auto moves = Of(WM_HOOK_KEY_MACRO_MOUSE);
+  ASSERT_EQ(keys.size(), 256u);
+  ASSERT_EQ(moves.size(), 256u);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    EXPECT_EQ(keys[i].virtualKey, 0x1002 + i) << i;
+    EXPECT_EQ(moves[i].x, static_cast<LONG>(2 + i)) << i;
+  }
+  EXPECT_EQ(log.CountContaining("captured key event"), 2);
+  EXPECT_EQ(log.CountContaining("captured mouse event"), 2);
+
+  KBDLLHOOKSTRUCT forged;
+  EXPECT_FALSE(TakeCapturedKeyEvent(0, forged)) << "0 numbers no event";
 }
 
 }  // namespace

@@ -351,4 +351,44 @@ TEST_F(PanelWindowTest, DataFoldersAreTheDeviceFoldersUnderTheRootAndExist) {
   }
 }
 
+// Thread 6 is replaced by one that looks at the capture hook when its stop event is set.
+struct HookAtStop {
+  CMainWnd* window;
+  HANDLE stopEvent;
+  bool hookInstalled;
+};
+
+unsigned __stdcall RecordHookAtStop(void* parameter) {
+  auto& seen = *static_cast<HookAtStop*>(parameter);
+  WaitForSingleObject(seen.stopEvent, INFINITE);
+  seen.hookInstalled = seen.window->m_deviceHook.IsInstalled();
+  return 0;
+}
+
+TEST_F(PanelWindowTest, ExitRemovesTheCaptureHookBeforeItStopsTheThreads) {
+  OpenWindow();
+  EXPECT_FALSE(window->WorkerThreadsEnded()) << "the threads run, so the window object must stay";
+  ASSERT_TRUE(window->SetHook(HOOK_MODE_KEY_MACRO, true, true, true));
+  HookAtStop seen{window, window->m_stopEvents[5], true};
+  HANDLE replaced = window->m_threadHandles[5];
+  window->m_threadHandles[5] =
+      reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, RecordHookAtStop, &seen, 0, nullptr));
+  DestroyWindow(window->GetHWND());
+  EXPECT_TRUE(window->WorkerThreadsEnded());
+  EXPECT_FALSE(seen.hookInstalled) << "no key waits on the hook while the exit waits for the threads";
+  EXPECT_EQ(WaitForSingleObject(replaced, 2000), WAIT_OBJECT_0);
+  CloseHandle(replaced);
+}
+
+TEST(WorkerThreadStop, StopProtocolEndsAThreadStoppedBeforeItsFirstWait) {
+  HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  SetEvent(stop);
+  EXPECT_TRUE(StopRequested(stop));
+  EXPECT_TRUE(PauseUnlessStopped(stop, 60000)) << "a pause ends at once";
+  ResetEvent(stop);
+  EXPECT_FALSE(StopRequested(stop));
+  EXPECT_FALSE(PauseUnlessStopped(stop, 5));
+  CloseHandle(stop);
+}
+
 }  // namespace

@@ -123,11 +123,14 @@ TEST(SetupProgram, RunsUnlessTheUninstallerCarriesExactlyTheArchiveAttribute) {
 
 TEST(SetupProgram, CommandLineQuotesTheProgramAndPrefersA64BitOneOnlyWhenItExists) {
   const std::wstring folder = L"C:\\Program Files\\KARVO Panel\\";
-  EXPECT_EQ(SetupProgramCommandLine(folder, false, true),
+  auto commandLine = [&](bool is64BitWindows, bool x64ProgramExists) {
+    return ProgramCommandLine(SetupProgramPath(folder, is64BitWindows, x64ProgramExists), kSetupProgramArguments);
+  };
+  EXPECT_EQ(commandLine(false, true),
             L"\"C:\\Program Files\\KARVO Panel\\Toklin\\Binary\\Pendrel_x32.exe\" -demo");
-  EXPECT_EQ(SetupProgramCommandLine(folder, true, false),
+  EXPECT_EQ(commandLine(true, false),
             L"\"C:\\Program Files\\KARVO Panel\\Toklin\\Binary\\Pendrel_x32.exe\" -demo");
-  EXPECT_EQ(SetupProgramCommandLine(folder, true, true),
+  EXPECT_EQ(commandLine(true, true),
             L"\"C:\\Program Files\\KARVO Panel\\Toklin\\Binary\\Pendrel_x64.exe\" -demo");
 }
 

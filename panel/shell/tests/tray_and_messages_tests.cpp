@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "about_window.h"
+#include "panel_message.h"
 #include "panel_settings.h"
 #include "panel_window_fixture.h"
 #include "timer_ids.h"
@@ -71,6 +72,83 @@ TEST_F(PanelWindowTest, CapturedKeysArriveAsHookMessagesUntilTheHookIsRemoved) {
   window->SetHook(0, false, false, false);
   type('J');
   EXPECT_EQ(log.Count(L"WM_HOOK_MOU_MACRO"), 2);
+}
+
+TEST_F(PanelWindowTest, TheCaptureHookIsSwitchedOnlyFromTheWindowThread) {
+  OpenWindow();
+  auto fromAnotherThread = [this](bool enable) {
+    bool result = true;
+    std::thread([&] { result = window->SetHook(HOOK_MODE_KEY_SINGLEKEY, enable, true, false); }).join();
+    return result;
+  };
+  EXPECT_FALSE(fromAnotherThread(true));
+  EXPECT_FALSE(window->m_deviceHook.IsInstalled()) << "a hook set there would wait on a thread that never pumps";
+  ASSERT_TRUE(window->SetHook(HOOK_MODE_KEY_SINGLEKEY, true, true, false));
+  EXPECT_FALSE(fromAnotherThread(false));
+  EXPECT_TRUE(window->m_deviceHook.IsInstalled());
+  window->SetHook(0, false, false, false);
+  EXPECT_FALSE(window->m_deviceHook.IsInstalled());
+}
+
+void LeftClickTrayIcon(TestMainWnd& window) { window.PostMessage(WM_TRAYICON_NOTIFY, 0, WM_LBUTTONUP); }
+
+// Another program's window has the foreground; the panel is minimised in the tray.
+TEST_F(PanelWindowTest, TrayLeftClickWithADeviceBringsTheWindowForward) {
+  OpenWindow();
+  int boxes = 0;
+  WatchMessageBoxesWith([&](CMsgWnd& box) {
+    ++boxes;
+    box.Close(0);
+  });
+  const HWND panel = window->GetHWND();
+  ShowWindow(panel, SW_SHOWMINIMIZED);
+  ShowWindow(panel, SW_HIDE);
+  const HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                     nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_EQ(GetForegroundWindow(), other);
+  window->m_mouseChannel.m_connected = 1;
+
+  window->SendMessage(WM_TRAYICON_NOTIFY, 0, WM_LBUTTONUP);
+  EXPECT_TRUE(IsWindowVisible(panel));
+  EXPECT_FALSE(IsIconic(panel)) << "restored";
+  EXPECT_EQ(GetForegroundWindow(), panel);
+  EXPECT_FALSE(GetWindowLongW(panel, GWL_EXSTYLE) & WS_EX_TOPMOST) << "but not kept topmost";
+  EXPECT_TRUE(KillTimer(panel, TIMER_REPAINT)) << "and repainted shortly";
+  EXPECT_EQ(boxes, 0);
+  window->m_mouseChannel.m_connected = 0;
+  DestroyWindow(other);
+}
+
+std::vector<HWND> openBoxes;
+void CALLBACK CloseOpenBoxes(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  for (auto box = openBoxes.rbegin(); box != openBoxes.rend(); ++box) PostMessageW(*box, WM_CLOSE, 0, 0);
+  openBoxes.clear();
+}
+
+// The tray's notice has its own guard: a click while it is open shows no second one, a box opened
+// through the registered message does not hold it back, and once closed it shows again.
+TEST_F(PanelWindowTest, TrayLeftClickWithoutADeviceShowsTheNoticeOnceWhileItIsOpen) {
+  OpenWindow();
+  ShowWindow(window->GetHWND(), SW_SHOW);
+  std::vector<std::wstring> shown;
+  WatchMessageBoxesWith([&](CMsgWnd& box) {
+    shown.push_back(box.FindControl(L"MessageText")->GetText().str());
+    openBoxes.push_back(box.GetHWND());
+    if (openBoxes.size() == 1) SetTimer(nullptr, 0, 600, CloseOpenBoxes);
+  });
+  window->PostMessage(PanelRegisteredMessage, 0, 0);
+  LeftClickTrayIcon(*window);
+  LeftClickTrayIcon(*window);
+  PumpFor(1000);
+  ASSERT_EQ(shown.size(), 2u) << "one for the registered message, one for the tray";
+  EXPECT_EQ(shown[1], L"No device is connected. Please connect a device and try again.");
+  EXPECT_FALSE(IsWindowVisible(window->GetHWND()));
+
+  LeftClickTrayIcon(*window);
+  PumpFor(1000);
+  EXPECT_EQ(shown.size(), 3u) << "closed, the tray's notice shows again";
 }
 
 std::vector<std::wstring> ItemNames(CMenuWnd& menu) {

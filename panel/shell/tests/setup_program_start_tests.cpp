@@ -1,0 +1,103 @@
+// How the panel starts the setup program: plainly, and elevated exactly when Windows answers that
+// the program needs administrator rights; either way it waits for the program and closes its
+// handle. Wine does not enforce elevation, so the plain start's answer comes through the seam; the
+// elevated start itself is real.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+#include "setup_program.h"
+#include "test_files.h"
+
+namespace {
+
+std::wstring TestProgramFolder() {
+  std::wstring self(32768, L'\0');
+  self.resize(GetModuleFileNameW(nullptr, &self[0], static_cast<DWORD>(self.size())));
+  return self.substr(0, self.find_last_of(L'\\') + 1);
+}
+
+// The stand-in, installed as the setup program under a folder whose name has blanks.
+class SetupProgramStart : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::wstring panelFolder = folder / L"KARVO Panel\\";
+    for (const std::wstring& made : {panelFolder, panelFolder + L"Toklin\\", panelFolder + L"Toklin\\Binary\\"})
+      ASSERT_TRUE(CreateDirectoryW(made.c_str(), nullptr));
+    program = SetupProgramPath(panelFolder, false, false);
+    ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"setup_program_stand_in.exe").c_str(), program.c_str(), TRUE));
+  }
+  void TearDown() override { StartSetupProgramWith(nullptr); }
+
+  // The arguments of each run of the stand-in, one per line.
+  std::wstring Runs() const {
+    const auto bytes = ReadBytes(program + L".log");
+    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+  }
+
+  TempFolder folder;
+  std::wstring program;
+};
+
+DWORD refusal = 0;
+HANDLE RefusedStart(const std::wstring&, const std::wstring&, DWORD& error) {
+  error = refusal;
+  return nullptr;
+}
+
+TEST_F(SetupProgramStart, APlainStartRunsTheQuotedProgramWithItsArgumentAndWaits) {
+  RunSetupProgram(program);
+  EXPECT_EQ(Runs(), L"-demo\n") << "it ended before the panel went on";
+}
+
+TEST_F(SetupProgramStart, ElevationRequiredStartsTheSameProgramElevatedAndWaits) {
+  refusal = kErrorElevationRequired;
+  StartSetupProgramWith(RefusedStart);
+  RunSetupProgram(program);
+  EXPECT_EQ(Runs(), L"-demo\n");
+}
+
+TEST_F(SetupProgramStart, OtherRefusalsAreNotRetriedElevated) {
+  StartSetupProgramWith(RefusedStart);
+  for (DWORD error : {DWORD{ERROR_ACCESS_DENIED}, DWORD{ERROR_FILE_NOT_FOUND}, DWORD{ERROR_BAD_EXE_FORMAT}}) {
+    refusal = error;
+    RunSetupProgram(program);
+    Sleep(500);  // a run that was started without waiting would have logged by now
+    EXPECT_FALSE(PathExists(program + L".log")) << error;
+  }
+}
+
+// No box of its own may appear: the panel's start-up would wait on it with its window not yet shown.
+TEST_F(SetupProgramStart, AnElevatedStartThatFailsShowsNothingAndWaitsForNothing) {
+  refusal = kErrorElevationRequired;
+  StartSetupProgramWith(RefusedStart);
+  const DWORD start = GetTickCount();
+  RunSetupProgram(folder / L"KARVO Panel\\Toklin\\Binary\\missing.exe");
+  EXPECT_LT(GetTickCount() - start, 5000u);
+}
+
+// A process that ends after a while, standing for the started setup program.
+std::atomic<bool> ended{false};
+HANDLE startedProcess = nullptr;
+DWORD WINAPI EndsAfterAWhile(void*) {
+  Sleep(300);
+  ended = true;
+  return 0;
+}
+HANDLE StartedAsAThread(const std::wstring&, const std::wstring&, DWORD&) {
+  startedProcess = CreateThread(nullptr, 0, EndsAfterAWhile, nullptr, 0, nullptr);
+  return startedProcess;
+}
+
+TEST_F(SetupProgramStart, TheStartedProcessIsAwaitedAndItsHandleClosed) {
+  StartSetupProgramWith(StartedAsAThread);
+  RunSetupProgram(program);
+  EXPECT_TRUE(ended);
+  DWORD flags = 0;
+  EXPECT_FALSE(GetHandleInformation(startedProcess, &flags)) << "closed after the wait";
+  EXPECT_FALSE(PathExists(program + L".log")) << "nothing else was started";
+}
+
+}  // namespace
