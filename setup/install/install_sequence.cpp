@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "install_progress.h"
-#include "main_form.h"
+#include "UMainForm.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "diagnostics.h"
-#include "main_form.h"
+#include "UMainForm.h"
 #include "text_decoding.h"
 #include "vcl.h"
 

@@ -1,4 +1,4 @@
-#include "main_form.h"
+#include "UMainForm.h"
 
 #include "diagnostics.h"
 #include "install_progress.h"
