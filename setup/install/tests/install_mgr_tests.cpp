@@ -25,12 +25,19 @@ std::wstring SystemFolder() {
   return std::wstring(folder) + L"\\";
 }
 
-TEST(InstallMgr, FoldersOfA32BitWindowsEndInOneBackslash) {
+TEST(InstallMgr, FoldersOfThisWindowsEndInOneBackslash) {
   CInstallMgr installMgr;
-  EXPECT_EQ(0, installMgr.Is64BitOs);
+  EXPECT_EQ(WindowsIs64Bit() ? 1 : 0, installMgr.Is64BitOs);
   EXPECT_EQ(SystemFolder(), installMgr.GetNativeSystemFolder());
-  EXPECT_EQ(SystemFolder(), installMgr.GetSystemX86Folder());
-  EXPECT_EQ(L"C:\\Program Files\\", installMgr.GetProgramFilesFolder());
+  // On 64-bit Windows the 32-bit system files live apart; a 32-bit program sees its own Program
+  // Files folder.
+  wchar_t wow64[MAX_PATH] = {};
+  const std::wstring x86Folder =
+      GetSystemWow64DirectoryW(wow64, MAX_PATH) ? std::wstring(wow64) + L"\\" : SystemFolder();
+  EXPECT_EQ(x86Folder, installMgr.GetSystemX86Folder());
+  const bool programIs32BitOn64 = sizeof(void*) == 4 && WindowsIs64Bit();
+  EXPECT_EQ(programIs32BitOn64 ? L"C:\\Program Files (x86)\\" : L"C:\\Program Files\\",
+            installMgr.GetProgramFilesFolder());
 }
 
 TEST(InstallMgr, EmbeddedResourcesAreFoundWhateverTheCaseOfTheirType) {
