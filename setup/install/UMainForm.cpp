@@ -82,14 +82,21 @@ void TMainForm::FormCreate(TObject* /*sender*/) {
     DebugLine(L"Preparation failed: the install thread is not started\n");
     return;
   }
+  InstallRunning = true;
   // The window exists before the thread starts, so the thread never creates it on its own.
-  Handle();
-  HANDLE thread = CreateThread(nullptr, 0, InstallThreadProc, this, 0, nullptr);
-  if (thread) CloseHandle(thread);
+  StartInstallThread(Handle(), InstallThreadProc, this, CreateThread);
 }
 
 void TMainForm::WndProc(TMessage& message) {
+  if (message.Msg == WM_CLOSE && InstallRunning) {
+    // Closing now would free the form under the thread and end the process inside a step; the
+    // thread's report ends the program anyway.
+    DebugLine(L"Close during the install: the program ends when the install has finished\n");
+    message.Result = 0;
+    return;
+  }
   if (message.Msg == WM_INSTALL_FINISHED) {
+    InstallRunning = false;
     if (HMENU menu = GetSystemMenu(Handle(), FALSE))
       EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
     BroadcastInstallProgress(INSTALL_PROGRESS_FINISHED);

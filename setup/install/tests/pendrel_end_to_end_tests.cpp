@@ -91,25 +91,27 @@ class PendrelRun : public ::testing::Test {
   std::wstring packageInstaller_ = folder_ / L"package installer.exe";
 };
 
-struct DialogSearch {
+struct WindowSearch {
   DWORD processId;
+  const wchar_t* className;
   HWND found;
 };
 
-BOOL CALLBACK MatchProcessDialog(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<DialogSearch*>(parameter);
+BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   wchar_t className[16] = {};
   GetClassNameW(window, className, 16);
-  if (owner != search->processId || std::wstring(className) != L"#32770") return TRUE;
+  if (owner != search->processId || std::wstring(className) != search->className) return TRUE;
   search->found = window;
   return FALSE;
 }
 
-HWND FindProcessDialog(DWORD processId) {
-  DialogSearch search = {processId, nullptr};
-  EnumWindows(MatchProcessDialog, reinterpret_cast<LPARAM>(&search));
+// A top-level window of the process with that class ("#32770" for a message box).
+HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
+  WindowSearch search = {processId, className, nullptr};
+  EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -130,7 +132,7 @@ TEST_F(PendrelRun, WithoutArgumentsShowsTheMessageAndWritesNothing) {
   std::vector<std::wstring> texts;
   for (int i = 0; i < 200 && std::find(texts.begin(), texts.end(), kMessage) == texts.end();
        ++i, Sleep(50)) {
-    dialog = FindProcessDialog(GetProcessId(process));
+    dialog = FindProcessWindow(GetProcessId(process), L"#32770");
     texts.clear();
     if (dialog) EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&texts));
   }
@@ -191,6 +193,23 @@ TEST_F(PendrelRun, DemoRunInstallsEverythingAndASecondRunFindsIt) {
   EXPECT_EQ(0u, ReadMachineDword(kUninstallKey, L"EstimatedSize"));
 
   EXPECT_EQ((Codes{0x80000000, 0xFFFFFFFF}), Run(L"-demo"));
+}
+
+TEST_F(PendrelRun, ACloseDuringTheInstallWaitsForTheInstallToFinish) {
+  WriteConfig();
+  ProgressListener listener;
+  HANDLE process = StartProgram(setupFile_, L"-demo");
+  ASSERT_NE(nullptr, process);
+  // Code 0 comes just before the clean-up, whose service calls and pause take over a second.
+  for (int i = 0; i < 800 && listener.Codes().empty(); ++i) Sleep(25);
+  HWND form = FindProcessWindow(GetProcessId(process), L"TForm");
+  ASSERT_NE(nullptr, form);
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 120000));
+  CloseHandle(process);
+  Sleep(100);  // the last broadcast reaches the listener's thread
+  EXPECT_EQ(kFullRun, listener.Codes());
+  EXPECT_TRUE(MachineKeyExists(kUninstallKey));
 }
 
 TEST_F(PendrelRun, NoRegInAnyCaseAndPositionLeavesNoUninstallEntry) {
