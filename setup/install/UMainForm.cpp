@@ -50,15 +50,16 @@ bool TMainForm::PrepareInstallation() {
   RegUninstallInfo.SubKey =
       L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvel73xxAudioExt";
   RegUninstallInfo.DisplayName = AppFolderPath.ProductDisplayName;
-  RegUninstallInfo.UninstallString =
-      AppFolderPath.InstallFolderFullPath + AppFolderPath.UninstallerName + L".exe";
-  RegUninstallInfo.DisplayIcon = RegUninstallInfo.UninstallString;
+  // Windows runs it as a command line, and the path holds blanks.
+  RegUninstallInfo.UninstallString = L"\"" + UninstallerPath() + L"\"";
+  RegUninstallInfo.DisplayIcon = UninstallerPath();
   RegUninstallInfo.DisplayVersion = AppFileVersion;
   RegUninstallInfo.Publisher = AppFolderPath.PublisherName;
   RegUninstallInfo.EstimatedSize = 0;
 
+  // A plain path: the panel reads it as one.
   return InstallMgr.WriteSoftwareValue(L"Orvel 73xx Software", L"UninstallFileName",
-                                       RegUninstallInfo.UninstallString) == 0 &&
+                                       UninstallerPath()) == 0 &&
          LoadDeviceIdGroup(UsbDeviceIds, L"Orvel USB DeviceId Group", L"USB_VID_PID",
                            kConfigFile) == 0 &&
          LoadDeviceIdGroup(HidDeviceIds, L"Orvel HID DeviceId Group", L"HID_VID_PID",
@@ -67,6 +68,10 @@ bool TMainForm::PrepareInstallation() {
                            kConfigFile) == 0 &&
          LoadDeviceIdGroup(HidSymDeviceIds, L"Orvel HIDSYM DeviceId Group", L"HIDSYM_VID_PID",
                            kConfigFile) == 0;
+}
+
+std::wstring TMainForm::UninstallerPath() const {
+  return AppFolderPath.InstallFolderFullPath + AppFolderPath.UninstallerName + L".exe";
 }
 
 int TMainForm::LoadDeviceIdGroup(DEVICEID_MGR::CDeviceIdMgr& group, const std::wstring& groupName,

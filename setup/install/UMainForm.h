@@ -37,6 +37,8 @@ class TMainForm : public TForm {
 
  private:
   bool PrepareInstallation();
+  // The uninstaller's full path, unquoted.
+  std::wstring UninstallerPath() const;
   void CreateInstallFolder();
   void PauseBeforeUpdateCheck();
   void SignalInstalled();

@@ -103,7 +103,7 @@ int TMainForm::InstallServiceStep() {
 }
 
 int TMainForm::InstallUninstallerStep() {
-  return InstallMgr.InstallUninstaller(108, L"UNINSTALL", RegUninstallInfo.UninstallString,
+  return InstallMgr.InstallUninstaller(108, L"UNINSTALL", UninstallerPath(),
                                        RegisterUninstallInfo ? &RegUninstallInfo : nullptr) == 0
              ? 0
              : 0x80000401;

@@ -186,7 +186,9 @@ TEST_F(PendrelRun, DemoRunInstallsEverythingAndASecondRunFindsIt) {
     EXPECT_EQ("", installerLog);
 
   EXPECT_EQ(L"Orvel USB Audio Software", ReadMachineString(kUninstallKey, L"DisplayName"));
-  EXPECT_EQ(kUninstaller, ReadMachineString(kUninstallKey, L"UninstallString"));
+  // Run as a command line: quoted, as the path holds blanks.
+  EXPECT_EQ(L"\"" + std::wstring(kUninstaller) + L"\"",
+            ReadMachineString(kUninstallKey, L"UninstallString"));
   EXPECT_EQ(kUninstaller, ReadMachineString(kUninstallKey, L"DisplayIcon"));
   EXPECT_EQ(L"1.0.7.1", ReadMachineString(kUninstallKey, L"DisplayVersion"));
   EXPECT_EQ(L"Orvel", ReadMachineString(kUninstallKey, L"Publisher"));
