@@ -104,4 +104,20 @@ TEST(PendrelImage, ImportsOnlyDllsThatWindowsTakesFromItsSystemFolder) {
     EXPECT_NE(known.end(), std::find(known.begin(), known.end(), name)) << name;
 }
 
+// Run at every install and clean-up; a console program would flash a console window each time.
+TEST(PendrelImage, CarriesItsServiceProgramsAsWindowsPrograms) {
+  HMODULE setup = LoadLibraryExW(SetupProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(nullptr, setup);
+  for (int id : {105, 106}) {
+    HRSRC resource = FindResourceW(setup, MAKEINTRESOURCEW(id), L"SERVICE");
+    ASSERT_NE(nullptr, resource) << id;
+    const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(setup, resource)));
+    const ProgramImage image =
+        ProgramImageReader(bytes, SizeofResource(setup, resource)).Read();
+    EXPECT_TRUE(image.valid) << id;
+    EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, image.subsystem) << id;
+  }
+  FreeLibrary(setup);
+}
+
 }  // namespace
