@@ -18,7 +18,8 @@ using Codes = std::vector<DWORD>;
 const wchar_t kUninstallKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvel73xxAudioExt";
 const wchar_t kSoftwareKey[] = L"SOFTWARE\\Orvel 73xx Software";
-const wchar_t kUninstaller[] = L"C:\\Program Files\\Default Orvel USB Audio Software\\Undrel.exe";
+const wchar_t kInstallFolder[] = L"C:\\Program Files\\Default Orvel USB Audio Software";
+const std::wstring kUninstaller = std::wstring(kInstallFolder) + L"\\Undrel.exe";
 const wchar_t kDriverKey[] = L"SYSTEM\\CurrentControlSet\\Services\\Vaskel";
 const char kAudioPattern[] = "USB\\VID_2B9E&PID_73XX&REV_0100&MI_00";
 
@@ -187,14 +188,23 @@ TEST_F(PendrelRun, DemoRunInstallsEverythingAndASecondRunFindsIt) {
 
   EXPECT_EQ(L"Orvel USB Audio Software", ReadMachineString(kUninstallKey, L"DisplayName"));
   // Run as a command line: quoted, as the path holds blanks.
-  EXPECT_EQ(L"\"" + std::wstring(kUninstaller) + L"\"",
-            ReadMachineString(kUninstallKey, L"UninstallString"));
+  EXPECT_EQ(L"\"" + kUninstaller + L"\"", ReadMachineString(kUninstallKey, L"UninstallString"));
   EXPECT_EQ(kUninstaller, ReadMachineString(kUninstallKey, L"DisplayIcon"));
   EXPECT_EQ(L"1.0.7.1", ReadMachineString(kUninstallKey, L"DisplayVersion"));
   EXPECT_EQ(L"Orvel", ReadMachineString(kUninstallKey, L"Publisher"));
   EXPECT_EQ(0u, ReadMachineDword(kUninstallKey, L"EstimatedSize"));
 
   EXPECT_EQ((Codes{0x80000000, 0xFFFFFFFF}), Run(L"-demo"));
+}
+
+TEST_F(PendrelRun, AFailingStepIsBroadcastAndEndsTheInstall) {
+  WriteConfig();
+  // A file stands where the install folder must be created, so the uninstaller cannot be written.
+  WriteText(kInstallFolder, "in the way");
+  EXPECT_EQ((Codes{0, 1, 2, 0x80000003, 0xFFFFFFFF}), Run(L"-demo"));
+  EXPECT_FALSE(MachineKeyExists(kUninstallKey));
+  EXPECT_FALSE(PathExists(SystemFolder() + L"Windows6.1-KB3033929-x64.msu")) << "step 4 ran";
+  EXPECT_EQ(DWORD(SERVICE_RUNNING), ServiceState(L"Brisov")) << "the steps before it stay done";
 }
 
 TEST_F(PendrelRun, ACloseDuringTheInstallWaitsForTheInstallToFinish) {
