@@ -22,16 +22,22 @@ unsigned long GroupValueNumber(const std::wstring& name) {
   return number;
 }
 
-// Numbered values above the new count would keep device ids that the group no longer holds.
+// Numbered values above the new count would keep device ids that the group no longer holds. A
+// value that cannot be read here (a name too long for the buffer is no group number anyway) is
+// passed over, so the values after it are still swept.
 void RemoveValuesAbove(HKEY key, unsigned long count) {
+  DWORD valueCount = 0;
+  if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount,
+                       nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    return;
   std::vector<std::wstring> stale;
   wchar_t name[256];
-  for (DWORD index = 0;; ++index) {
+  for (DWORD index = 0; index < valueCount; ++index) {
     DWORD length = ARRAYSIZE(name);
-    if (RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS)
-      break;
-    if (GroupValueNumber(name) > count) stale.push_back(name);
+    if (RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) ==
+            ERROR_SUCCESS &&
+        GroupValueNumber(name) > count)
+      stale.push_back(name);
   }
   for (const std::wstring& value : stale) RegDeleteValueW(key, value.c_str());
 }

@@ -8,6 +8,7 @@
 
 #include "diagnostics.h"
 #include "registry_values.h"
+#include "system_library.h"
 
 namespace INSTALL_MGR {
 
@@ -22,8 +23,7 @@ std::wstring WithTrailingBackslash(const wchar_t* folder) {
 // Looked up at every call: 32-bit Windows before XP SP2 has no such functions.
 template <typename Proc>
 Proc Kernel32Function(const char* name) {
-  return reinterpret_cast<Proc>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), name)));
+  return ModuleFunction<Proc>(GetModuleHandleW(L"kernel32"), name);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <setupapi.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -70,6 +71,8 @@ class CInstallMgr {
   static bool IsPackageApplicabilityCached(const std::wstring& packageName);
   static bool FindServicingPackage(const std::wstring& updateNumber);
   static int RunAndWait(const wchar_t* path, int unused, int timeoutMs);
+  // The shell call that RunAndWait starts the package with; tests put a recording stand-in here.
+  static BOOL(WINAPI* StartWithShell)(SHELLEXECUTEINFOW* request);
 
   std::wstring WindowPatchPath() const;
 

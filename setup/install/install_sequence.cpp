@@ -2,8 +2,9 @@
 // five steps, each reported to all top-level windows.
 #include <windows.h>
 
+#include "UMainForm.h"
+#include "diagnostics.h"
 #include "install_progress.h"
-#include "main_form.h"
 
 namespace {
 
@@ -28,6 +29,20 @@ void CleanUpEarlierInstallation(INSTALL_MGR::CInstallMgr& installMgr,
 }
 
 }  // namespace
+
+bool StartInstallThread(HWND form, LPTHREAD_START_ROUTINE procedure, LPVOID parameter,
+                        ThreadStarter start) {
+  HANDLE thread = start(nullptr, 0, procedure, parameter, 0, nullptr);
+  if (thread) {
+    CloseHandle(thread);
+    return true;
+  }
+  DebugPrintf(L"***** The install thread cannot start: error %lu *****\n", GetLastError());
+  // Reported as the first step failing: no step could run.
+  BroadcastInstallProgress(INSTALL_PROGRESS_FAILED + 1);
+  PostMessageW(form, WM_INSTALL_FINISHED, 0, 0);
+  return false;
+}
 
 DWORD WINAPI InstallThreadProc(LPVOID parameter) {
   auto* form = static_cast<TMainForm*>(parameter);
@@ -88,7 +103,7 @@ int TMainForm::InstallServiceStep() {
 }
 
 int TMainForm::InstallUninstallerStep() {
-  return InstallMgr.InstallUninstaller(108, L"UNINSTALL", RegUninstallInfo.UninstallString,
+  return InstallMgr.InstallUninstaller(108, L"UNINSTALL", UninstallerPath(),
                                        RegisterUninstallInfo ? &RegUninstallInfo : nullptr) == 0
              ? 0
              : 0x80000401;

@@ -3,7 +3,8 @@
 #include <string>
 
 #include "diagnostics.h"
-#include "main_form.h"
+#include "UMainForm.h"
+#include "system_library.h"
 #include "text_decoding.h"
 #include "vcl.h"
 
@@ -28,6 +29,7 @@ std::wstring ProgramName() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  RestrictDllSearchToSystemFolder();
   TApplication application;
   Application = &application;
   try {

@@ -2,11 +2,39 @@
 
 #include <vector>
 
+#include "system_library.h"
+
 namespace VERSIONINFO_MGR {
 
 namespace {
+
 const DWORD kFixedInfoSignature = 0xFEEF04BD;
 typedef LONG(WINAPI* RtlGetVersionProc)(OSVERSIONINFOEXW*);
+
+// The version calls, taken from the system folder's "version.dll" (see system_library.h).
+struct VersionApi {
+  typedef DWORD(WINAPI* GetSizeProc)(LPCWSTR, LPDWORD);
+  typedef BOOL(WINAPI* GetInfoProc)(LPCWSTR, DWORD, DWORD, LPVOID);
+  typedef BOOL(WINAPI* QueryValueProc)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
+
+  VersionApi() {
+    HMODULE module = LoadSystemLibrary(L"version.dll");
+    GetSize = ModuleFunction<GetSizeProc>(module, "GetFileVersionInfoSizeW");
+    GetInfo = ModuleFunction<GetInfoProc>(module, "GetFileVersionInfoW");
+    QueryValue = ModuleFunction<QueryValueProc>(module, "VerQueryValueW");
+  }
+  bool Loaded() const { return GetSize && GetInfo && QueryValue; }
+
+  GetSizeProc GetSize;
+  GetInfoProc GetInfo;
+  QueryValueProc QueryValue;
+};
+
+const VersionApi& Version() {
+  static const VersionApi api;
+  return api;
+}
+
 }  // namespace
 
 int OsBitsFromArchitecture(WORD architecture, int* is64BitOs, int* is64BitOsCopy) {
@@ -29,14 +57,16 @@ int CVersionInfoMgr::GetOsBits(int* is64BitOs, int* is64BitOsCopy) {
 }
 
 int CVersionInfoMgr::GetFileVersionString(std::wstring path, std::wstring& version) {
+  const VersionApi& api = Version();
+  if (!api.Loaded()) return 1;
   DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+  const DWORD size = api.GetSize(path.c_str(), &handle);
   if (size == 0) return 1;
   std::vector<BYTE> buffer((size + 1) * 2);
-  if (!GetFileVersionInfoW(path.c_str(), handle, size, buffer.data())) return 2;
+  if (!api.GetInfo(path.c_str(), handle, size, buffer.data())) return 2;
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
-  if (!VerQueryValueW(buffer.data(), L"\\", reinterpret_cast<void**>(&fixed), &length)) return 3;
+  if (!api.QueryValue(buffer.data(), L"\\", reinterpret_cast<void**>(&fixed), &length)) return 3;
   if (length == 0) return 4;
   if (fixed->dwSignature != kFixedInfoSignature) return 0;
   wchar_t text[64];
@@ -70,8 +100,8 @@ int WindowsVersionCode(DWORD major, DWORD minor) {
 int CVersionInfoMgr::GetWindowsVersion(int* family, int* versionCode, int* servicePackMajor) {
   OSVERSIONINFOEXW info = {};
   info.dwOSVersionInfoSize = sizeof(info);
-  auto rtlGetVersion = reinterpret_cast<RtlGetVersionProc>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+  auto rtlGetVersion =
+      ModuleFunction<RtlGetVersionProc>(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
   if (!rtlGetVersion) return 1;
   if (rtlGetVersion(&info) != 0) return 2;
   if (family) *family = WindowsFamilyCode(info.dwMajorVersion, info.dwMinorVersion);

@@ -19,6 +19,8 @@ const int kWindows7Family = 4;
 
 }  // namespace
 
+BOOL(WINAPI* CInstallMgr::StartWithShell)(SHELLEXECUTEINFOW*) = ShellExecuteExW;
+
 std::wstring CInstallMgr::WindowPatchPath() const { return NativeSystemFolder + kPackageFile; }
 
 int CInstallMgr::WriteWindowPatchFile(int resourceId, const std::wstring& resourceType) {
@@ -94,7 +96,7 @@ int CInstallMgr::RunAndWait(const wchar_t* path, int /*unused*/, int timeoutMs) 
   request.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
   request.lpFile = path;
   request.nShow = SW_HIDE;
-  if (!ShellExecuteExW(&request)) return 1;
+  if (!StartWithShell(&request)) return 1;
   // A start that hands the file to a running program gives no process to wait on.
   if (request.hProcess) {
     if (timeoutMs < 0) WaitForSingleObject(request.hProcess, INFINITE);

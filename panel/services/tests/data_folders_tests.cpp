@@ -52,11 +52,19 @@ TEST(DataFolders, SubFolderPaths) {
   EXPECT_EQ(parent / L"kb\\", EnsureSubFolder(parent.path(), L"kb"));
   EXPECT_TRUE(PathExists(parent / L"kb"));
   EXPECT_EQ(L"", EnsureSubFolder(L"", L"kb"));
+}
 
-  // Deep paths beyond 260 units are built without truncation.
+// Well past 260 units and past any other buffer size a path could be cut at: every level is there
+// and its path is whole.
+TEST(DataFolders, DeepPathsAreNeitherCutNorLeftUncreated) {
+  TempFolder parent;
   std::wstring deep = parent.path();
-  for (int i = 0; i < 30; ++i) deep = EnsureSubFolder(deep, L"abcdefghij");
-  EXPECT_GT(deep.size(), 300u);
-  EXPECT_EQ(L'\\', deep.back());
+  std::wstring expected = parent.path();
+  while (expected.size() < 2100) {
+    expected += L"abcdefghij\\";
+    deep = EnsureSubFolder(deep, L"abcdefghij");
+    ASSERT_EQ(expected, deep);
+    ASSERT_TRUE(PathExists(deep)) << deep.size();
+  }
 }
 }  // namespace

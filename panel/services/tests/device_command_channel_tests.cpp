@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -135,35 +136,53 @@ TEST_F(ChannelTest, TheLockIsRecursiveForItsHolder) {
   EXPECT_EQ(1, channel.BeginTransfer());
 }
 
-// While one thread's request is on the wire, a second thread starts its own transaction; with
-// the lock held across write and read, the second request waits until the first reply is read.
+// While the first request is on the wire, one thread waits for the lock and another keeps trying
+// to take it. Were the lock given up between the write and the read, the waiter's wake-up would
+// leave it free long enough for the other to get in, flush the first reply away and put its own
+// request in between. Held across both, every request is followed by its own reply. Getting in
+// needs the other thread to be running at that moment, so the scene is played several times.
 TEST_F(ChannelTest, NoOtherReportComesBetweenARequestAndItsReply) {
-  std::atomic<bool> started{false};
-  HANDLE secondWrote = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread second([&] {
-    WaitForSingleObject(go, INFINITE);
-    uint8_t block[56];
-    channel.ReadSettings(block, 56, 64);
-    SetEvent(secondWrote);
-  });
-  device->SetRequestObserver([&](const uint8_t*) {
-    if (started.exchange(true)) return;
-    SetEvent(go);
-    WaitForSingleObject(secondWrote, 100);  // it cannot get in while the lock is held
-  });
-  uint8_t block[56];
-  EXPECT_EQ(1, channel.ReadSettings(block, 56, 0));
-  second.join();
-  device->SetRequestObserver(nullptr);
-  CloseHandle(secondWrote);
-  CloseHandle(go);
-  const std::vector<WireRecord> log = device->WireLog();
-  ASSERT_EQ(4u, log.size());
-  EXPECT_EQ(WireEvent::Request, log[0].event);
-  EXPECT_EQ(WireEvent::Reply, log[1].event);
-  EXPECT_EQ(WireEvent::Request, log[2].event);
-  EXPECT_EQ(64, CommandReportOffset(log[2].bytes.data()));
+  const SimulatedMemory memory = device->Memory();
+  const auto holds = [&memory](const uint8_t* block, size_t offset) {
+    return std::equal(block, block + 56, memory.settings.begin() + offset);
+  };
+  for (int round = 0; round < 8; ++round) {
+    SCOPED_TRACE(round);
+    device->ClearWireLog();
+    std::atomic<bool> first{true}, waiterStarting{false}, spinning{false};
+    std::thread waiter, intruder;
+    int waiterResult = 0, intruderResult = 0;
+    uint8_t block[56] = {}, waiterBlock[56] = {}, intruderBlock[56] = {};
+    device->SetRequestObserver([&](const uint8_t*) {
+      if (!first.exchange(false)) return;
+      waiter = std::thread([&] {
+        waiterStarting = true;
+        waiterResult = channel.ReadSettings(waiterBlock, 56, 64);
+      });
+      intruder = std::thread([&] {
+        spinning = true;
+        while (!channel.m_lock.try_lock()) {
+        }
+        intruderResult = channel.ReadSettings(intruderBlock, 56, 128);
+        channel.m_lock.unlock();
+      });
+      while (!waiterStarting || !spinning) std::this_thread::yield();
+      Sleep(20);  // the waiter is inside its wait for the lock
+    });
+    EXPECT_EQ(1, channel.ReadSettings(block, 56, 0));
+    waiter.join();
+    intruder.join();
+    device->SetRequestObserver(nullptr);
+
+    EXPECT_EQ(1, waiterResult);
+    EXPECT_EQ(1, intruderResult);
+    EXPECT_TRUE(holds(block, 0) && holds(waiterBlock, 64) && holds(intruderBlock, 128));
+    const std::vector<WireRecord> log = device->WireLog();
+    ASSERT_EQ(6u, log.size());
+    for (size_t i = 0; i < log.size(); ++i)
+      ASSERT_EQ(i % 2 ? WireEvent::Reply : WireEvent::Request, log[i].event) << i;
+    ASSERT_EQ(0, CommandReportOffset(log[0].bytes.data()));
+  }
 }
 
 }  // namespace

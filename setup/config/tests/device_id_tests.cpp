@@ -140,6 +140,29 @@ TEST_F(GroupRegistry, ValuesAreNumberedInPatternOrderAndOldNumbersAboveGo) {
   EXPECT_EQ(expected, Values());
 }
 
+TEST_F(GroupRegistry, TheSweepGoesPastAValueNameTooLongToRead) {
+  // Written first, so it comes before the stale numbers in the enumeration (by insertion or name).
+  const std::wstring longName = L"0" + std::wstring(300, L'x');
+  HKEY key;
+  ASSERT_EQ(0, RegCreateKeyExW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\" + name_).c_str(), 0, nullptr, 0,
+                               KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  RegSetValueExW(key, longName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(L"kept"), 10);
+  CDeviceIdMgr big;
+  ASSERT_EQ(0, Load(big, "[S]\n1=CCC,{check}\n2=BBB,{check}\n3=DDD,{check}\n"));
+  ASSERT_EQ(0, big.SaveGroupToRegistry(name_));
+
+  CDeviceIdMgr small;
+  ASSERT_EQ(0, Load(small, "[S]\n1=AAA,{check}\n"));
+  ASSERT_EQ(0, small.SaveGroupToRegistry(name_));
+  for (const wchar_t* stale : {L"2", L"3"})
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegQueryValueExW(key, stale, nullptr, nullptr, nullptr, nullptr))
+        << stale;
+  EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExW(key, L"1", nullptr, nullptr, nullptr, nullptr));
+  EXPECT_EQ(ERROR_SUCCESS,
+            RegQueryValueExW(key, longName.c_str(), nullptr, nullptr, nullptr, nullptr));
+  RegCloseKey(key);
+}
+
 TEST_F(GroupRegistry, EmptyGroupCreatesTheKeyWithoutValues) {
   CDeviceIdMgr group;
   ASSERT_EQ(0, Load(group, "[S]\n1=AAA,0HwRH3EJ+PI=\n"));

@@ -1,7 +1,10 @@
 // Stand-in of the audio device service program. It registers itself under its own file name on
 // "/Service", removes itself on "/UnregServer", runs as a service when the Service Control Manager
-// starts it, and logs every run and every control to "<name>.log" beside itself.
+// starts it, and logs every run and every control to "<name>.log" beside itself. A Windows
+// program, so that no console window opens on each run.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
@@ -81,7 +84,10 @@ int Unregister() {
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+  int argc = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (!argv) return 1;
   wchar_t path[MAX_PATH];
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   g_programPath = path;
@@ -90,11 +96,13 @@ int wmain(int argc, wchar_t** argv) {
 
   std::wstring arguments;
   for (int i = 1; i < argc; ++i) arguments += (i > 1 ? L" " : L"") + std::wstring(argv[i]);
+  const bool hasArguments = argc > 1;
+  LocalFree(argv);
   Log(L"run: " + arguments);
 
   if (arguments == L"/Service") return Register();
   if (arguments == L"/UnregServer") return Unregister();
-  if (argc > 1) return 0;  // "/silent /uninstall" and the like: nothing of ours to do
+  if (hasArguments) return 0;  // "/silent /uninstall" and the like: nothing of ours to do
   SERVICE_TABLE_ENTRYW table[] = {{&g_serviceName[0], ServiceMain}, {nullptr, nullptr}};
   return StartServiceCtrlDispatcherW(table) ? 0 : 1;
 }

@@ -25,12 +25,19 @@ std::wstring SystemFolder() {
   return std::wstring(folder) + L"\\";
 }
 
-TEST(InstallMgr, FoldersOfA32BitWindowsEndInOneBackslash) {
+TEST(InstallMgr, FoldersOfThisWindowsEndInOneBackslash) {
   CInstallMgr installMgr;
-  EXPECT_EQ(0, installMgr.Is64BitOs);
+  EXPECT_EQ(WindowsIs64Bit() ? 1 : 0, installMgr.Is64BitOs);
   EXPECT_EQ(SystemFolder(), installMgr.GetNativeSystemFolder());
-  EXPECT_EQ(SystemFolder(), installMgr.GetSystemX86Folder());
-  EXPECT_EQ(L"C:\\Program Files\\", installMgr.GetProgramFilesFolder());
+  // On 64-bit Windows the 32-bit system files live apart; a 32-bit program sees its own Program
+  // Files folder.
+  wchar_t wow64[MAX_PATH] = {};
+  const std::wstring x86Folder =
+      GetSystemWow64DirectoryW(wow64, MAX_PATH) ? std::wstring(wow64) + L"\\" : SystemFolder();
+  EXPECT_EQ(x86Folder, installMgr.GetSystemX86Folder());
+  const bool programIs32BitOn64 = sizeof(void*) == 4 && WindowsIs64Bit();
+  EXPECT_EQ(programIs32BitOn64 ? L"C:\\Program Files (x86)\\" : L"C:\\Program Files\\",
+            installMgr.GetProgramFilesFolder());
 }
 
 TEST(InstallMgr, EmbeddedResourcesAreFoundWhateverTheCaseOfTheirType) {
@@ -183,6 +190,60 @@ TEST_F(WindowPatch, StartedOnlyOn64BitWindows7WithServicePackAndNoSignOfTheUpdat
     installMgr_.ServicePackMajor = c.servicePack;
     EXPECT_EQ(c.result, installMgr_.InstallWindowPatchIfNeeded()) << (c.key ? c.key : L"");
   }
+}
+
+// Restores the shell call of RunAndWait when a test has put its stand-in there.
+class ShellStandIn {
+ public:
+  explicit ShellStandIn(BOOL result) {
+    result_ = result;
+    CInstallMgr::StartWithShell = Start;
+  }
+  ~ShellStandIn() { CInstallMgr::StartWithShell = ShellExecuteExW; }
+  ShellStandIn(const ShellStandIn&) = delete;
+  ShellStandIn& operator=(const ShellStandIn&) = delete;
+
+  static SHELLEXECUTEINFOW request_;
+
+ private:
+  // A start that the shell hands to a running program gives no process.
+  static BOOL WINAPI Start(SHELLEXECUTEINFOW* request) {
+    request_ = *request;
+    request->hProcess = nullptr;
+    return result_;
+  }
+  static BOOL result_;
+};
+SHELLEXECUTEINFOW ShellStandIn::request_;
+BOOL ShellStandIn::result_;
+
+TEST(RunAndWait, WaitsForTheStartedProgramToEnd) {
+  TempFolder folder;
+  const std::wstring installer = folder / L"installer.exe";
+  ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"package_installer_stand_in.exe").c_str(),
+                        installer.c_str(), FALSE));
+  EXPECT_EQ(0, CInstallMgr::RunAndWait(installer.c_str(), 1, -1));
+  // The stand-in writes its line only after a pause: here already, so the call waited for it.
+  EXPECT_EQ(0u, ReadText(installer + L".log").find("ran:"));
+}
+
+TEST(RunAndWait, AStartWithoutAProcessCountsAsStartedAndARefusedStartAsFailed) {
+  const wchar_t kPackage[] = L"C:\\windows\\system32\\Windows6.1-KB3033929-x64.msu";
+  {
+    ShellStandIn shell(TRUE);
+    EXPECT_EQ(0, CInstallMgr::RunAndWait(kPackage, 1, -1));
+    const SHELLEXECUTEINFOW& request = ShellStandIn::request_;
+    EXPECT_EQ(sizeof(SHELLEXECUTEINFOW), request.cbSize);
+    EXPECT_EQ(ULONG(SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI), request.fMask);
+    EXPECT_EQ(nullptr, request.hwnd);
+    EXPECT_EQ(nullptr, request.lpVerb);
+    EXPECT_STREQ(kPackage, request.lpFile);
+    EXPECT_EQ(nullptr, request.lpParameters);
+    EXPECT_EQ(nullptr, request.lpDirectory);
+    EXPECT_EQ(SW_HIDE, request.nShow);
+  }
+  ShellStandIn shell(FALSE);
+  EXPECT_EQ(1, CInstallMgr::RunAndWait(kPackage, 1, -1));
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ using Codes = std::vector<DWORD>;
 const wchar_t kUninstallKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvel73xxAudioExt";
 const wchar_t kSoftwareKey[] = L"SOFTWARE\\Orvel 73xx Software";
-const wchar_t kUninstaller[] = L"C:\\Program Files\\Default Orvel USB Audio Software\\Undrel.exe";
+const wchar_t kInstallFolder[] = L"C:\\Program Files\\Default Orvel USB Audio Software";
+const std::wstring kUninstaller = std::wstring(kInstallFolder) + L"\\Undrel.exe";
 const wchar_t kDriverKey[] = L"SYSTEM\\CurrentControlSet\\Services\\Vaskel";
 const char kAudioPattern[] = "USB\\VID_2B9E&PID_73XX&REV_0100&MI_00";
 
@@ -51,11 +52,27 @@ DWORD ServiceState(const wchar_t* name) {
   return known ? status.dwCurrentState : 0;
 }
 
+// Sets a string value, creating the key.
+void SetString(HKEY root, const std::wstring& keyPath, const wchar_t* valueName,
+               const std::wstring& data) {
+  RegSetKeyValueW(root, keyPath.c_str(), valueName, REG_SZ, data.c_str(),
+                  static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+}
+
 class PendrelRun : public ::testing::Test {
  protected:
   PendrelRun() {
     const std::wstring built = TestProgramFolder() + L"..\\dist\\Toklin\\Binary\\Pendrel_x32.exe";
     EXPECT_TRUE(CopyFileW(built.c_str(), setupFile_.c_str(), FALSE));
+    // Windows 7 with its service pack, where 64-bit Windows needs the update package. The shell
+    // opens the package with the stand-in installer, which logs beside itself.
+    SetString(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Pendrel_x32.exe", L"Version",
+              L"win7");
+    EXPECT_TRUE(CopyFileW((TestProgramFolder() + L"package_installer_stand_in.exe").c_str(),
+                          packageInstaller_.c_str(), FALSE));
+    SetString(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.msu", nullptr, L"KarvoTest.UpdatePackage");
+    SetString(HKEY_LOCAL_MACHINE, L"Software\\Classes\\KarvoTest.UpdatePackage\\shell\\open\\command",
+              nullptr, L"\"" + packageInstaller_ + L"\" \"%1\"");
   }
   void WriteConfig() {
     WriteBytes(folder_ / L"AudioConfig.bin", audio_config_writer::BuildConfigFile(kConfig, {}));
@@ -72,27 +89,30 @@ class PendrelRun : public ::testing::Test {
 
   TempFolder folder_;
   std::wstring setupFile_ = folder_ / L"Pendrel_x32.exe";
+  std::wstring packageInstaller_ = folder_ / L"package installer.exe";
 };
 
-struct DialogSearch {
+struct WindowSearch {
   DWORD processId;
+  const wchar_t* className;
   HWND found;
 };
 
-BOOL CALLBACK MatchProcessDialog(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<DialogSearch*>(parameter);
+BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   wchar_t className[16] = {};
   GetClassNameW(window, className, 16);
-  if (owner != search->processId || std::wstring(className) != L"#32770") return TRUE;
+  if (owner != search->processId || std::wstring(className) != search->className) return TRUE;
   search->found = window;
   return FALSE;
 }
 
-HWND FindProcessDialog(DWORD processId) {
-  DialogSearch search = {processId, nullptr};
-  EnumWindows(MatchProcessDialog, reinterpret_cast<LPARAM>(&search));
+// A top-level window of the process with that class ("#32770" for a message box).
+HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
+  WindowSearch search = {processId, className, nullptr};
+  EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -107,14 +127,18 @@ TEST_F(PendrelRun, WithoutArgumentsShowsTheMessageAndWritesNothing) {
   WriteConfig();
   HANDLE process = StartProgram(setupFile_, L"");
   ASSERT_NE(nullptr, process);
+  // The box is listed as soon as it exists, its texts a moment later.
+  const std::wstring kMessage = L"Please running the Toklin program!";
   HWND dialog = nullptr;
-  for (int i = 0; i < 200 && !dialog; ++i, Sleep(50))
-    dialog = FindProcessDialog(GetProcessId(process));
-  ASSERT_NE(nullptr, dialog);
   std::vector<std::wstring> texts;
-  EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&texts));
-  EXPECT_NE(texts.end(),
-            std::find(texts.begin(), texts.end(), L"Please running the Toklin program!"));
+  for (int i = 0; i < 200 && std::find(texts.begin(), texts.end(), kMessage) == texts.end();
+       ++i, Sleep(50)) {
+    dialog = FindProcessWindow(GetProcessId(process), L"#32770");
+    texts.clear();
+    if (dialog) EnumChildWindows(dialog, CollectText, reinterpret_cast<LPARAM>(&texts));
+  }
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), kMessage));
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 10000));
   CloseHandle(process);
@@ -147,21 +171,57 @@ TEST_F(PendrelRun, DemoRunInstallsEverythingAndASecondRunFindsIt) {
   EXPECT_EQ(3u, ReadMachineDword(kDriverKey, L"Start"));
   EXPECT_EQ(1u, ReadMachineDword(kDriverKey, L"Type"));
   EXPECT_EQ(L"System32\\DRIVERS\\Vaskel.sys", ReadMachineString(kDriverKey, L"ImagePath"));
-  EXPECT_NE(std::string::npos, ReadText(SystemFolder() + L"drivers\\Vaskel.sys").find("32-bit"));
+  EXPECT_NE(std::string::npos, ReadText(SystemFolder() + L"drivers\\Vaskel.sys")
+                                   .find(WindowsIs64Bit() ? "64-bit" : "32-bit"));
 
   EXPECT_EQ(DWORD(SERVICE_RUNNING), ServiceState(L"Brisov"));
   EXPECT_NE(std::string::npos, ReadText(SystemFolder() + L"Brisov.log").find("run: /Service"));
   EXPECT_TRUE(PathExists(kUninstaller));
-  EXPECT_TRUE(PathExists(SystemFolder() + L"Windows6.1-KB3033929-x64.msu"));
+  const std::wstring package = SystemFolder() + L"Windows6.1-KB3033929-x64.msu";
+  EXPECT_TRUE(PathExists(package));
+  // Started and waited for on 64-bit Windows 7 only.
+  const std::string installerLog = ReadText(packageInstaller_ + L".log");
+  if (WindowsIs64Bit())
+    EXPECT_NE(std::string::npos, installerLog.find(ToUtf8(package))) << installerLog;
+  else
+    EXPECT_EQ("", installerLog);
 
   EXPECT_EQ(L"Orvel USB Audio Software", ReadMachineString(kUninstallKey, L"DisplayName"));
-  EXPECT_EQ(kUninstaller, ReadMachineString(kUninstallKey, L"UninstallString"));
+  // Run as a command line: quoted, as the path holds blanks.
+  EXPECT_EQ(L"\"" + kUninstaller + L"\"", ReadMachineString(kUninstallKey, L"UninstallString"));
   EXPECT_EQ(kUninstaller, ReadMachineString(kUninstallKey, L"DisplayIcon"));
   EXPECT_EQ(L"1.0.7.1", ReadMachineString(kUninstallKey, L"DisplayVersion"));
   EXPECT_EQ(L"Orvel", ReadMachineString(kUninstallKey, L"Publisher"));
   EXPECT_EQ(0u, ReadMachineDword(kUninstallKey, L"EstimatedSize"));
 
   EXPECT_EQ((Codes{0x80000000, 0xFFFFFFFF}), Run(L"-demo"));
+}
+
+TEST_F(PendrelRun, AFailingStepIsBroadcastAndEndsTheInstall) {
+  WriteConfig();
+  // A file stands where the install folder must be created, so the uninstaller cannot be written.
+  WriteText(kInstallFolder, "in the way");
+  EXPECT_EQ((Codes{0, 1, 2, 0x80000003, 0xFFFFFFFF}), Run(L"-demo"));
+  EXPECT_FALSE(MachineKeyExists(kUninstallKey));
+  EXPECT_FALSE(PathExists(SystemFolder() + L"Windows6.1-KB3033929-x64.msu")) << "step 4 ran";
+  EXPECT_EQ(DWORD(SERVICE_RUNNING), ServiceState(L"Brisov")) << "the steps before it stay done";
+}
+
+TEST_F(PendrelRun, ACloseDuringTheInstallWaitsForTheInstallToFinish) {
+  WriteConfig();
+  ProgressListener listener;
+  HANDLE process = StartProgram(setupFile_, L"-demo");
+  ASSERT_NE(nullptr, process);
+  // Code 0 comes just before the clean-up, whose service calls and pause take over a second.
+  for (int i = 0; i < 800 && listener.Codes().empty(); ++i) Sleep(25);
+  HWND form = FindProcessWindow(GetProcessId(process), L"TForm");
+  ASSERT_NE(nullptr, form);
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 120000));
+  CloseHandle(process);
+  Sleep(100);  // the last broadcast reaches the listener's thread
+  EXPECT_EQ(kFullRun, listener.Codes());
+  EXPECT_TRUE(MachineKeyExists(kUninstallKey));
 }
 
 TEST_F(PendrelRun, NoRegInAnyCaseAndPositionLeavesNoUninstallEntry) {

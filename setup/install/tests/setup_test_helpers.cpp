@@ -33,6 +33,12 @@ std::wstring TestProgramFolder() {
   return folder.substr(0, folder.rfind(L'\\') + 1);
 }
 
+bool WindowsIs64Bit() {
+  if (sizeof(void*) == 8) return true;
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
 HANDLE StartProgram(const std::wstring& path, const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   STARTUPINFOW startup = {};

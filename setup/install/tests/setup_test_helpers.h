@@ -14,6 +14,8 @@ DWORD ReadMachineDword(const std::wstring& keyPath, const wchar_t* valueName);
 bool MachineKeyExists(const std::wstring& keyPath);
 // The folder of the running test program, with a trailing backslash.
 std::wstring TestProgramFolder();
+// Whether Windows itself is 64-bit, asked of this program's own width (tests run in either).
+bool WindowsIs64Bit();
 
 // Starts a program with the command line "\"path\" arguments"; the process handle, or null.
 HANDLE StartProgram(const std::wstring& path, const std::wstring& arguments);

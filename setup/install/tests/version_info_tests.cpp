@@ -39,10 +39,11 @@ TEST(VersionInfo, ProcessorWidthByArchitecture) {
     EXPECT_EQ(c.width, first);
     EXPECT_EQ(c.width, second);
   }
+  // Windows' own width, whatever the width of this program.
   int first = 7, second = 7;
-  EXPECT_EQ(0, CVersionInfoMgr::GetOsBits(&first, &second));  // this prefix is 32-bit
-  EXPECT_EQ(0, first);
-  EXPECT_EQ(0, second);
+  EXPECT_EQ(0, CVersionInfoMgr::GetOsBits(&first, &second));
+  EXPECT_EQ(WindowsIs64Bit() ? 1 : 0, first);
+  EXPECT_EQ(first, second);
 }
 
 TEST(VersionInfo, FileVersionOfThisProgramAndOfAFileWithout) {

@@ -1,4 +1,4 @@
-#include "main_form.h"
+#include "UMainForm.h"
 
 #include "diagnostics.h"
 #include "install_progress.h"
@@ -50,15 +50,16 @@ bool TMainForm::PrepareInstallation() {
   RegUninstallInfo.SubKey =
       L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvel73xxAudioExt";
   RegUninstallInfo.DisplayName = AppFolderPath.ProductDisplayName;
-  RegUninstallInfo.UninstallString =
-      AppFolderPath.InstallFolderFullPath + AppFolderPath.UninstallerName + L".exe";
-  RegUninstallInfo.DisplayIcon = RegUninstallInfo.UninstallString;
+  // Windows runs it as a command line, and the path holds blanks.
+  RegUninstallInfo.UninstallString = L"\"" + UninstallerPath() + L"\"";
+  RegUninstallInfo.DisplayIcon = UninstallerPath();
   RegUninstallInfo.DisplayVersion = AppFileVersion;
   RegUninstallInfo.Publisher = AppFolderPath.PublisherName;
   RegUninstallInfo.EstimatedSize = 0;
 
+  // A plain path: the panel reads it as one.
   return InstallMgr.WriteSoftwareValue(L"Orvel 73xx Software", L"UninstallFileName",
-                                       RegUninstallInfo.UninstallString) == 0 &&
+                                       UninstallerPath()) == 0 &&
          LoadDeviceIdGroup(UsbDeviceIds, L"Orvel USB DeviceId Group", L"USB_VID_PID",
                            kConfigFile) == 0 &&
          LoadDeviceIdGroup(HidDeviceIds, L"Orvel HID DeviceId Group", L"HID_VID_PID",
@@ -67,6 +68,10 @@ bool TMainForm::PrepareInstallation() {
                            kConfigFile) == 0 &&
          LoadDeviceIdGroup(HidSymDeviceIds, L"Orvel HIDSYM DeviceId Group", L"HIDSYM_VID_PID",
                            kConfigFile) == 0;
+}
+
+std::wstring TMainForm::UninstallerPath() const {
+  return AppFolderPath.InstallFolderFullPath + AppFolderPath.UninstallerName + L".exe";
 }
 
 int TMainForm::LoadDeviceIdGroup(DEVICEID_MGR::CDeviceIdMgr& group, const std::wstring& groupName,
@@ -82,14 +87,21 @@ void TMainForm::FormCreate(TObject* /*sender*/) {
     DebugLine(L"Preparation failed: the install thread is not started\n");
     return;
   }
+  InstallRunning = true;
   // The window exists before the thread starts, so the thread never creates it on its own.
-  Handle();
-  HANDLE thread = CreateThread(nullptr, 0, InstallThreadProc, this, 0, nullptr);
-  if (thread) CloseHandle(thread);
+  StartInstallThread(Handle(), InstallThreadProc, this, CreateThread);
 }
 
 void TMainForm::WndProc(TMessage& message) {
+  if (message.Msg == WM_CLOSE && InstallRunning) {
+    // Closing now would free the form under the thread and end the process inside a step; the
+    // thread's report ends the program anyway.
+    DebugLine(L"Close during the install: the program ends when the install has finished\n");
+    message.Result = 0;
+    return;
+  }
   if (message.Msg == WM_INSTALL_FINISHED) {
+    InstallRunning = false;
     if (HMENU menu = GetSystemMenu(Handle(), FALSE))
       EnableMenuItem(menu, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
     BroadcastInstallProgress(INSTALL_PROGRESS_FINISHED);

@@ -13,7 +13,8 @@ extern bool RegisterUninstallInfo;
 void FillApplicationFolderPath(const std::wstring& setupFile, _APPLICATION_FOLDER_PATH& paths);
 
 // The hidden main form: prepares the installation and the device-id groups, starts the install
-// thread and ends the program when the thread reports that it has finished.
+// thread and ends the program when the thread reports that it has finished. A close that comes
+// while the thread runs waits for that report: the program never ends in the middle of a step.
 class TMainForm : public TForm {
  public:
   explicit TMainForm(TComponent* owner);
@@ -36,6 +37,8 @@ class TMainForm : public TForm {
 
  private:
   bool PrepareInstallation();
+  // The uninstaller's full path, unquoted.
+  std::wstring UninstallerPath() const;
   void CreateInstallFolder();
   void PauseBeforeUpdateCheck();
   void SignalInstalled();
@@ -58,6 +61,16 @@ class TMainForm : public TForm {
   // False after a failed preparation: then no install thread starts, since the program ends at
   // once and would cut a step short.
   bool Prepared = false;
+  // From the thread's start until its report; read and written on the window thread only.
+  bool InstallRunning = false;
 };
 
 DWORD WINAPI InstallThreadProc(LPVOID form);
+
+typedef HANDLE(WINAPI* ThreadStarter)(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID,
+                                      DWORD, LPDWORD);
+// Starts the install thread for the form's window with `start` (CreateThread). When it cannot
+// start, the failure is broadcast and the window is told that the install has ended, so that the
+// program still ends (the panel waits for it without limit); false then.
+bool StartInstallThread(HWND form, LPTHREAD_START_ROUTINE procedure, LPVOID parameter,
+                        ThreadStarter start);
