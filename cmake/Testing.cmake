@@ -27,7 +27,7 @@ function(add_wine_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gmock gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${TEST_BIN_DIR}")
-  add_test(NAME ${name} COMMAND "${WINE_EXEC}" "$<TARGET_FILE:${name}>" --gtest_brief=1
+  add_test(NAME ${name} COMMAND "${WINE_EXEC}" "$<TARGET_FILE:${name}>" --gtest_brief=1 --gtest_shuffle
            WORKING_DIRECTORY "${TEST_BIN_DIR}")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)

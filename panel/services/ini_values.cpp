@@ -3,6 +3,20 @@
 #include <cwchar>
 #include <vector>
 
+namespace {
+// A new INI file starts as UTF-16 with its byte-order mark, which the profile-string calls keep:
+// in a file in the ANSI code page they would turn every character outside it into '?', and a
+// profile named so would lose the link to its payload file. A file that exists keeps its encoding.
+void CreateAsUnicodeIfMissing(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  static const BYTE kByteOrderMark[] = {0xFF, 0xFE};
+  DWORD written = 0;
+  WriteFile(file, kByteOrderMark, sizeof(kByteOrderMark), &written, nullptr);
+  CloseHandle(file);
+}
+}  // namespace
+
 std::wstring ReadIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                          const wchar_t* fallback, DWORD bufferChars) {
   std::vector<wchar_t> buffer(bufferChars > 0 ? bufferChars : 1, L'\0');
@@ -17,6 +31,7 @@ int ReadIniNumber(const std::wstring& path, const std::wstring& section, const s
 
 bool WriteIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                   const std::wstring& value) {
+  CreateAsUnicodeIfMissing(path);
   return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != FALSE;
 }
 

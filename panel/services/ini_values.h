@@ -18,7 +18,8 @@ std::wstring ReadIniText(const std::wstring& path, const std::wstring& section, 
 // non-numeric value is 0, "12abc" is 12.
 int ReadIniNumber(const std::wstring& path, const std::wstring& section, const std::wstring& key);
 
-// False when the file cannot be written.
+// False when the file cannot be written. A file that does not exist yet is made UTF-16, so that
+// names outside the ANSI code page survive.
 bool WriteIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                   const std::wstring& value);
 bool WriteIniNumber(const std::wstring& path, const std::wstring& section, const std::wstring& key, int value);

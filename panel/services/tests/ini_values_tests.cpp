@@ -32,6 +32,8 @@ TEST(IniValues, TextComesTrimmedWithItsDefaultAndCutToTheBuffer) {
   EXPECT_EQ(ReadIniText(ini, L"NAME", L"1", L"0", 100), std::wstring(99, L'x'));
 }
 
+// Names outside the ANSI code page (here Chinese under an English locale) would come back as '?'
+// from a file in that code page.
 TEST(IniValues, WrittenValuesReadBackAndNonAsciiNamesSurvive) {
   TempFolder folder;
   const std::wstring ini = folder / L"kbProfile.ini";
@@ -39,7 +41,22 @@ TEST(IniValues, WrittenValuesReadBackAndNonAsciiNamesSurvive) {
   EXPECT_TRUE(WriteIniText(ini, L"PROFILEDEVICENAME", L"2", L"\u00DCbung \u6D4B\u8BD5"));
   EXPECT_EQ(ReadIniNumber(ini, L"PROFILEDEVICECOUNT", L"count"), 3);
   EXPECT_EQ(ReadIniText(ini, L"PROFILEDEVICENAME", L"2"), L"\u00DCbung \u6D4B\u8BD5");
+  const std::vector<unsigned char> bytes = ReadBytes(ini);
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes[0], 0xFF) << "UTF-16 with its byte-order mark";
+  EXPECT_EQ(bytes[1], 0xFE);
   EXPECT_FALSE(WriteIniText(folder / L"missing folder\\x.ini", L"S", L"k", L"v"));
+  EXPECT_FALSE(PathExists(folder / L"missing folder"));
+}
+
+TEST(IniValues, AnExistingAnsiFileKeepsItsEncodingAndItsValues) {
+  TempFolder folder;
+  const std::wstring ini = folder / L"main.ini";
+  WriteText(ini, "[SKINIMAGE]\r\nFLAGS=1\r\nIMAGE=skin\\bg 3.png\r\n");
+  EXPECT_TRUE(WriteIniText(ini, L"SKINIMAGE", L"LANGUAGE", L"2"));
+  EXPECT_EQ(ReadIniText(ini, L"SKINIMAGE", L"IMAGE"), L"skin\\bg 3.png");
+  EXPECT_EQ(ReadIniNumber(ini, L"SKINIMAGE", L"LANGUAGE"), 2);
+  EXPECT_EQ(ReadBytes(ini).front(), '[');
 }
 
 }  // namespace

@@ -44,20 +44,6 @@ TEST(ForegroundProgram, TheImageNameStandsInWhenTheSnapshotFails) {
   EXPECT_EQ(ReadProcessPath(self, Fails, Fails), L"");
 }
 
-TEST(ForegroundProgram, AGoneProcessHasNoPath) {
-  PROCESS_INFORMATION process{};
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  std::wstring commandLine = L"\"" + OwnPath() + L"\" --gtest_list_tests";
-  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                             nullptr, &startup, &process));
-  WaitForSingleObject(process.hProcess, INFINITE);
-  const DWORD gone = process.dwProcessId;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  EXPECT_EQ(ReadProcessPath(gone, ProcessPathFromModuleSnapshot, ProcessPathFromImageName), L"");
-}
-
 struct FixedForegroundProgram : ForegroundProgram {
   std::wstring Path() override { return L"C:\\Games\\game.exe"; }
 };

@@ -42,6 +42,7 @@ constexpr int NEVER = 0;
 class SyncLighting : public testing::Test {
  protected:
   void SetUp() override {
+    ResetLightingStates();
     for (LedColor& led : keyboard) led = UNTOUCHED;
     for (LedColor& led : mouse) led = UNTOUCHED;
     for (LedColor& led : pad) led = UNTOUCHED;

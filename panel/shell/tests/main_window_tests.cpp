@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "audio_standin_steering.h"
-#include "custom_controls.h"
 #include "data_folders.h"
 #include "panel_message.h"
 #include "panel_settings.h"
@@ -324,15 +323,16 @@ TEST_F(PanelWindowTest, ExitThatGivesUpWaitingFreesNothingAThreadStillUses) {
 TEST_F(PanelWindowTest, FindGivesTypedControlsAndReportsAMissingOrMistypedOneOnce) {
   OpenWindow();
   DebugLogCapture log;
-  EXPECT_NE(window->Find<CColorPaletteUI>(L"ms_deng_Color_Pallet"), nullptr);
-  EXPECT_EQ(window->Find<CDeviceKeyButtonUI>(L"ms_dkey_", 19), window->m_mouseKeyButtons[19]);
-  EXPECT_NE(window->m_mouseKeyButtons[19], nullptr);
+  ASSERT_NE(Find(L"ms_deng_Color_Pallet"), nullptr);
+  EXPECT_EQ(window->Find<CColorPaletteUI>(L"ms_deng_Color_Pallet"), Find(L"ms_deng_Color_Pallet"));
   for (int i = 0; i < 2; ++i) {
     EXPECT_EQ(window->Find<CSliderUI>(L"ms_deng_Color_Pallet"), nullptr);
     EXPECT_EQ(window->Find(L"no_such_control"), nullptr);
+    EXPECT_EQ(window->Find<CButtonUI>(L"no_such_key_", 7), nullptr);
   }
   EXPECT_EQ(log.Count(L"control \"ms_deng_Color_Pallet\" is not a CSliderUI"), 1);
   EXPECT_EQ(log.Count(L"control \"no_such_control\" not found"), 1);
+  EXPECT_EQ(log.Count(L"control \"no_such_key_7\" not found"), 1);
 }
 
 TEST_F(PanelWindowTest, DataFoldersAreTheDeviceFoldersUnderTheRootAndExist) {

@@ -9,7 +9,12 @@ namespace {
 
 class MessageBoxTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetUpPanelUi(); }
+  void SetUp() override {
+    SetUpPanelUi();
+    // The texts the main window loads at start; no window of this test loads them.
+    CResourceManager::GetInstance()->SetLanguage(L"en");
+    CResourceManager::GetInstance()->LoadLanguage(L"lan_en.xml");
+  }
   void TearDown() override { WatchMessageBoxesWith(nullptr); }
 };
 
