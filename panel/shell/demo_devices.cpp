@@ -7,6 +7,7 @@
 namespace {
 struct DemoDevices {
   DemoDevices() {
+    bus.SetEmptySyncReadsWait(true);
     bus.Attach(MakeSimulatedKeyboard());
     bus.Attach(MakeSimulatedMouse());
     bus.Attach(MakeSimulatedMousePad());

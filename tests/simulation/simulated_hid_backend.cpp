@@ -20,18 +20,24 @@ std::wstring InterfacePath(uint16_t productId, SimulatedInterface target, size_t
 
 class SimulatedConnection : public HidConnection {
  public:
-  SimulatedConnection(std::shared_ptr<SimulatedDevice> device, SimulatedInterface target, const HidOpenMode& mode)
-      : device_(std::move(device)), target_(target), mode_(mode), generation_(device_->Generation()) {}
+  SimulatedConnection(std::shared_ptr<SimulatedDevice> device, SimulatedInterface target, const HidOpenMode& mode,
+                      bool emptySyncReadsWait)
+      : device_(std::move(device)), target_(target), mode_(mode), generation_(device_->Generation()),
+        emptySyncReadsWait_(emptySyncReadsWait) {}
 
   bool GetAttributes(HIDD_ATTRIBUTES& attributes) override {
     attributes = HIDD_ATTRIBUTES{sizeof(HIDD_ATTRIBUTES), SimulatedHidBackend::kVendorId, device_->ProductId(), 0x0105};
     return device_->IsPlugged();
   }
   std::unique_ptr<HidReportParser> GetParser() override { return std::make_unique<SimulatedReportParser>(target_); }
-  bool Read(void* buffer, DWORD length, DWORD, const HidIoEvents&, DWORD& transferred) override {
+  bool Read(void* buffer, DWORD length, DWORD timeoutMs, const HidIoEvents& events, DWORD& transferred) override {
     size_t count = 0;
     bool read = mode_.read && device_->Read(target_, generation_, static_cast<uint8_t*>(buffer), length, count);
     transferred = static_cast<DWORD>(count);
+    // A reader of change reports loops on its reads: in a running program it must be held up for
+    // the time-out, as a real device holds it, or it spins.
+    if (!read && emptySyncReadsWait_ && target_ == SimulatedInterface::Sync)
+      WaitForSingleObject(events.abort, timeoutMs);
     return read;
   }
   bool Write(const void* buffer, DWORD length, DWORD, const HidIoEvents&, DWORD& transferred) override {
@@ -46,6 +52,7 @@ class SimulatedConnection : public HidConnection {
   SimulatedInterface target_;
   HidOpenMode mode_;
   uint32_t generation_;
+  bool emptySyncReadsWait_;
 };
 
 // A snapshot of the bus taken when the walk starts, as SetupAPI takes one.
@@ -116,7 +123,7 @@ std::unique_ptr<HidConnection> SimulatedHidBackend::Open(const std::wstring& pat
   std::lock_guard<std::mutex> lock(mutex_);
   const Endpoint* endpoint = Find(path);
   if (!endpoint) return nullptr;
-  return std::make_unique<SimulatedConnection>(endpoint->device, endpoint->target, mode);
+  return std::make_unique<SimulatedConnection>(endpoint->device, endpoint->target, mode, emptySyncReadsWait_);
 }
 
 bool SimulatedHidBackend::IsPresent(const std::wstring& path) {

@@ -22,6 +22,9 @@ class SimulatedHidBackend : public HidBackend {
   void FailPathQueryOnce(const std::wstring& path);
   // No interface list can be had at all.
   void SetListFails(bool fails);
+  // Interfaces opened from now on wait out the time-out of an empty hardware-sync read (the demo
+  // run); tests leave it off, so nothing sleeps.
+  void SetEmptySyncReadsWait(bool wait) { emptySyncReadsWait_ = wait; }
 
   std::unique_ptr<HidInterfaceList> ListPresentInterfaces() override;
   std::unique_ptr<HidConnection> Open(const std::wstring& path, const HidOpenMode& mode) override;
@@ -39,4 +42,5 @@ class SimulatedHidBackend : public HidBackend {
   std::vector<Endpoint> endpoints_;
   std::set<std::wstring> failingQueries_;
   bool listFails_ = false;
+  bool emptySyncReadsWait_ = false;
 };
