@@ -17,7 +17,7 @@ std::wstring ProfilePath(const std::wstring& folder, const std::wstring& name) {
 std::wstring KeyboardProfileIndexFile(const std::wstring& folder) { return folder + L"kbProfile.ini"; }
 
 int ReadKeyboardDeviceSelection(const std::wstring& folder) {
-  return ReadIniInt(KeyboardProfileIndexFile(folder), kSelection, L"select");
+  return ReadIniNumber(KeyboardProfileIndexFile(folder), kSelection, L"select");
 }
 
 int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, int index) {

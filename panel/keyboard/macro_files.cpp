@@ -11,7 +11,7 @@ int BoundedCount(int count, int limit) {
   return count > limit ? limit : count;
 }
 
-int ReadMacroCount(const std::wstring& indexFile) { return ReadIniInt(indexFile, L"MACROCOUNT", L"count"); }
+int ReadMacroCount(const std::wstring& indexFile) { return ReadIniNumber(indexFile, L"MACROCOUNT", L"count"); }
 
 std::wstring ReadMacroName(const std::wstring& indexFile, int index) {
   return ReadIniText(indexFile, L"MACRONAME", std::to_wstring(index));
@@ -27,7 +27,7 @@ std::vector<std::wstring> ReadMacroNames(const std::wstring& indexFile) {
 std::wstring MacroFilePath(const std::wstring& folder, const std::wstring& name) { return folder + name + L".mac"; }
 
 int ReadMacroActionCount(const std::wstring& macroFile) {
-  return ReadIniInt(macroFile, L"MACROACTIONCOUNT", L"count");
+  return ReadIniNumber(macroFile, L"MACROACTIONCOUNT", L"count");
 }
 
 std::wstring ReadMacroActionRecord(const std::wstring& macroFile, int index) {

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "program_folder.h"
 #include "system_dialogs.h"
 
 ConfLibDeviceRecord ConfLibOutputDevice{};
@@ -22,17 +23,6 @@ constexpr int32_t kInputType = 2;
 constexpr int32_t kFeatureFieldCount = 7;
 // A 2048-byte value buffer, as the feature query has always used.
 constexpr size_t kPropertyTextChars = 1024;
-
-// The program's folder with its trailing backslash.
-std::wstring ProgramFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  DWORD length;
-  while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-         path.size())
-    path.resize(path.size() * 2);
-  path.resize(length);
-  return path.substr(0, path.find_last_of(L'\\') + 1);
-}
 
 bool FindDevice(const ConfLibApi& api, int list, int32_t type, bool needsStateOne,
                 ConfLibDevice& found) {

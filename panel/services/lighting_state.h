@@ -55,3 +55,6 @@ extern LightPhaseState HeadsetK27LightState;
 extern uint8_t KeyboardOneColorPhases[KEYBOARD_LED_COUNT];
 // One wrapping colour counter shared by the keyboard, mouse and mouse-pad effects.
 extern uint8_t EffectColorCounter;
+
+// Every state above back to zero, as at start; for test fixtures.
+void ResetLightingStates();

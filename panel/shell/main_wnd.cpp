@@ -7,6 +7,7 @@
 #include "custom_controls.h"
 #include "diagnostics.h"
 #include "page_layouts.h"
+#include "program_folder.h"
 #include "setup_program.h"
 #include "skin_frame.h"
 
@@ -32,11 +33,8 @@ const wchar_t* const kPaletteNames[] = {L"ms_deng_Color_Pallet", L"mp_deng_Color
                                         L"hs_deng_Color_Pallet", L"hsK27_deng_Color_Pallet"};
 
 template <size_t N>
-void FindNumbered(CPaintManagerUI& manager, const wchar_t* prefix, std::array<CDeviceKeyButtonUI*, N>& buttons) {
-  for (size_t i = 0; i < N; ++i) {
-    const std::wstring name = prefix + std::to_wstring(i);
-    buttons[i] = static_cast<CDeviceKeyButtonUI*>(manager.FindControl(name.c_str()));
-  }
+void FindNumbered(const CMainWnd& window, const wchar_t* prefix, std::array<CDeviceKeyButtonUI*, N>& buttons) {
+  for (size_t i = 0; i < N; ++i) buttons[i] = window.Find<CDeviceKeyButtonUI>(prefix, static_cast<int>(i));
 }
 }  // namespace
 
@@ -71,27 +69,27 @@ void CMainWnd::InitWindow() {
   FindCaptionAndPreviewButtons();
   MainWindowHandle = m_hWnd;
   for (const wchar_t* name : kPaletteNames)
-    if (auto* palette = dynamic_cast<CColorPaletteUI*>(m_pm.FindControl(name))) palette->SetSelectColor(kPaletteSelectColor);
+    if (auto* palette = Find<CColorPaletteUI>(name)) palette->SetSelectColor(kPaletteSelectColor);
   BuildVoiceEffectSelector();
-  RunSetupProgramUnlessInstalled(CPaintManagerUI::GetInstancePath().str(), IsWow64() != 0);
+  RunSetupProgramUnlessInstalled(ProgramFolder(), IsWow64() != 0);
   AudioControlLibrary().Load(L"Harkin_UsbAudio73xx_x32.dll");
   m_trayIcon.CreateTrayIcon(m_hWnd, kPanelIconResource, L"KARVO", 0);
   m_pm.GetDPIObj()->SetDPIAwareness(1);
 }
 
 void CMainWnd::FindCaptionAndPreviewButtons() {
-  for (size_t i = 0; i < m_captionButtons.size(); ++i) m_captionButtons[i] = m_pm.FindControl(kCaptionButtonNames[i]);
-  FindNumbered(m_pm, L"ms_dkey_", m_mouseKeyButtons);
-  FindNumbered(m_pm, L"mp_dkey_", m_mousePadKeyButtons);
-  FindNumbered(m_pm, L"kb_dkey_", m_keyboardKeyButtons);
-  FindNumbered(m_pm, L"head_dkey_", m_headsetKeyButtons);
-  FindNumbered(m_pm, L"headK27_dkey_", m_headsetK27KeyButtons);
+  for (size_t i = 0; i < m_captionButtons.size(); ++i) m_captionButtons[i] = Find(kCaptionButtonNames[i]);
+  FindNumbered(*this, L"ms_dkey_", m_mouseKeyButtons);
+  FindNumbered(*this, L"mp_dkey_", m_mousePadKeyButtons);
+  FindNumbered(*this, L"kb_dkey_", m_keyboardKeyButtons);
+  FindNumbered(*this, L"head_dkey_", m_headsetKeyButtons);
+  FindNumbered(*this, L"headK27_dkey_", m_headsetK27KeyButtons);
 }
 
 void CMainWnd::BuildVoiceEffectSelector() {
   CControlUI* built = CDialogBuilder().Create(L"XML\\CustomControlXML\\VoiceMagicControl.xml", this, &m_pm);
   m_magicControl = dynamic_cast<CMagicControlUI*>(built);
-  auto* container = dynamic_cast<CContainerUI*>(m_pm.FindControl(L"MagicVoiceSetting"));
+  auto* container = Find<CContainerUI>(L"MagicVoiceSetting");
   if (built && container) container->Add(built);
   else delete built;
   if (!m_magicControl || !container) DebugLine(L"the layout lacks the voice-effect selector");
@@ -112,7 +110,7 @@ LPCTSTR CMainWnd::QueryControlText(LPCTSTR id, LPCTSTR) {
 }
 
 int CMainWnd::Receive(SkinChangedParam param) {
-  CControlUI* root = m_pm.FindControl(L"root");
+  CControlUI* root = Find(L"root");
   if (!root) return 1;
   if (param.colorFlag) {
     root->SetBkColor(param.bkcolor);

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
+#include "control_lookup.h"
 #include "device_command_channel.h"
 #include "device_hook.h"
 #include "lighting_state.h"
@@ -71,6 +73,31 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // alive, because that thread may still use it.
   bool WorkerThreadsEnded() const { return m_workerThreadsEnded; }
 
+  // A control of the main window by name, or by name prefix and number ("kb_key_" and 5 is
+  // "kb_key_5"), as T; null when it is missing or of another class (reported once).
+  template <class T = CControlUI>
+  T* Find(const std::wstring& name) const {
+    return FindTypedControl<T>(m_pm, name);
+  }
+  template <class T = CControlUI>
+  T* Find(const std::wstring& prefix, int number) const {
+    return Find<T>(prefix + std::to_wstring(number));
+  }
+
+  // The per-user data folders, each with a trailing backslash, created when missing
+  // (main_wnd_data_folders.cpp).
+  std::wstring GetProfileRootFolder();
+  std::wstring GetKeyboardProfileFolder();
+  std::wstring GetMouseProfileFolder();
+  std::wstring GetMousePadProfileFolder();
+
+  // One step of a synchronised lighting effect over the LED records of every synchronised device
+  // (sync_lighting_thread.cpp).
+  void StepSyncWaveEffect();
+  void StepSyncSpectrumEffect();
+  void StepSyncBreathingEffect();
+  void StepSyncStaticEffect();
+
   // --- Shared with the worker threads and the page code ---
   DeviceCommandChannel m_keyboardChannel;
   DeviceCommandChannel m_mouseChannel;
@@ -114,15 +141,24 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // The menu of the last right click on the tray icon.
   std::unique_ptr<CMenuWnd> m_trayMenu;
 
-  // --- Device pages built elsewhere (placeholders until then, see page_placeholders.cpp) ---
+  // ===== Keyboard pages (panel/keyboard) =====
+  // keyboard_placeholders.cpp
   void InitKeyboardPage();
-  void InitMousePage();
-  void InitMousePadPage();
-  void InitHeadsetProfileList();
-  void InitHeadsetK27Audio();
+  // panel/shell/page_placeholders.cpp until built
   void ReadKeyboardMemory();
   void RefreshKeyboardLightPage();
   void SendKeyboardLedFrame();
+  void ReloadActiveKeyboardProfile();
+  void StoreKeyboardFactoryKeyProfile();
+  // Receivers of the capture hook's messages (wParam and lParam as the hook posts them).
+  void CaptureKeyboardKeyAssignment(WPARAM wParam, LPARAM lParam);
+  void RecordKeyboardMacroKeyEvent(WPARAM wParam, LPARAM lParam);
+  void RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM lParam);
+
+  // ===== Mouse and mouse-pad pages (panel/mouse) =====
+  // panel/shell/page_placeholders.cpp until built
+  void InitMousePage();
+  void InitMousePadPage();
   int ReadMousePadMemory();
   void RefreshMousePadLightPage();
   void SendMouseLedFrame();
@@ -131,15 +167,14 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ReloadActiveMouseProfile();
   void RefreshMousePage();
   void ReloadActiveMousePadProfile();
-  void ReloadActiveKeyboardProfile();
-  void StoreKeyboardFactoryKeyProfile();
-  // Receivers of the capture hook's messages (wParam and lParam as the hook posts them).
-  void CaptureKeyboardKeyAssignment(WPARAM wParam, LPARAM lParam);
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
-  void RecordKeyboardMacroKeyEvent(WPARAM wParam, LPARAM lParam);
-  void RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);
+
+  // ===== Headset pages (panel/headset) =====
+  // panel/shell/page_placeholders.cpp until built
+  void InitHeadsetProfileList();
+  void InitHeadsetK27Audio();
 
   // --- Notification handlers of the later shell work (placeholders) ---
   void HandleClick(CControlUI* sender);
@@ -188,6 +223,4 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   CTrayIcon m_trayIcon;
   std::unique_ptr<Ccopyright> m_aboutWindow;
   bool m_workerThreadsEnded = true;
-
-  friend unsigned __stdcall SyncLightingThreadProc(void* parameter);
 };

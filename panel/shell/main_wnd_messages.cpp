@@ -1,4 +1,5 @@
 // The window messages the panel handles itself, beyond those of the UI library.
+#include "clock.h"
 #include "custom_controls.h"
 #include "diagnostics.h"
 #include "main_wnd.h"
@@ -107,7 +108,7 @@ LRESULT CMainWnd::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BO
       OnHitKeyMessage(wParam, lParam);
       break;
     case WM_SHOW_PROGRESS:
-      m_pm.FindControl(L"setting_progress")->SetVisible(true);
+      if (CControlUI* progress = Find(L"setting_progress")) progress->SetVisible(true);
       break;
     case WM_HIDE_PROGRESS:
       SetTimer(m_hWnd, TIMER_HIDE_PROGRESS, kHideProgressDelayMs, nullptr);
@@ -155,7 +156,7 @@ void CMainWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainWnd::OnLastDeviceLost() {
-  m_pm.FindControl(L"ms_deng_Op_tab")->SetFocus();
+  if (CControlUI* mouseLightTab = Find(L"ms_deng_Op_tab")) mouseLightTab->SetFocus();
   ShowMessageBoxAutoClose(true, m_hWnd, nullptr, L"message_text_20", true);
   ShowWindow(false, true);
 }
@@ -167,7 +168,7 @@ bool CMainWnd::AnyDeviceConnected() const {
 
 void CMainWnd::BlinkTopmost() {
   SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  Sleep(kTopmostBlinkMs);
+  CurrentClock().Sleep(kTopmostBlinkMs);
   SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 

@@ -3,19 +3,15 @@
 #include <map>
 #include <string>
 
-#include "data_folders.h"
+#include "clock.h"
 #include "diagnostics.h"
+#include "keyboard_identity.h"
 #include "main_wnd.h"
+#include "mouse_identities.h"
 #include "panel_settings.h"
 #include "timer_ids.h"
 
 namespace {
-struct DeviceIdentity {
-  uint16_t vendorId, productId, usage, usagePage;
-};
-constexpr DeviceIdentity kMouseIdentity{0x0C45, 0x5F01, 0x92, 0xFF1C};
-constexpr DeviceIdentity kMousePadIdentity{0x0C45, 0x763D, 0x92, 0xFF1C};
-constexpr DeviceIdentity kKeyboardIdentity{0x0C45, 0x0632, 0x92, 0xFF1C};
 constexpr DWORD kPauseBeforeLanguageMs = 100;
 
 void SetIdentity(DeviceCommandChannel& channel, const DeviceIdentity& identity) {
@@ -78,7 +74,7 @@ void CMainWnd::Notify(TNotifyUI& msg) {
 }
 
 void CMainWnd::RunStartupSequence() {
-  const std::wstring iniPath = MainIniPath(ProfileRootFolder(m_hWnd));
+  const std::wstring iniPath = MainIniPath(GetProfileRootFolder());
   ApplyStoredBackground();
 
   InitKeyboardPage();
@@ -90,7 +86,7 @@ void CMainWnd::RunStartupSequence() {
   SetIdentity(m_mouseChannel, kMouseIdentity);
   SetIdentity(m_mousePadChannel, kMousePadIdentity);
   SetIdentity(m_keyboardChannel, kKeyboardIdentity);
-  Sleep(kPauseBeforeLanguageMs);
+  CurrentClock().Sleep(kPauseBeforeLanguageMs);
 
   HandOverRegistryLanguage(iniPath);
   ShowWindow(false, true);  // the panel starts in the notification area
@@ -108,10 +104,10 @@ void CMainWnd::RunStartupSequence() {
 }
 
 void CMainWnd::ApplyStoredBackground() {
-  const std::wstring iniPath = MainIniPath(ProfileRootFolder(m_hWnd));
+  const std::wstring iniPath = MainIniPath(GetProfileRootFolder());
   if (ReadSkinImageNumber(iniPath, L"FLAGS") != 1) return;
   const std::wstring image = ReadSkinImageText(iniPath, L"IMAGE");
-  if (CControlUI* root = m_pm.FindControl(L"root")) {
+  if (CControlUI* root = Find(L"root")) {
     root->SetBkColor(0);
     root->SetBkImage(image.c_str());
   }

@@ -11,7 +11,7 @@ LRESULT CMainWnd::OnTimer(UINT, WPARAM wParam, LPARAM, BOOL& handled) {
   switch (wParam) {
     case TIMER_HIDE_PROGRESS:
       KillTimer(m_hWnd, TIMER_HIDE_PROGRESS);
-      if (CControlUI* progress = m_pm.FindControl(L"setting_progress")) progress->SetVisible(false);
+      if (CControlUI* progress = Find(L"setting_progress")) progress->SetVisible(false);
       break;
     case TIMER_LEAVE_SYNC:
       EndSynchronisedLightingOfChangedDevices();

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "about_window.h"
-#include "data_folders.h"
 #include "diagnostics.h"
 #include "main_wnd.h"
 #include "msg_wnd.h"
@@ -66,7 +65,7 @@ void CMainWnd::ShowTrayMenu() {
   if (!m_trayMenu) return;
   m_trayMenu->Init(nullptr, L"menu1.xml", point, &m_pm, nullptr, kTrayMenuAlignment);
   if (CMenuUI* menu = m_trayMenu->GetMenuUI()) {
-    const int language = ReadSkinImageNumber(MainIniPath(ProfileRootFolder(m_hWnd)), L"LANGUAGE");
+    const int language = ReadSkinImageNumber(MainIniPath(GetProfileRootFolder()), L"LANGUAGE");
     auto* exitItem = new CMenuElementUI;
     exitItem->SetName(L"exit");
     if (const PanelLanguage* named = PanelLanguageByValue(language)) exitItem->SetText(named->exitItemText);
@@ -92,7 +91,7 @@ void CMainWnd::OnMenuCommand(WPARAM record) {
 void CMainWnd::SwitchLanguage(const PanelLanguage& language) {
   CResourceManager::GetInstance()->SetLanguage(language.uiLanguage);
   CResourceManager::GetInstance()->LoadLanguage(language.languageFile);
-  WriteSkinImageValue(MainIniPath(ProfileRootFolder(m_hWnd)), L"LANGUAGE", std::to_wstring(language.value));
+  WriteSkinImageValue(MainIniPath(GetProfileRootFolder()), L"LANGUAGE", std::to_wstring(language.value));
   if (WriteRegistryLanguage(language.registryValue)) DebugLine(L"\u5199\u6210\u529F\uFF01");
   CResourceManager::GetInstance()->ReloadText();
   InvalidateRect(m_hWnd, nullptr, TRUE);

@@ -7,7 +7,6 @@
 #include "worker_threads.h"
 
 // Keyboard pages.
-void CMainWnd::InitKeyboardPage() {}
 void CMainWnd::ReadKeyboardMemory() {}
 void CMainWnd::RefreshKeyboardLightPage() {}
 void CMainWnd::SendKeyboardLedFrame() {}

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "control_lookup.h"
 #include "diagnostics.h"
 #include "text_parsers.h"
 
@@ -20,7 +21,7 @@ constexpr UINT kResultClosed = 2;
 CPalletDialog::CPalletDialog(LPCTSTR layout, DWORD initialColor) : m_layout(layout), m_color(initialColor) {}
 
 void CPalletDialog::InitWindow() {
-  m_palette = dynamic_cast<CColorPaletteUI*>(m_pm.FindControl(L"Pallet"));
+  m_palette = FindTypedControl<CColorPaletteUI>(m_pm, L"Pallet");
   if (m_palette) m_palette->SetSelectColor(m_color);
   ShowColor(m_color);
 }

@@ -5,12 +5,12 @@
 #include <cwchar>
 #include <vector>
 
+#include "ini_values.h"
 #include "ui/ui_string.h"
 
 namespace {
 const wchar_t* const kSection = L"SKINIMAGE";
 const wchar_t* const kLanguageKey = L"LANGUAGE";
-constexpr DWORD kValueBufferChars = 260;
 constexpr DWORD kRegistryBufferBytes = 520;
 
 const PanelLanguage kLanguages[] = {
@@ -25,23 +25,17 @@ const wchar_t* const kLanguageRegistryKey = L"SOFTWARE\\KARVO";
 std::wstring MainIniPath(const std::wstring& dataRoot) { return dataRoot + L"main.ini"; }
 
 std::wstring ReadSkinImageText(const std::wstring& iniPath, const wchar_t* key) {
-  wchar_t buffer[kValueBufferChars] = {};
-  GetPrivateProfileStringW(kSection, key, L"0", buffer, kValueBufferChars, iniPath.c_str());
-  return buffer;
+  return ReadIniText(iniPath, kSection, key);
 }
 
-int ReadSkinImageNumber(const std::wstring& iniPath, const wchar_t* key) {
-  return static_cast<int>(wcstol(ReadSkinImageText(iniPath, key).c_str(), nullptr, 10));
-}
+int ReadSkinImageNumber(const std::wstring& iniPath, const wchar_t* key) { return ReadIniNumber(iniPath, kSection, key); }
 
 bool HasSkinImageValue(const std::wstring& iniPath, const wchar_t* key) {
-  wchar_t buffer[kValueBufferChars] = {};
-  GetPrivateProfileStringW(kSection, key, L"", buffer, kValueBufferChars, iniPath.c_str());
-  return buffer[0] != L'\0';
+  return !ReadIniText(iniPath, kSection, key, L"").empty();
 }
 
 void WriteSkinImageValue(const std::wstring& iniPath, const wchar_t* key, const std::wstring& value) {
-  WritePrivateProfileStringW(kSection, key, value.c_str(), iniPath.c_str());
+  WriteIniText(iniPath, kSection, key, value);
 }
 
 const PanelLanguage* PanelLanguageByValue(int value) {

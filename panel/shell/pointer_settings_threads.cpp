@@ -1,10 +1,8 @@
 // The two short-lived threads that hand the mouse page's pointer settings to Windows.
 #include <algorithm>
 
+#include "mouse_pointer_settings.h"
 #include "worker_threads.h"
-
-std::atomic<uint8_t> MousePointerSpeed{10};
-std::atomic<uint8_t> MouseWheelLines{3};
 
 namespace {
 constexpr uint8_t kSlowestPointerSpeed = 1;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "control_lookup.h"
 #include "data_folders.h"
 #include "file_dialogs.h"
 #include "panel_settings.h"
@@ -112,7 +113,7 @@ void CSkinFrame::HandleClick(CControlUI* sender) {
     param.bkcolor = sender->GetBkColor();
     BroadcastSkinChange(param);
   } else if (EqualsNoCase(name, L"skin_color") || EqualsNoCase(name, L"skin_image")) {
-    if (auto* tab = dynamic_cast<CTabLayoutUI*>(m_pm.FindControl(L"skin_tab")))
+    if (auto* tab = FindTypedControl<CTabLayoutUI>(m_pm, L"skin_tab"))
       tab->SelectItem(EqualsNoCase(name, L"skin_color") ? 1 : 0);
   } else if (EqualsNoCase(name, L"skin_reset")) {
     BroadcastImage(kDefaultSkinImage);

@@ -1,6 +1,7 @@
 // The synchronised-lighting thread: one effect phase drives keyboard, mouse and mouse pad together
 // while their channels' lighting-sync flags are set.
-#include "diagnostics.h"
+#include <iterator>
+
 #include "main_wnd.h"
 #include "worker_threads.h"
 
@@ -13,26 +14,9 @@ bool IsSynced(const void* channel) {
   return static_cast<const DeviceCommandChannel*>(channel)->m_lightingSync.load() != 0;
 }
 
-// One pass; false when the thread is to end.
-bool RunSyncLightingPass(CMainWnd& wnd, const WorkerThreadParam& param, const SyncLightTargets& targets) {
-  if (PauseUnlessStopped(param, wnd.m_syncLightSettings.speed)) return false;
-  const bool connected = wnd.m_keyboardChannel.IsConnected() || wnd.m_mouseChannel.IsConnected() ||
-                         wnd.m_mousePadChannel.IsConnected();
-  if (!connected) return !PauseUnlessStopped(param, kIdlePassMs);
-  const bool keyboardSynced = IsSynced(&wnd.m_keyboardChannel);
-  const bool mouseSynced = IsSynced(&wnd.m_mouseChannel);
-  const bool mousePadSynced = IsSynced(&wnd.m_mousePadChannel);
-  if (!keyboardSynced && !mouseSynced && !mousePadSynced) return true;
-
-  StepSyncLightEffect(wnd.m_syncLightSettings, targets);
-  // The keyboard's frame goes out with its frame timer, not from here.
-  if (PauseUnlessStopped(param, keyboardSynced ? kKeyboardFramePauseMs : kShortPauseMs)) return false;
-  if (IsSynced(&wnd.m_mouseChannel)) wnd.SendMouseLedFrame();
-  else if (PauseUnlessStopped(param, kShortPauseMs)) return false;
-  if (IsSynced(&wnd.m_mousePadChannel)) wnd.SendMousePadLedFrame();
-  else if (PauseUnlessStopped(param, kShortPauseMs)) return false;
-  return true;
-}
+// The steps by effect byte; other values run none.
+constexpr void (CMainWnd::*kSyncSteps[])() = {&CMainWnd::StepSyncWaveEffect, &CMainWnd::StepSyncSpectrumEffect,
+                                               &CMainWnd::StepSyncBreathingEffect, &CMainWnd::StepSyncStaticEffect};
 }  // namespace
 
 SyncLightTargets CMainWnd::SyncTargets() {
@@ -41,12 +25,38 @@ SyncLightTargets CMainWnd::SyncTargets() {
                           {m_mousePadLeds, &m_mousePadChannel, IsSynced}};
 }
 
+void CMainWnd::StepSyncWaveEffect() { ::StepSyncWaveEffect(m_syncLightSettings, SyncTargets()); }
+void CMainWnd::StepSyncSpectrumEffect() { ::StepSyncSpectrumEffect(m_syncLightSettings, SyncTargets()); }
+void CMainWnd::StepSyncBreathingEffect() { ::StepSyncBreathingEffect(m_syncLightSettings, SyncTargets()); }
+void CMainWnd::StepSyncStaticEffect() { ::StepSyncStaticEffect(m_syncLightSettings, SyncTargets()); }
+
+WorkerPassResult RunSyncLightingPass(CMainWnd& wnd, HANDLE stopEvent) {
+  constexpr auto next = WorkerPassResult::NextPass;
+  if (PauseUnlessStopped(stopEvent, wnd.m_syncLightSettings.speed)) return next;
+  const bool connected = wnd.m_keyboardChannel.IsConnected() || wnd.m_mouseChannel.IsConnected() ||
+                         wnd.m_mousePadChannel.IsConnected();
+  if (!connected) {
+    PauseUnlessStopped(stopEvent, kIdlePassMs);
+    return next;
+  }
+  const bool keyboardSynced = IsSynced(&wnd.m_keyboardChannel);
+  if (!keyboardSynced && !IsSynced(&wnd.m_mouseChannel) && !IsSynced(&wnd.m_mousePadChannel)) return next;
+
+  const uint8_t effect = wnd.m_syncLightSettings.effect;
+  if (effect < std::size(kSyncSteps)) (wnd.*kSyncSteps[effect])();
+  // The keyboard's frame goes out with its frame timer, not from here.
+  if (PauseUnlessStopped(stopEvent, keyboardSynced ? kKeyboardFramePauseMs : kShortPauseMs)) return next;
+  if (IsSynced(&wnd.m_mouseChannel)) wnd.SendMouseLedFrame();
+  else if (PauseUnlessStopped(stopEvent, kShortPauseMs)) return next;
+  if (IsSynced(&wnd.m_mousePadChannel)) wnd.SendMousePadLedFrame();
+  else PauseUnlessStopped(stopEvent, kShortPauseMs);
+  return next;
+}
+
 unsigned __stdcall SyncLightingThreadProc(void* parameter) {
   const auto& param = *static_cast<WorkerThreadParam*>(parameter);
   CMainWnd& wnd = *param.owner;
-  const SyncLightTargets targets = wnd.SyncTargets();
-  while (!StopRequested(param) && RunSyncLightingPass(wnd, param, targets)) {
-  }
-  DebugLine(L"\u540C\u6B65\u706F\u5149\u7EBF\u7A0B\u8BBE\u5B9A\u9000\u51FA");
-  return 0;
+  return RunWorkerLoop(
+      param.stopEvent, 0, [&wnd, &param] { return RunSyncLightingPass(wnd, param.stopEvent); },
+      L"\u540C\u6B65\u706F\u5149\u7EBF\u7A0B\u8BBE\u5B9A\u9000\u51FA");
 }

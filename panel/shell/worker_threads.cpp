@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "clock.h"
 #include "diagnostics.h"
 #include "main_wnd.h"
 
@@ -43,18 +44,15 @@ const wchar_t* StopOutcomeText(DWORD result, DWORD count) {
 }
 }  // namespace
 
-bool StopRequested(const WorkerThreadParam& param) { return PauseUnlessStopped(param, 1); }
-
-bool PauseUnlessStopped(const WorkerThreadParam& param, DWORD milliseconds) {
-  return WaitForSingleObject(param.stopEvent, milliseconds) != WAIT_TIMEOUT;
-}
-
 unsigned RunUntilStopped(void* parameter, const wchar_t* exitLine) {
-  const auto& param = *static_cast<WorkerThreadParam*>(parameter);
-  while (!PauseUnlessStopped(param, INFINITE)) {
-  }
-  DebugLine(exitLine);
-  return 0;
+  const HANDLE stopEvent = static_cast<WorkerThreadParam*>(parameter)->stopEvent;
+  return RunWorkerLoop(
+      stopEvent, 0,
+      [stopEvent] {
+        PauseUnlessStopped(stopEvent, INFINITE);
+        return WorkerPassResult::NextPass;
+      },
+      exitLine);
 }
 
 void CMainWnd::StartWorkerThreads() {
@@ -65,7 +63,7 @@ void CMainWnd::StartWorkerThreads() {
   for (int i = 0; i < kWorkerThreadCount; ++i) {
     m_threadHandles[i] = reinterpret_cast<HANDLE>(
         _beginthreadex(nullptr, 0, kWorkerThreadProcs[i], &m_threadParams[i], 0, nullptr));
-    if (i == 0) Sleep(kPauseAfterFirstThreadMs);
+    if (i == 0) CurrentClock().Sleep(kPauseAfterFirstThreadMs);
   }
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <atomic>
-#include <cstdint>
+#include "stop_protocol.h"
 
 class CMainWnd;
 
@@ -38,19 +37,13 @@ unsigned __stdcall HeadsetLightingThreadProc(void* parameter);
 unsigned __stdcall HeadsetK27DetectThreadProc(void* parameter);
 unsigned __stdcall HeadsetK27LightingThreadProc(void* parameter);
 
-// The stop protocol. A thread never sets or clears its own stop event.
-// The top of every pass: a wait of at most 1 ms; true when the thread is to end (the event is
-// set or the wait failed).
-bool StopRequested(const WorkerThreadParam& param);
-// A pause inside a pass is a wait on the stop event, so that a stop ends it at once; true when
-// the thread is to end.
-bool PauseUnlessStopped(const WorkerThreadParam& param, DWORD milliseconds);
-// The body of a thread whose work is not built yet: it only waits for its stop.
+// The body of a thread whose work is not built yet: the stop protocol around a pass that only
+// waits for the stop.
 unsigned RunUntilStopped(void* parameter, const wchar_t* exitLine);
 
-// The Windows pointer settings that the mouse page applies; shared with the mouse profiles.
-extern std::atomic<uint8_t> MousePointerSpeed;
-extern std::atomic<uint8_t> MouseWheelLines;
+// One pass of the synchronised-lighting thread.
+WorkerPassResult RunSyncLightingPass(CMainWnd& wnd, HANDLE stopEvent);
+
 // Short-lived threads, one SystemParametersInfoW call each; started with CreateThread, no argument.
 DWORD WINAPI ApplyMouseSpeedThreadProc(void* unused);
 DWORD WINAPI ApplyWheelLinesThreadProc(void* unused);

@@ -8,6 +8,7 @@
 #include "audio_standin_steering.h"
 #include "audio_test_helpers.h"
 #include "diagnostics.h"
+#include "program_folder.h"
 
 namespace {
 constexpr int kOutputStore = 0;
@@ -38,7 +39,7 @@ class ConfLibBridge : public ::testing::Test {
   }
 
   ConfLibApi api;
-  bool loaded = api.Load(TestProgramFolder() + L"SDK\\x86\\vista\\osConfLib.dll");
+  bool loaded = api.Load(ProgramFolder() + L"SDK\\x86\\vista\\osConfLib.dll");
   AudioConfigStandin standin{api.module()};
   ConfLibDeviceRecord output{};
   ConfLibDeviceRecord input{};
@@ -179,7 +180,7 @@ std::string ProbeUnderVersion(const wchar_t* version) {
   TempFolder folder;
   std::wstring output = folder / L"probe.txt";
   std::wstring command =
-      L"\"" + TestProgramFolder() + L"audio_config_probe.exe\" \"" + output + L"\"";
+      L"\"" + ProgramFolder() + L"audio_config_probe.exe\" \"" + output + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

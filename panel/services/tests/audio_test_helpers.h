@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "debug_log_capture.h"
 #include "system_dialogs.h"
-#include "test_files.h"
 
 // Answers every message box with OK while it lives, and keeps what each one said.
 class MessageBoxRecorder {
@@ -20,27 +20,3 @@ class MessageBoxRecorder {
 
   std::vector<MessageBoxRequest> boxes;
 };
-
-// Collects the debugger lines written while it lives.
-class DebugLogCapture {
- public:
-  DebugLogCapture() { SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", path().c_str()); }
-  ~DebugLogCapture() { SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", nullptr); }
-
-  std::string Text() const {
-    std::vector<unsigned char> bytes = ReadBytes(path());
-    return std::string(bytes.begin(), bytes.end());
-  }
-
- private:
-  std::wstring path() const { return folder_ / L"debug.log"; }
-  TempFolder folder_;
-};
-
-// The folder of the running test program, with its trailing backslash.
-inline std::wstring TestProgramFolder() {
-  wchar_t path[MAX_PATH * 4];
-  DWORD length = GetModuleFileNameW(nullptr, path, ARRAYSIZE(path));
-  std::wstring full(path, length);
-  return full.substr(0, full.find_last_of(L'\\') + 1);
-}

@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "audio_standin_steering.h"
+#include "custom_controls.h"
+#include "data_folders.h"
 #include "panel_message.h"
 #include "panel_settings.h"
 #include "panel_window_fixture.h"
+#include "test_files.h"
 #include "timer_ids.h"
 
 namespace {
@@ -267,16 +270,34 @@ TEST_F(PanelWindowTest, ExitThatGivesUpWaitingFreesNothingAThreadStillUses) {
   CloseHandle(replaced);
 }
 
-TEST(WorkerThreadStop, StopProtocolEndsAThreadStoppedBeforeItsFirstWait) {
-  HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  WorkerThreadParam param{nullptr, stop};
-  SetEvent(stop);
-  EXPECT_TRUE(StopRequested(param));
-  EXPECT_TRUE(PauseUnlessStopped(param, 60000)) << "a pause ends at once";
-  ResetEvent(stop);
-  EXPECT_FALSE(StopRequested(param));
-  EXPECT_FALSE(PauseUnlessStopped(param, 5));
-  CloseHandle(stop);
+TEST_F(PanelWindowTest, FindGivesTypedControlsAndReportsAMissingOrMistypedOneOnce) {
+  OpenWindow();
+  DebugLogCapture log;
+  EXPECT_NE(window->Find<CColorPaletteUI>(L"ms_deng_Color_Pallet"), nullptr);
+  EXPECT_EQ(window->Find<CDeviceKeyButtonUI>(L"ms_dkey_", 19), window->m_mouseKeyButtons[19]);
+  EXPECT_NE(window->m_mouseKeyButtons[19], nullptr);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(window->Find<CSliderUI>(L"ms_deng_Color_Pallet"), nullptr);
+    EXPECT_EQ(window->Find(L"no_such_control"), nullptr);
+  }
+  EXPECT_EQ(log.Count(L"control \"ms_deng_Color_Pallet\" is not a CSliderUI"), 1);
+  EXPECT_EQ(log.Count(L"control \"no_such_control\" not found"), 1);
+}
+
+TEST_F(PanelWindowTest, DataFoldersAreTheDeviceFoldersUnderTheRootAndExist) {
+  OpenWindow();
+  const std::wstring root = window->GetProfileRootFolder();
+  EXPECT_EQ(root, ProfileRootFolder(nullptr));
+  const struct {
+    std::wstring folder;
+    const wchar_t* name;
+  } devices[] = {{window->GetKeyboardProfileFolder(), L"kb"},
+                 {window->GetMouseProfileFolder(), L"ms"},
+                 {window->GetMousePadProfileFolder(), L"mp"}};
+  for (const auto& device : devices) {
+    EXPECT_EQ(device.folder, root + device.name + L"\\");
+    EXPECT_TRUE(PathExists(device.folder)) << device.name;
+  }
 }
 
 }  // namespace

@@ -10,20 +10,13 @@
 #include <vector>
 
 #include "diagnostics.h"
+#include "program_folder.h"
 #include "test_files.h"
 
 namespace {
 
-// The test programs' folder, with a trailing backslash; the stand-in audio libraries are there.
-std::wstring TestBinFolder() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder = path;
-  return folder.substr(0, folder.rfind(L'\\') + 1);
-}
-
 std::wstring ReleaseFolder() {
-  std::wstring build = TestBinFolder();
+  std::wstring build = ProgramFolder();
   build.pop_back();
   return build.substr(0, build.rfind(L'\\') + 1) + L"dist\\";
 }
@@ -35,7 +28,7 @@ class PanelRun : public ::testing::Test {
     // The release folder has no audio library; the panel finds the stand-in on the search path.
     wchar_t path[8192];
     const DWORD length = GetEnvironmentVariableW(L"PATH", path, 8192);
-    const std::wstring searchPath = TestBinFolder() + L";" + (length && length < 8192 ? path : L"");
+    const std::wstring searchPath = ProgramFolder() + L";" + (length && length < 8192 ? path : L"");
     SetEnvironmentVariableW(L"PATH", searchPath.c_str());
   }
   void TearDown() override {

@@ -1,11 +1,11 @@
 #include "panel_window_fixture.h"
 
-#include <sstream>
 #include <utility>
 
 #include "data_folders.h"
 #include "diagnostics.h"
-#include "test_files.h"
+#include "lighting_state.h"
+#include "mouse_pointer_settings.h"
 #include "panel_message.h"
 #include "panel_settings.h"
 #include "ui_resources.h"
@@ -47,6 +47,9 @@ std::wstring ClearPanelSettings() {
 
 void PanelWindowTest::SetUp() {
   SetUpPanelUi();
+  ResetLightingStates();
+  ResetMousePointerRecords();
+  ForgetReportedControlLookups();
   iniPath = ClearPanelSettings();
   window = new TestMainWnd;
 }
@@ -107,30 +110,6 @@ void ClickWhenShown(CMsgWnd& box, const wchar_t* controlName) {
 void NotifyClick(CControlUI* control) {
   ASSERT_NE(control, nullptr);
   control->GetManager()->SendNotify(control, L"click");
-}
-
-DebugLog::DebugLog() {
-  wchar_t folder[MAX_PATH];
-  GetTempPathW(MAX_PATH, folder);
-  wchar_t file[MAX_PATH];
-  GetTempFileNameW(folder, L"log", 0, file);
-  path_ = file;
-  SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", path_.c_str());
-}
-
-DebugLog::~DebugLog() {
-  SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", nullptr);
-  DeleteFileW(path_.c_str());
-}
-
-int DebugLog::Count(const std::wstring& line) const {
-  const auto bytes = ReadBytes(path_);
-  std::istringstream stream(std::string(bytes.begin(), bytes.end()));
-  const std::string wanted = ToUtf8(line);
-  int count = 0;
-  for (std::string read; std::getline(stream, read);)
-    if (read == wanted) ++count;
-  return count;
 }
 
 namespace {

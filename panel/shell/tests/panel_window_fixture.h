@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "debug_log_capture.h"
 #include "main_wnd.h"
 #include "msg_wnd.h"
 
@@ -44,17 +45,6 @@ void ClickWhenShown(CMsgWnd& box, const wchar_t* controlName);
 
 // A "click" notification of a control, as its window's paint manager raises it.
 void NotifyClick(CControlUI* control);
-
-// The debugger lines written while the object lives (through KARVO_DEBUG_LOG).
-class DebugLog {
- public:
-  DebugLog();
-  ~DebugLog();
-  int Count(const std::wstring& line) const;
-
- private:
-  std::wstring path_;
-};
 
 // Runs `act` once from inside the next modal loop of this thread, once it has run for a moment.
 void ActInsideModalLoop(std::function<void()> act);

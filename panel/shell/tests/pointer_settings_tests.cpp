@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "mouse_pointer_settings.h"
 #include "worker_threads.h"
 
 namespace {
@@ -21,6 +22,7 @@ TEST(PointerSettings, SpeedIsClampedToWhatWindowsTakesAndStoredAsApplied) {
     RunToEnd(ApplyMouseSpeedThreadProc);
     EXPECT_EQ(MousePointerSpeed.load(), c.applied) << int(c.stored);
   }
+  ResetMousePointerRecords();
 }
 
 TEST(PointerSettings, WheelLinesReachWindows) {
@@ -31,6 +33,7 @@ TEST(PointerSettings, WheelLinesReachWindows) {
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &applied, 0));
     EXPECT_EQ(applied, lines);
   }
+  ResetMousePointerRecords();
 }
 
 }  // namespace

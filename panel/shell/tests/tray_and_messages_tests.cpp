@@ -49,7 +49,7 @@ TEST_F(PanelWindowTest, LosingTheLastDeviceShowsAClosingNoticeThenHidesTheWindow
 // Keys typed while the page captures one reach the window as hook messages; they are swallowed.
 TEST_F(PanelWindowTest, CapturedKeysArriveAsHookMessagesUntilTheHookIsRemoved) {
   OpenWindow();
-  DebugLog log;
+  DebugLogCapture log;
   auto type = [](WORD key) {
     INPUT inputs[2] = {};
     for (INPUT& input : inputs) {
@@ -117,7 +117,7 @@ TEST_F(PanelWindowTest, ChoosingGermanInTheMenuRelabelsWindowAndMenuAndIsKept) {
   RegCreateKeyExW(HKEY_LOCAL_MACHINE, kLanguageRegistryKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
   RegCloseKey(key);
   OpenWindow();
-  DebugLog log;
+  DebugLogCapture log;
   CMenuWnd& english = RightClickTrayIcon(*window);
   EXPECT_EQ(english.GetMenuUI()->GetItemAt(0)->GetText(), L"Close");
   EXPECT_EQ(english.GetMenuUI()->GetItemAt(4)->GetText(), L"About");

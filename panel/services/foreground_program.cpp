@@ -1,0 +1,62 @@
+#include "foreground_program.h"
+
+#include <tlhelp32.h>
+
+#include <atomic>
+#include <vector>
+
+namespace {
+class WindowsForegroundProgram : public ForegroundProgram {
+ public:
+  std::wstring Path() override {
+    HWND window = GetForegroundWindow();
+    DWORD processId = 0;
+    if (!window || !GetWindowThreadProcessId(window, &processId) || processId == 0) return {};
+    return ReadProcessPath(processId, ProcessPathFromModuleSnapshot, ProcessPathFromImageName);
+  }
+};
+
+std::atomic<ForegroundProgram*> installedProgram{nullptr};
+}  // namespace
+
+ForegroundProgram& CurrentForegroundProgram() {
+  static WindowsForegroundProgram windowsProgram;
+  ForegroundProgram* installed = installedProgram.load();
+  return installed ? *installed : windowsProgram;
+}
+
+void InstallForegroundProgram(ForegroundProgram* program) { installedProgram.store(program); }
+
+std::wstring ReadProcessPath(DWORD processId, ProcessPathReader first, ProcessPathReader fallback) {
+  std::wstring path = first(processId);
+  return path.empty() ? fallback(processId) : path;
+}
+
+std::wstring ProcessPathFromModuleSnapshot(DWORD processId) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+  if (snapshot == INVALID_HANDLE_VALUE) return {};
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof(module);
+  std::wstring path;
+  if (Module32FirstW(snapshot, &module)) path = module.szExePath;  // the first module is the program
+  CloseHandle(snapshot);
+  return path;
+}
+
+std::wstring ProcessPathFromImageName(DWORD processId) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (!process) return {};
+  std::vector<wchar_t> buffer(MAX_PATH);
+  std::wstring path;
+  for (;;) {
+    DWORD size = static_cast<DWORD>(buffer.size());
+    if (QueryFullProcessImageNameW(process, 0, buffer.data(), &size)) {
+      path.assign(buffer.data(), size);
+      break;
+    }
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || buffer.size() >= 32768) break;
+    buffer.resize(buffer.size() * 2);
+  }
+  CloseHandle(process);
+  return path;
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Values of the panel's INI files ("main.ini", the profile index files, the macro files), read and
+// written with the Windows profile-string calls in the one way every part of the panel uses them.
+
+// The buffer every value is read into, in characters; longer values come back cut to one less.
+constexpr DWORD kIniValueChars = 260;
+
+// The value as text, `fallback` when the key is missing. Windows drops the blanks around a value
+// and the quotes around a quoted one.
+std::wstring ReadIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+                         const wchar_t* fallback = L"0", DWORD bufferChars = kIniValueChars);
+
+// The value read with the default "0" as a decimal integer, leading digits only: a missing or
+// non-numeric value is 0, "12abc" is 12.
+int ReadIniNumber(const std::wstring& path, const std::wstring& section, const std::wstring& key);
+
+// False when the file cannot be written.
+bool WriteIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+                  const std::wstring& value);
+bool WriteIniNumber(const std::wstring& path, const std::wstring& section, const std::wstring& key, int value);

@@ -1,0 +1,25 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+// The stop protocol of every worker thread: each pass begins with a wait of at most 1 ms on the
+// thread's own stop event, and every pause is a wait on that event, so a stop ends the thread at
+// once. A thread never sets or clears its own stop event. All waits go through the clock seam.
+
+// True when the thread is to end (the event is set, or the wait failed).
+bool StopRequested(HANDLE stopEvent);
+// A pause inside a pass; true when it was ended by a stop.
+bool PauseUnlessStopped(HANDLE stopEvent, DWORD milliseconds);
+
+// What a pass tells its loop.
+enum class WorkerPassResult {
+  NextPass,   // go on; a stop that ended a pause inside the pass is seen at the next pass's top
+  EndThread,  // the work cannot go on (a failed HID enumeration, say): ends without the exit line
+};
+
+// A worker thread's body: a start-up pause on the stop event (0: none), then passes until a stop,
+// which writes `exitLine` to the diagnostics, or until a pass ends the thread. Returns the thread's
+// exit code, 0.
+unsigned RunWorkerLoop(HANDLE stopEvent, DWORD startupPauseMs, const std::function<WorkerPassResult()>& pass,
+                       const wchar_t* exitLine);

@@ -1,0 +1,25 @@
+#include "fake_clock.h"
+
+FakeClock::FakeClock() { InstallClock(this); }
+
+FakeClock::~FakeClock() { InstallClock(nullptr); }
+
+void FakeClock::Sleep(DWORD milliseconds) { Pass(milliseconds); }
+
+bool FakeClock::WaitForEvent(HANDLE event, DWORD milliseconds) {
+  if (WaitForSingleObject(event, 0) != WAIT_TIMEOUT) return true;
+  if (milliseconds == INFINITE) return WaitForSingleObject(event, INFINITE) != WAIT_TIMEOUT;
+  Pass(milliseconds);
+  return false;
+}
+
+std::vector<DWORD> FakeClock::Pauses() const {
+  std::lock_guard<std::mutex> lock(lock_);
+  return pauses_;
+}
+
+void FakeClock::Pass(DWORD milliseconds) {
+  std::lock_guard<std::mutex> lock(lock_);
+  pauses_.push_back(milliseconds);
+  elapsed_ += milliseconds;
+}

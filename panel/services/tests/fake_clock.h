@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <vector>
+
+#include "clock.h"
+
+// A clock whose time moves only when the code under test sleeps or waits out a time-out, so that
+// pauses of seconds take no wall time. Installed for the object's lifetime.
+class FakeClock : public Clock {
+ public:
+  FakeClock();
+  ~FakeClock() override;
+  FakeClock(const FakeClock&) = delete;
+  FakeClock& operator=(const FakeClock&) = delete;
+
+  DWORD TickCount() override { return start_ + elapsed_.load(); }
+  void Sleep(DWORD milliseconds) override;
+  // Set events end the wait at once without time passing; INFINITE really waits for the event.
+  bool WaitForEvent(HANDLE event, DWORD milliseconds) override;
+
+  DWORD Elapsed() const { return elapsed_.load(); }
+  // Every sleep and every timed-out wait, in milliseconds, in order.
+  std::vector<DWORD> Pauses() const;
+
+ private:
+  void Pass(DWORD milliseconds);
+
+  const DWORD start_ = 0x10000;
+  std::atomic<DWORD> elapsed_{0};
+  mutable std::mutex lock_;
+  std::vector<DWORD> pauses_;
+};

@@ -1,0 +1,73 @@
+// The program's folder and the foreground-program seam, on the test program's own process.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cwctype>
+
+#include "foreground_program.h"
+#include "program_folder.h"
+
+namespace {
+
+std::wstring OwnPath() {
+  wchar_t path[MAX_PATH * 4];
+  return std::wstring(path, GetModuleFileNameW(nullptr, path, ARRAYSIZE(path)));
+}
+
+std::wstring Lower(std::wstring text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
+std::wstring Fails(DWORD) { return {}; }
+std::wstring Answers(DWORD) { return L"C:\\first\\answer.exe"; }
+
+TEST(ProgramFolder, IsTheFolderOfTheRunningProgramWithItsBackslash) {
+  const std::wstring folder = ProgramFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), L'\\');
+  EXPECT_EQ(folder + L"panel_services_tests.exe", OwnPath());
+}
+
+TEST(ForegroundProgram, BothReadersGiveTheProgramPathOfARunningProcess) {
+  const DWORD self = GetCurrentProcessId();
+  EXPECT_EQ(Lower(ProcessPathFromModuleSnapshot(self)), Lower(OwnPath()));
+  EXPECT_EQ(Lower(ProcessPathFromImageName(self)), Lower(OwnPath()));
+}
+
+// A 32-bit panel cannot snapshot a 64-bit program's modules; the image name stands in.
+TEST(ForegroundProgram, TheImageNameStandsInWhenTheSnapshotFails) {
+  const DWORD self = GetCurrentProcessId();
+  EXPECT_EQ(Lower(ReadProcessPath(self, Fails, ProcessPathFromImageName)), Lower(OwnPath()));
+  EXPECT_EQ(ReadProcessPath(self, Answers, ProcessPathFromImageName), L"C:\\first\\answer.exe")
+      << "the snapshot's answer comes first";
+  EXPECT_EQ(ReadProcessPath(self, Fails, Fails), L"");
+}
+
+TEST(ForegroundProgram, AGoneProcessHasNoPath) {
+  PROCESS_INFORMATION process{};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  std::wstring commandLine = L"\"" + OwnPath() + L"\" --gtest_list_tests";
+  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                             nullptr, &startup, &process));
+  WaitForSingleObject(process.hProcess, INFINITE);
+  const DWORD gone = process.dwProcessId;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  EXPECT_EQ(ReadProcessPath(gone, ProcessPathFromModuleSnapshot, ProcessPathFromImageName), L"");
+}
+
+struct FixedForegroundProgram : ForegroundProgram {
+  std::wstring Path() override { return L"C:\\Games\\game.exe"; }
+};
+
+TEST(ForegroundProgram, AnInstalledLookupReplacesTheWindowsOneUntilRemoved) {
+  FixedForegroundProgram fixed;
+  InstallForegroundProgram(&fixed);
+  EXPECT_EQ(CurrentForegroundProgram().Path(), L"C:\\Games\\game.exe");
+  InstallForegroundProgram(nullptr);
+  EXPECT_NE(&CurrentForegroundProgram(), &fixed);
+}
+
+}  // namespace

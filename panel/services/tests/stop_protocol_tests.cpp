@@ -1,0 +1,111 @@
+#include "stop_protocol.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "debug_log_capture.h"
+#include "fake_clock.h"
+
+namespace {
+
+struct StopEvent {
+  StopEvent() : handle(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+  ~StopEvent() { CloseHandle(handle); }
+  HANDLE handle;
+};
+
+DWORD WINAPI SetEventSoon(void* event) {
+  Sleep(50);
+  SetEvent(static_cast<HANDLE>(event));
+  return 0;
+}
+
+constexpr DWORD kLightingStartupPauseMs = 3000;
+constexpr DWORD kWatcherSelectPauseMs = 100;
+constexpr DWORD kWatcherPeriodPauseMs = 2000;
+
+TEST(StopProtocol, ASetStopEndsTheTopWaitAndEveryPauseAtOnce) {
+  StopEvent stop;
+  FakeClock clock;
+  EXPECT_FALSE(StopRequested(stop.handle));
+  EXPECT_FALSE(PauseUnlessStopped(stop.handle, 5));
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{1, 5})) << "the top of a pass waits 1 ms";
+  SetEvent(stop.handle);
+  EXPECT_TRUE(StopRequested(stop.handle));
+  EXPECT_TRUE(PauseUnlessStopped(stop.handle, 60000));
+  EXPECT_EQ(clock.Elapsed(), 6u) << "a set stop passes no time";
+}
+
+// A watcher-shaped pass (select, 100 ms, write back, 2000 ms) after a lighting-shaped start-up pause
+// of 3000 ms: three passes take 9.3 s of the thread's time and no wall time.
+TEST(StopProtocol, StartupPauseAndWatcherPeriodPassOnTheClockNotTheWall) {
+  StopEvent stop;
+  FakeClock clock;
+  DebugLogCapture log;
+  int passes = 0;
+  std::vector<DWORD> passStarts;
+  const DWORD wallStart = GetTickCount();
+  RunWorkerLoop(
+      stop.handle, kLightingStartupPauseMs,
+      [&] {
+        passStarts.push_back(clock.Elapsed());
+        if (PauseUnlessStopped(stop.handle, kWatcherSelectPauseMs)) return WorkerPassResult::NextPass;
+        PauseUnlessStopped(stop.handle, kWatcherPeriodPauseMs);
+        if (++passes == 3) SetEvent(stop.handle);
+        return WorkerPassResult::NextPass;
+      },
+      L"watcher ended");
+  EXPECT_LT(GetTickCount() - wallStart, 1000u);
+  EXPECT_EQ(passStarts, (std::vector<DWORD>{3001, 5102, 7203}));
+  EXPECT_EQ(clock.Elapsed(), 3000u + 3 * 2101u);
+  EXPECT_EQ(log.Count(L"watcher ended"), 1);
+}
+
+TEST(StopProtocol, AStopDuringTheStartupPauseEndsTheThreadBeforeItsFirstPass) {
+  StopEvent stop;
+  FakeClock clock;
+  DebugLogCapture log;
+  SetEvent(stop.handle);
+  int passes = 0;
+  EXPECT_EQ(RunWorkerLoop(
+                stop.handle, kLightingStartupPauseMs,
+                [&] {
+                  ++passes;
+                  return WorkerPassResult::NextPass;
+                },
+                L"lighting ended"),
+            0u);
+  EXPECT_EQ(passes, 0);
+  EXPECT_EQ(log.Count(L"lighting ended"), 1);
+}
+
+TEST(StopProtocol, APassThatCannotGoOnEndsTheThreadWithoutTheExitLine) {
+  StopEvent stop;
+  FakeClock clock;
+  DebugLogCapture log;
+  int passes = 0;
+  RunWorkerLoop(
+      stop.handle, 0,
+      [&] {
+        ++passes;
+        return passes == 2 ? WorkerPassResult::EndThread : WorkerPassResult::NextPass;
+      },
+      L"detection ended");
+  EXPECT_EQ(passes, 2);
+  EXPECT_EQ(log.Count(L"detection ended"), 0);
+}
+
+// The Windows clock really waits: a stop set from another thread ends a long pause early.
+TEST(StopProtocol, WindowsClockPauseEndsWhenAnotherThreadStops) {
+  StopEvent stop;
+  HANDLE stopper = CreateThread(nullptr, 0, SetEventSoon, stop.handle, 0, nullptr);
+  ASSERT_NE(stopper, nullptr);
+  const DWORD start = GetTickCount();
+  EXPECT_TRUE(PauseUnlessStopped(stop.handle, 20000));
+  EXPECT_LT(GetTickCount() - start, 10000u);
+  WaitForSingleObject(stopper, INFINITE);
+  CloseHandle(stopper);
+}
+
+}  // namespace
