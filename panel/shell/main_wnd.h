@@ -148,12 +148,14 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // ===== Keyboard pages (panel/keyboard) =====
   // keyboard_placeholders.cpp
   void InitKeyboardPage();
-  // panel/shell/page_placeholders.cpp until built
+  // keyboard_page_readback.cpp (the threads are in keyboard_threads.cpp)
   void ReadKeyboardMemory();
-  void RefreshKeyboardLightPage();
-  void SendKeyboardLedFrame();
   void ReloadActiveKeyboardProfile();
   void StoreKeyboardFactoryKeyProfile();
+  void OnRenewDevice();
+  // panel/shell/page_placeholders.cpp until built
+  void RefreshKeyboardLightPage();
+  void SendKeyboardLedFrame();
   // Receivers of the capture hook's messages (wParam and lParam as the hook posts them).
   void CaptureKeyboardKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordKeyboardMacroKeyEvent(WPARAM wParam, LPARAM lParam);

@@ -6,11 +6,8 @@
 #include "worker_threads.h"
 
 // Keyboard pages.
-void CMainWnd::ReadKeyboardMemory() {}
 void CMainWnd::RefreshKeyboardLightPage() {}
 void CMainWnd::SendKeyboardLedFrame() {}
-void CMainWnd::ReloadActiveKeyboardProfile() {}
-void CMainWnd::StoreKeyboardFactoryKeyProfile() {}
 void CMainWnd::CaptureKeyboardKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordKeyboardMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
@@ -35,13 +32,9 @@ void CMainWnd::InitHeadsetProfileList() {}
 void CMainWnd::InitHeadsetK27Audio() {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
-unsigned __stdcall KeyboardDetectThreadProc(void* p) { return RunUntilStopped(p, L"keyboard detection ended"); }
 unsigned __stdcall MouseDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse detection ended"); }
 unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad detection ended"); }
 unsigned __stdcall MouseSyncReaderThreadProc(void* p) { return RunUntilStopped(p, L"mouse change reader ended"); }
-unsigned __stdcall KeyboardSyncReaderThreadProc(void* p) {
-  return RunUntilStopped(p, L"keyboard change reader ended");
-}
 unsigned __stdcall KeyboardLightingThreadProc(void* p) { return RunUntilStopped(p, L"keyboard lighting ended"); }
 unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
 unsigned __stdcall MousePadLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad lighting ended"); }

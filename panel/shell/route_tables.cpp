@@ -1,6 +1,7 @@
 #include <atomic>
 
 #include "diagnostics.h"
+#include "keyboard_routes.h"
 #include "shell_routes.h"
 
 namespace {
@@ -14,7 +15,7 @@ RouteIndex BuildPanelRoutes() {
 }
 }  // namespace
 
-std::vector<RouteTable> AllRouteTables() { return {ShellRoutes()}; }
+std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes()}; }
 
 const RouteIndex& PanelRoutes() {
   if (const RouteIndex* instead = routesInstead.load()) return *instead;

@@ -93,7 +93,8 @@ SimulatedDeviceModel SimulatedKeyboardModel(uint16_t productId) {
   model.vendorId = kPeripheralVendor;
   model.productId = productId;
   model.interfaces = {SimulatedInterface::Command, SimulatedInterface::Sync};
-  model.factoryKeyTable = KeyboardFactoryKeyTable(!oneColour);
+  // Only the second RGB board has the ISO key; the other two have no LED for it either.
+  model.factoryKeyTable = KeyboardFactoryKeyTable(productId == SIMULATED_KEYBOARD_RGB2);
   model.info = MakeDeviceInfo(1, productId, static_cast<uint8_t>(model.factoryKeyTable.size() / 3), oneColour ? 16 : 32);
   model.factorySettings = FactorySettings(PROFILE_COLOURS);
   model.ledFrameSize = 378;

@@ -1,0 +1,90 @@
+#include "device_macro_image.h"
+
+#include "macro_files.h"
+#include "text_parsers.h"
+
+namespace {
+
+constexpr size_t kOffsetEntrySize = 2;
+constexpr size_t kBlockHeaderSize = 4;
+constexpr size_t kActionSize = 4;
+constexpr uint64_t kPerMacroSize = kOffsetEntrySize + kBlockHeaderSize;
+constexpr uint64_t kLargestMemory = DEVICE_MACRO_MOST_ACTIONS * kActionSize;
+
+// Writes little-endian words into the image, never past its end.
+class ImageWriter {
+ public:
+  explicit ImageWriter(std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+  void Word(size_t at, size_t value) {
+    Byte(at, static_cast<uint8_t>(value));
+    Byte(at + 1, static_cast<uint8_t>(value >> 8));
+  }
+  void Byte(size_t at, uint8_t value) {
+    if (at < bytes_.size()) bytes_[at] = value;
+  }
+
+ private:
+  std::vector<uint8_t>& bytes_;
+};
+
+struct MacroSource {
+  std::wstring file;
+  int actions;
+};
+
+DeviceMacroImage Refused(uint64_t length, size_t capacity) {
+  DeviceMacroImage image;
+  image.status = DeviceMacroImage::Status::TooLong;
+  const uint64_t excess = length > capacity ? length - capacity : 0;
+  const uint64_t actions = excess / kActionSize + 1;
+  image.excessActions = actions > INT32_MAX ? INT32_MAX : static_cast<int>(actions);
+  return image;
+}
+
+void WriteBlock(ImageWriter& writer, size_t position, const MacroSource& macro) {
+  writer.Word(position, static_cast<size_t>(macro.actions));
+  for (int j = 0; j < macro.actions; ++j) {
+    std::wstring label;
+    uint8_t fields[4] = {};
+    uint16_t down = 0;
+    ParseMacroActionText(ReadMacroActionRecord(macro.file, j), label, fields[0], fields[1], fields[2], fields[3], down);
+    const size_t at = position + kBlockHeaderSize + kActionSize * static_cast<size_t>(j);
+    for (size_t k = 0; k < kActionSize; ++k) writer.Byte(at + k, fields[k]);
+  }
+}
+
+}  // namespace
+
+DeviceMacroImage BuildDeviceMacroImage(const std::wstring& folder, const wchar_t* indexFileName, size_t capacity) {
+  const std::wstring indexFile = folder + indexFileName;
+  const int storedCount = ReadMacroCount(indexFile);
+  if (storedCount <= 0) return {};
+  // A count whose offsets and block headers alone fit no device's memory is refused before any name
+  // is read.
+  uint64_t length = DEVICE_MACRO_HEADER_SIZE + kPerMacroSize * static_cast<uint64_t>(storedCount);
+  if (length > kLargestMemory) return Refused(length, capacity);
+
+  std::vector<MacroSource> macros;
+  for (int i = 0; i < storedCount; ++i) {
+    const std::wstring file = MacroFilePath(folder, ReadMacroName(indexFile, i));
+    const int actions = BoundedCount(ReadMacroActionCount(file), DEVICE_MACRO_MOST_ACTIONS);
+    macros.push_back({file, actions});
+    length += kActionSize * static_cast<uint64_t>(actions);
+  }
+  if (length > capacity) return Refused(length, capacity);
+
+  DeviceMacroImage image;
+  image.status = DeviceMacroImage::Status::Built;
+  image.bytes.assign(static_cast<size_t>(length), 0);
+  ImageWriter writer(image.bytes);
+  writer.Word(0, DEVICE_MACRO_IMAGE_MAGIC);
+  writer.Word(2, static_cast<size_t>(length));
+  writer.Word(4, macros.size());
+  size_t position = DEVICE_MACRO_HEADER_SIZE + kOffsetEntrySize * macros.size();
+  for (size_t i = 0; i < macros.size(); ++i) {
+    writer.Word(DEVICE_MACRO_HEADER_SIZE + kOffsetEntrySize * i, position);
+    WriteBlock(writer, position, macros[i]);
+    position += kBlockHeaderSize + kActionSize * static_cast<size_t>(macros[i].actions);
+  }
+  return image;
+}

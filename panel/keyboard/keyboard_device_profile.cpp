@@ -1,0 +1,41 @@
+#include "keyboard_device_profile.h"
+
+#include <vector>
+
+#include "diagnostics.h"
+#include "ini_values.h"
+#include "keyboard_profile_payloads.h"
+#include "profile_store.h"
+
+namespace {
+const wchar_t* const kNames = L"PROFILEDEVICENAME";
+const wchar_t* const kSelection = L"PROFILEDEVICESELECT";
+
+std::wstring ProfilePath(const std::wstring& folder, const std::wstring& name) { return folder + name + L".kconfig"; }
+}  // namespace
+
+std::wstring KeyboardProfileIndexFile(const std::wstring& folder) { return folder + L"kbProfile.ini"; }
+
+int ReadKeyboardDeviceSelection(const std::wstring& folder) {
+  return ReadIniNumber(KeyboardProfileIndexFile(folder), kSelection, L"select");
+}
+
+int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, int index) {
+  const std::wstring name = ReadIniText(KeyboardProfileIndexFile(folder), kNames, std::to_wstring(index));
+  std::vector<uint8_t> payload(KEYBOARD_DEVICE_PAYLOAD_SIZE, 0);
+  const int result = ReadProfileFile(ProfilePath(folder, name), payload.data(), payload.size(), PROFILE_KIND_KEYBOARD);
+  if (result == 1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u4e22\u5931");  // "profile file missing"
+  if (result == -1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u683c\u5f0f\u9519\u8bef");  // "profile file malformed"
+  if (result != 0) return result;
+  ApplyKeyboardDeviceProfile(state, payload.data());
+  state.SetLiveProfileIndex(state.liveSettings[0]);
+  return result;
+}
+
+int SaveKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder) {
+  const std::wstring indexFile = KeyboardProfileIndexFile(folder);
+  const std::wstring key = ReadIniText(indexFile, kSelection, L"select");
+  const std::wstring name = ReadIniText(indexFile, kNames, key);
+  const std::vector<uint8_t> payload = EncodeKeyboardDeviceProfile(state);
+  return WriteProfileFile(ProfilePath(folder, name), payload.data(), payload.size(), PROFILE_KIND_KEYBOARD);
+}

@@ -1,0 +1,40 @@
+#include "keyboard_key_map.h"
+
+namespace {
+
+constexpr uint8_t kKey = KEY_FUNC_KEY;
+constexpr KeyAssignment U(uint8_t usage) { return {kKey, 0, usage}; }
+constexpr KeyAssignment M(uint8_t mask) { return {kKey, mask, 0}; }
+constexpr KeyAssignment E = {kKey, 0, 0};
+constexpr KeyAssignment FN = {KEY_FUNC_FN, 2, 2};
+
+}  // namespace
+
+const std::array<KeyAssignment, KEYBOARD_UI_KEYS> KEYBOARD_UI_LAYOUT = {
+    U(0x29), U(0x3A), U(0x3B), U(0x3C), U(0x3D), U(0x3E), U(0x3F), U(0x40), U(0x41), U(0x42), U(0x43),
+    U(0x44), U(0x45), U(0x46), U(0x47), U(0x48), E,       E,       E,       E,       E,
+    U(0x35), U(0x1E), U(0x1F), U(0x20), U(0x21), U(0x22), U(0x23), U(0x24), U(0x25), U(0x26), U(0x27),
+    U(0x2D), U(0x2E), U(0x2A), U(0x49), U(0x4A), U(0x4B), U(0x53), U(0x54), U(0x55), U(0x56),
+    U(0x2B), U(0x14), U(0x1A), U(0x08), U(0x15), U(0x17), U(0x1C), U(0x18), U(0x0C), U(0x12), U(0x13),
+    U(0x2F), U(0x30), U(0x31), U(0x4C), U(0x4D), U(0x4E), U(0x5F), U(0x60), U(0x61), E,
+    U(0x39), U(0x04), U(0x16), U(0x07), U(0x09), U(0x0A), U(0x0B), U(0x0D), U(0x0E), U(0x0F), U(0x33),
+    U(0x34), U(0x28), U(0x5C), U(0x5D), U(0x5E), E,       U(0x64), E,       E,       E,
+    M(0x02), U(0x1D), U(0x1B), U(0x06), U(0x19), U(0x05), U(0x11), U(0x10), U(0x36), U(0x37), U(0x38),
+    M(0x20), U(0x52), U(0x59), U(0x5A), U(0x5B), E,       E,       E,       E,       E,
+    M(0x01), M(0x08), M(0x04), U(0x2C), M(0x40), FN,      U(0x65), M(0x10), U(0x50), U(0x51), U(0x4F),
+    U(0x62), U(0x63), U(0x58), U(0x57), E,       E,       E,       E,       E,       M(0x80)};
+
+bool IsEmptyLayoutPosition(int position) { return KEYBOARD_UI_LAYOUT[position] == E; }
+
+void BuildKeyboardKeyMap(KeyboardState& state) {
+  const int slots = state.KeySlotCount();
+  for (int position = 0; position < KEYBOARD_UI_KEYS; ++position) {
+    state.uiKeyMap[position] = KEYBOARD_NO_SLOT;
+    for (int slot = 0; slot < slots; ++slot) {
+      if (state.FactoryAssignment(slot) == KEYBOARD_UI_LAYOUT[position]) {
+        state.uiKeyMap[position] = slot;
+        break;
+      }
+    }
+  }
+}

@@ -1,0 +1,49 @@
+#include "keyboard_profile_payloads.h"
+
+#include <algorithm>
+
+namespace {
+
+void StoreLiveSettings(KeyboardState& state) {
+  std::copy(state.liveSettings.begin(), state.liveSettings.end(), state.settingsBlocks[0].begin());
+}
+
+void AppendLightPart(const KeyboardState& state, std::vector<uint8_t>& payload) {
+  payload.insert(payload.end(), state.settingsBlocks[0].begin(), state.settingsBlocks[0].end());
+  payload.insert(payload.end(), state.paint.begin(), state.paint.end());
+  for (const auto& layout : state.layouts) payload.insert(payload.end(), layout.begin(), layout.end());
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeKeyboardLightProfile(KeyboardState& state) {
+  StoreLiveSettings(state);
+  std::vector<uint8_t> payload;
+  AppendLightPart(state, payload);
+  return payload;
+}
+
+std::vector<uint8_t> EncodeKeyboardDeviceProfile(KeyboardState& state) {
+  std::vector<uint8_t> payload = EncodeKeyboardLightProfile(state);
+  payload.insert(payload.end(), state.keyTables[0].begin(), state.keyTables[0].end());
+  return payload;
+}
+
+void ApplyKeyboardLightProfile(KeyboardState& state, const uint8_t* payload) {
+  const uint8_t* at = payload;
+  std::copy(at, at + KEYBOARD_SETTINGS_BLOCK_SIZE, state.settingsBlocks[0].begin());
+  std::copy(at, at + KEYBOARD_LIVE_SETTINGS_SIZE, state.liveSettings.begin());
+  at += KEYBOARD_SETTINGS_BLOCK_SIZE;
+  std::copy(at, at + KEYBOARD_CUSTOM_PAINT_SIZE, state.paint.begin());
+  at += KEYBOARD_CUSTOM_PAINT_SIZE;
+  for (auto& layout : state.layouts) {
+    std::copy(at, at + KEYBOARD_LAYOUT_SIZE, layout.begin());
+    at += KEYBOARD_LAYOUT_SIZE;
+  }
+}
+
+void ApplyKeyboardDeviceProfile(KeyboardState& state, const uint8_t* payload) {
+  ApplyKeyboardLightProfile(state, payload);
+  const uint8_t* keys = payload + KEYBOARD_LIGHT_PAYLOAD_SIZE;
+  std::copy(keys, keys + KEYBOARD_KEY_TABLE_SIZE, state.keyTables[0].begin());
+}
