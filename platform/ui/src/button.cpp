@@ -78,7 +78,7 @@ void CButtonUI::DoEvent(TEventUI& event) {
     switch (event.Type) {
       case UIEVENT_BUTTONDOWN:
       case UIEVENT_DBLCLICK:
-        if (!enabled_ || !PtInRect(&pos_, event.ptMouse)) break;
+        if (!EnabledInTree() || !PtInRect(&pos_, event.ptMouse)) break;
         captured_ = pushed_ = true;
         break;
       case UIEVENT_MOUSEMOVE:
@@ -90,7 +90,7 @@ void CButtonUI::DoEvent(TEventUI& event) {
         captured_ = pushed_ = false;
         break;
       case UIEVENT_MOUSEENTER:
-        hot_ = enabled_;
+        hot_ = EnabledInTree();
         break;
       case UIEVENT_MOUSELEAVE:
         hot_ = false;
@@ -106,7 +106,7 @@ void CButtonUI::DoEvent(TEventUI& event) {
 
 void CButtonUI::PaintStatusImage(HDC dc) {
   const CDuiString* image = &normalImage_;
-  if (!enabled_ && !disabledImage_.IsEmpty()) image = &disabledImage_;
+  if (!EnabledInTree() && !disabledImage_.IsEmpty()) image = &disabledImage_;
   else if (pushed_ && !pushedImage_.IsEmpty()) image = &pushedImage_;
   else if (hot_ && !hotImage_.IsEmpty()) image = &hotImage_;
   DrawImage(dc, *image);

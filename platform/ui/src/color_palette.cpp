@@ -96,7 +96,7 @@ void CColorPaletteUI::DoEvent(TEventUI& event) {
       case UIEVENT_BUTTONDOWN:
       case UIEVENT_DBLCLICK: {
         RECT field = FieldRect(), bar = BarRect();
-        if (!enabled_) break;
+        if (!EnabledInTree()) break;
         if (PtInRect(&field, event.ptMouse)) dragging_ = Dragging::kField;
         else if (PtInRect(&bar, event.ptMouse)) dragging_ = Dragging::kBar;
         changed = dragging_ != Dragging::kNothing;

@@ -67,10 +67,15 @@ bool CComboUI::RemoveAt(int index) {
   {
     ModelLock lock;
     if (!CContainerUI::RemoveAt(index)) return false;
-    selection_.Removed(index);
+    selection_.Removed(items_, index);
   }
   Invalidate();
   return true;
+}
+
+void CComboUI::RowChanged(CControlUI*) {
+  Invalidate();
+  if (HWND dropDown = GetDropDownWindow()) InvalidateRect(dropDown, nullptr, FALSE);
 }
 
 void CComboUI::RemoveAll() {
@@ -95,6 +100,16 @@ void CComboUI::SetDropBoxHeight(int height) {
 HWND CComboUI::GetDropDownWindow() const {
   ModelLock lock;
   return dropDown_ ? dropDown_->GetHWND() : nullptr;
+}
+
+// Leaving the window (removed) closes an open drop-down.
+void CComboUI::SetManager(CPaintManagerUI* manager, CControlUI* parent, bool init) {
+  ModelLock lock;
+  if (!manager && dropDown_) {
+    dropDown_->Detach();
+    dropDown_ = nullptr;
+  }
+  CContainerUI::SetManager(manager, parent, init);
 }
 
 void CComboUI::SetAttribute(LPCTSTR name, LPCTSTR value) {
@@ -124,20 +139,26 @@ bool CComboUI::AcceptsFocus() const { return true; }
 
 void CComboUI::DoEvent(TEventUI& event) {
   bool open = false;
+  ComboDropDown* dropDown = nullptr;
   {
     ModelLock lock;
+    if (event.Type == UIEVENT_KEYDOWN) dropDown = dropDown_;
     bool inside = PtInRect(&pos_, event.ptMouse) != FALSE;
     switch (event.Type) {
       case UIEVENT_MOUSEENTER: hot_ = true; break;
       case UIEVENT_MOUSELEAVE: hot_ = false; break;
       case UIEVENT_BUTTONDOWN:
-      case UIEVENT_DBLCLICK: pressed_ = enabled_ && inside; break;
+      case UIEVENT_DBLCLICK: pressed_ = EnabledInTree() && inside; break;
       case UIEVENT_BUTTONUP:
         open = pressed_ && inside && !dropDown_;
         pressed_ = false;
         break;
       default: break;
     }
+  }
+  if (dropDown) {  // keys reach the window, which keeps the activation; the open drop-down takes them
+    dropDown->OnKey(event.wParam);
+    return;
   }
   Invalidate();
   CContainerUI::DoEvent(event);
@@ -178,7 +199,7 @@ void CComboUI::DoPaint(HDC dc, const RECT& paint) {
   if (row) {
     RECT rc{pos_.left + textPadding_.left, pos_.top + textPadding_.top, pos_.right - textPadding_.right,
             pos_.bottom - textPadding_.bottom};
-    CRenderEngine::DrawText(dc, manager_, rc, row->GetText().GetData(), enabled_ ? textColor_ : look_.disabledTextColor,
+    CRenderEngine::DrawText(dc, manager_, rc, row->GetText().GetData(), EnabledInTree() ? textColor_ : look_.disabledTextColor,
                             look_.font, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
   }
   PaintBorder(dc);

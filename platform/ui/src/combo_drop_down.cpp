@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "model_lock.h"
+#include "scroll_bar.h"
 #include "surfaces.h"
 #include "ui/render_engine.h"
 
@@ -30,6 +31,7 @@ ComboDropDown* ComboDropDown::Open(CComboUI* combo, HWND owner, const RECT& comb
     ModelLock lock;
     combo->dropDown_ = dropDown;
   }
+  dropDown->Highlight(combo->GetCurSel());
   ::ShowWindow(dropDown->m_hWnd, SW_SHOWNOACTIVATE);
   SetCapture(dropDown->m_hWnd);
   return dropDown;
@@ -40,26 +42,140 @@ void ComboDropDown::Detach() {
   if (m_hWnd) ::PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
 }
 
-long ComboDropDown::LayoutRows(long width) {
-  long top = 1 - scroll_;
+std::vector<ComboDropDown::RowSpan> ComboDropDown::MeasureRows() const {
+  std::vector<RowSpan> rows;
+  if (!combo_) return rows;
+  RECT view = ViewRect();
+  long top = 0;
   for (int i = 0; i < combo_->GetCount(); ++i) {
     CControlUI* row = combo_->GetItemAt(i);
-    long height = row->IsVisible() ? row->EstimateSize(SIZE{width, 0}).cy : 0;
-    row->SetPos(RECT{1, top, width - 1, top + height});
+    long height = row->IsVisible() ? row->EstimateSize(SIZE{view.right - view.left, 0}).cy : 0;
+    rows.push_back(RowSpan{top, height});
     top += height;
   }
-  return top + scroll_ - 1;
+  return rows;
+}
+
+// The bar's width does not change the rows' heights, so measuring without it first is safe.
+RECT ComboDropDown::ViewRect() const {
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  return RECT{1, 1, client.right - 1, client.bottom - 1};
+}
+
+long ComboDropDown::ScrollRange(const std::vector<RowSpan>& rows) const {
+  RECT view = ViewRect();
+  long content = rows.empty() ? 0 : rows.back().top + rows.back().height;
+  return std::max(0L, content - (view.bottom - view.top));
+}
+
+VerticalScrollBar ComboDropDown::ScrollBar(long range) const {
+  RECT view = ViewRect();
+  return VerticalScrollBar{RECT{view.right - kScrollBarWidth, view.top, view.right, view.bottom}, range, scroll_};
 }
 
 int ComboDropDown::RowAt(POINT pt) const {
   ModelLock lock;
-  if (!combo_) return -1;
-  for (int i = 0; i < combo_->GetCount(); ++i) {
-    CControlUI* row = combo_->GetItemAt(i);
-    RECT rc = row->GetPos();
-    if (row->IsVisible() && PtInRect(&rc, pt)) return row->IsEnabled() ? i : -1;
+  RECT view = ViewRect();
+  if (!combo_ || !PtInRect(&view, pt)) return -1;
+  std::vector<RowSpan> rows = MeasureRows();
+  long range = ScrollRange(rows);
+  if (range > 0 && pt.x >= ScrollBar(range).track.left) return -1;
+  long y = pt.y - view.top + scroll_;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (y < rows[i].top || y >= rows[i].top + rows[i].height) continue;
+    return combo_->GetItemAt(static_cast<int>(i))->IsEnabled() ? static_cast<int>(i) : -1;
   }
   return -1;
+}
+
+int ComboDropDown::PickableRow(const std::vector<RowSpan>& rows, int from, int step) const {
+  const int count = static_cast<int>(rows.size());
+  if (count == 0) return -1;
+  auto pickable = [&](int i) { return rows[i].height > 0 && combo_->GetItemAt(i)->IsEnabled(); };
+  const int target = std::max(0, std::min(count - 1, from + step));
+  const int direction = step > 0 ? 1 : -1;
+  for (int i = target; i >= 0 && i < count; i += direction)
+    if (pickable(i)) return i;
+  for (int i = target - direction; i != from && i >= 0 && i < count; i -= direction)
+    if (pickable(i)) return i;
+  return -1;
+}
+
+// The highlighted row is brought into view, scrolling as little as needed.
+void ComboDropDown::Highlight(int row) {
+  long pos;
+  {
+    ModelLock lock;
+    std::vector<RowSpan> rows = MeasureRows();
+    if (row < 0 || row >= static_cast<int>(rows.size())) return;
+    hot_ = row;
+    RECT view = ViewRect();
+    long height = view.bottom - view.top;
+    pos = scroll_;
+    if (rows[row].top < pos) pos = rows[row].top;
+    else if (rows[row].top + rows[row].height > pos + height) pos = rows[row].top + rows[row].height - height;
+  }
+  ScrollTo(pos);
+}
+
+void ComboDropDown::ScrollTo(long pos) {
+  {
+    ModelLock lock;
+    scroll_ = std::max(0L, std::min(pos, ScrollRange(MeasureRows())));
+  }
+  InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void ComboDropDown::OnKey(WPARAM key) {
+  if (key == VK_ESCAPE) {
+    Dismiss();
+    return;
+  }
+  if (key == VK_RETURN) {
+    if (hot_ >= 0) Pick(hot_);
+    else Dismiss();
+    return;
+  }
+  int row;
+  {
+    ModelLock lock;
+    std::vector<RowSpan> rows = MeasureRows();
+    const int count = static_cast<int>(rows.size());
+    RECT view = ViewRect();
+    long rowHeight = hot_ >= 0 && hot_ < count && rows[hot_].height > 0 ? rows[hot_].height : kWheelStep;
+    int page = std::max(1, static_cast<int>((view.bottom - view.top) / rowHeight));
+    switch (key) {
+      case VK_UP: row = PickableRow(rows, hot_, -1); break;
+      case VK_DOWN: row = PickableRow(rows, hot_, 1); break;
+      case VK_PRIOR: row = PickableRow(rows, hot_, -page); break;
+      case VK_NEXT: row = PickableRow(rows, hot_, page); break;
+      case VK_HOME: row = PickableRow(rows, -1, 1); break;
+      case VK_END: row = PickableRow(rows, count, -1); break;
+      default: return;
+    }
+  }
+  Highlight(row);
+}
+
+bool ComboDropDown::PressOnScrollBar(POINT pt) {
+  long page = 0;
+  {
+    ModelLock lock;
+    long range = ScrollRange(MeasureRows());
+    RECT view = ViewRect();
+    VerticalScrollBar bar = ScrollBar(range);
+    if (range == 0 || !PtInRect(&bar.track, pt)) return false;
+    RECT thumb = bar.Thumb();
+    if (PtInRect(&thumb, pt)) {
+      draggingThumb_ = true;
+      dragOffset_ = pt.y - thumb.top;
+    } else {
+      page = pt.y < thumb.top ? -(view.bottom - view.top) : view.bottom - view.top;
+    }
+  }
+  ScrollTo(scroll_ + page);
+  return true;
 }
 
 void ComboDropDown::Paint() {
@@ -75,18 +191,24 @@ void ComboDropDown::Paint() {
   {
     ModelLock lock;
     if (combo_) {
-      contentHeight_ = LayoutRows(client.right);
+      std::vector<RowSpan> rows = MeasureRows();
+      long range = ScrollRange(rows);
+      RECT view = ViewRect();
+      VerticalScrollBar bar = ScrollBar(range);
+      if (range > 0) view.right = bar.track.left;
       ListItemLook look = combo_->GetItemLook();
-      RECT inside{1, 1, client.right - 1, client.bottom - 1};
       int saved = SaveDC(back);
-      IntersectClipRect(back, inside.left, inside.top, inside.right, inside.bottom);
-      for (int i = 0; i < combo_->GetCount(); ++i) {
-        CControlUI* row = combo_->GetItemAt(i);
-        if (!row->IsVisible()) continue;
-        if (i == hot_) CRenderEngine::DrawColor(back, row->GetPos(), look.hotBkColor);
-        row->DoPaint(back, inside);
+      IntersectClipRect(back, view.left, view.top, view.right, view.bottom);
+      for (size_t i = 0; i < rows.size(); ++i) {
+        CControlUI* row = combo_->GetItemAt(static_cast<int>(i));
+        long top = view.top + rows[i].top - scroll_;
+        row->SetPos(RECT{view.left, top, view.right, top + rows[i].height});
+        if (rows[i].height == 0 || top >= view.bottom || top + rows[i].height <= view.top) continue;
+        if (static_cast<int>(i) == hot_) CRenderEngine::DrawColor(back, row->GetPos(), look.hotBkColor);
+        row->DoPaint(back, view);
       }
       RestoreDC(back, saved);
+      if (range > 0) bar.Paint(back, draggingThumb_);
     }
   }
   CRenderEngine::DrawBorder(back, client, 1, kBorderColor);
@@ -127,31 +249,35 @@ LRESULT ComboDropDown::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
-    case WM_MOUSEMOVE: {
-      int row = PtInRect(&client, pt) ? RowAt(pt) : -1;
-      if (row != hot_) {
+    case WM_MOUSEMOVE:
+      if (draggingThumb_) {
+        long pos;
+        {
+          ModelLock lock;
+          pos = ScrollBar(ScrollRange(MeasureRows())).PosForThumbTop(pt.y - dragOffset_);
+        }
+        ScrollTo(pos);
+      } else if (int row = RowAt(pt); row >= 0 && row != hot_) {
         hot_ = row;
         InvalidateRect(m_hWnd, nullptr, FALSE);
       }
       return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
       if (!PtInRect(&client, pt)) Dismiss();
+      else if (msg == WM_LBUTTONDOWN) pressOnBar_ = PressOnScrollBar(pt);
       return 0;
     case WM_LBUTTONUP:
-      if (PtInRect(&client, pt)) {
-        int row = RowAt(pt);
-        if (row >= 0) Pick(row);
+      if (pressOnBar_) {
+        pressOnBar_ = draggingThumb_ = false;
+        InvalidateRect(m_hWnd, nullptr, FALSE);
+      } else if (int row = PtInRect(&client, pt) ? RowAt(pt) : -1; row >= 0) {
+        Pick(row);
       }
       return 0;
-    case WM_MOUSEWHEEL: {
-      long limit = std::max(0L, contentHeight_ - (client.bottom - 2));
-      scroll_ -= static_cast<short>(HIWORD(wParam)) > 0 ? kWheelStep : -kWheelStep;
-      scroll_ = std::max(0L, std::min(scroll_, limit));
-      InvalidateRect(m_hWnd, nullptr, FALSE);
+    case WM_MOUSEWHEEL:
+      ScrollTo(scroll_ + (static_cast<short>(HIWORD(wParam)) > 0 ? -kWheelStep : kWheelStep));
       return 0;
-    }
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != m_hWnd) Dismiss();
       return 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "model_lock.h"
+#include "removed_controls.h"
+#include "scroll_bar.h"
 #include "ui/attribute_parsers.h"
 #include "ui/paint_manager.h"
 #include "ui/render_engine.h"
@@ -10,7 +12,6 @@
 namespace {
 
 constexpr long kScrollLine = 30;
-constexpr long kScrollBarWidth = 8;
 constexpr long kScrollToEnd = 0x3FFFFFFF;  // "at the end, whatever the length turns out to be"
 
 }  // namespace
@@ -64,7 +65,7 @@ bool CContainerUI::RemoveAt(int index) {
     if (index < 0 || index >= static_cast<int>(items_.size())) return false;
     CControlUI* item = items_[index];
     items_.erase(items_.begin() + index);
-    delete item;
+    DiscardControl(item);
     PropagateVisibility();
   }
   NeedUpdate();
@@ -76,7 +77,7 @@ void CContainerUI::RemoveAll() {
     ModelLock lock;
     std::vector<CControlUI*> items;
     items.swap(items_);
-    for (CControlUI* item : items) delete item;
+    for (CControlUI* item : items) DiscardControl(item);
   }
   NeedUpdate();
 }
@@ -222,15 +223,10 @@ RECT CContainerUI::ScrollBarRect() const {
   return RECT{inner.right - kScrollBarWidth, inner.top, inner.right, inner.bottom};
 }
 
-// The thumb's length shows the visible share of the content.
-RECT CContainerUI::ScrollThumbRect() const {
-  RECT bar = ScrollBarRect();
-  long track = bar.bottom - bar.top;
-  long content = track + scrollRange_;
-  long length = std::max(kScrollBarWidth * 2, track * track / std::max(content, 1L));
-  long pos = std::min(scrollPos_, scrollRange_);
-  long top = bar.top + (scrollRange_ > 0 ? (track - length) * pos / scrollRange_ : 0);
-  return RECT{bar.left, top, bar.right, top + length};
+RECT CContainerUI::ScrollThumbRect() const { return ScrollBar().Thumb(); }
+
+VerticalScrollBar CContainerUI::ScrollBar() const {
+  return VerticalScrollBar{ScrollBarRect(), scrollRange_, std::min(scrollPos_, scrollRange_)};
 }
 
 void CContainerUI::SetVisible(bool visible) {
@@ -343,8 +339,7 @@ void CContainerUI::DoPaint(HDC dc, const RECT& paint) {
   for (CControlUI* child : items_)
     if (child->IsVisible()) child->DoPaint(dc, visiblePart);
   RestoreDC(dc, saved);
-  CRenderEngine::DrawColor(dc, ScrollBarRect(), 0xFFE3E8ED);
-  CRenderEngine::DrawColor(dc, ScrollThumbRect(), draggingThumb_ ? 0xFF6F7F8F : 0xFF9AA7B4);
+  ScrollBar().Paint(dc, draggingThumb_);
 }
 
 // The wheel and the scroll bar; everything else is the control's.
@@ -371,11 +366,7 @@ void CContainerUI::DoEvent(TEventUI& event) {
         break;
       case UIEVENT_MOUSEMOVE:
         handled = draggingThumb_;
-        if (handled) {
-          long track = (bar.bottom - bar.top) - (thumb.bottom - thumb.top);
-          long top = event.ptMouse.y - dragOffset_ - bar.top;
-          scrollPos_ = track > 0 ? std::max(0L, std::min(track, top)) * scrollRange_ / track : 0;
-        }
+        if (handled) scrollPos_ = ScrollBar().PosForThumbTop(event.ptMouse.y - dragOffset_);
         break;
       case UIEVENT_BUTTONUP:
         handled = draggingThumb_;

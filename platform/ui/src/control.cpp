@@ -1,7 +1,10 @@
 #include "ui/control.h"
 
+#include <mutex>
+#include <set>
 #include <string>
 
+#include "diagnostics.h"
 #include "model_lock.h"
 #include "ui/attribute_parsers.h"
 #include "ui/paint_manager.h"
@@ -12,6 +15,17 @@ namespace {
 
 CDuiString ResolveText(const CDuiString& text, bool resourceText) {
   return resourceText ? CResourceManager::GetInstance()->GetText(text.GetData()) : text;
+}
+
+// A skin problem is worth one line, not one per control or per repaint.
+void ReportOnce(const std::wstring& what, const std::wstring& name) {
+  static std::mutex mutex;
+  static auto* reported = new std::set<std::wstring>;
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!reported->insert(what + name).second) return;
+  }
+  DebugLine(L"ui: " + what + L" " + name);
 }
 
 }  // namespace
@@ -201,6 +215,17 @@ bool CControlUI::IsEnabled() const {
   return enabled_;
 }
 
+bool CControlUI::IsEnabledInTree() const {
+  ModelLock lock;
+  return EnabledInTree();
+}
+
+bool CControlUI::EnabledInTree() const {
+  for (const CControlUI* control = this; control; control = control->parent_)
+    if (!control->enabled_) return false;
+  return true;
+}
+
 void CControlUI::SetEnabled(bool enabled) {
   {
     ModelLock lock;
@@ -367,7 +392,8 @@ void CControlUI::NeedParentUpdate() { NeedUpdate(); }
 void CControlUI::SetAttribute(LPCTSTR nameText, LPCTSTR valueText) {
   const std::wstring name = nameText ? nameText : L"";
   const std::wstring value = valueText ? valueText : L"";
-  if (name == L"name") SetName(value.c_str());
+  if (name == L"style") ApplyStyle(value);
+  else if (name == L"name") SetName(value.c_str());
   else if (name == L"text") SetText(value.c_str());
   else if (name == L"resourcetext") SetResourceText(ParseBoolValue(value));
   else if (name == L"tooltip") SetToolTip(value.c_str());
@@ -386,6 +412,16 @@ void CControlUI::SetAttribute(LPCTSTR nameText, LPCTSTR valueText) {
   else if (name == L"bkimage") SetBkImage(value.c_str());
   else if (name == L"bordercolor") SetBorderColor(ParseColorValue(value));
   else if (name == L"bordersize") SetBorderSize(ParseIntValue(value));
+  else ReportOnce(L"attribute not known:", name);
+}
+
+void CControlUI::ApplyStyle(const std::wstring& name) {
+  StyleAttributes attributes;
+  if (!CPaintManagerUI::LookUpStyle(GetManager(), name.c_str(), attributes)) {
+    ReportOnce(L"no style named", name);
+    return;
+  }
+  for (const auto& entry : attributes) SetAttribute(entry.first.c_str(), entry.second.c_str());
 }
 
 CControlUI* CControlUI::FindInTree(const std::function<bool(CControlUI*)>& accept) {
@@ -412,7 +448,7 @@ void CControlUI::DoEvent(TEventUI& event) {
 }
 
 bool CControlUI::Activate() {
-  if (!IsVisible() || !IsEnabled()) return false;
+  if (!IsVisible() || !IsEnabledInTree()) return false;
   Notify(UI_NOTIFY_CLICK);
   return true;
 }

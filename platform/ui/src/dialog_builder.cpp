@@ -114,16 +114,9 @@ class LayoutReader {
     return callback_ ? callback_->CreateControl(tag.c_str()) : nullptr;
   }
 
+  // In their order; "style" applies the named style at its place (CControlUI::SetAttribute).
   void ApplyAttributes(CControlUI* control, const pugi::xml_node& node) {
-    for (pugi::xml_attribute attribute : node.attributes()) {
-      if (EqualsNoCase(attribute.name(), L"style")) {
-        const StyleAttributes* style = manager_ ? manager_->GetStyle(attribute.value()) : nullptr;
-        if (!style) continue;
-        for (const auto& entry : *style) control->SetAttribute(entry.first.c_str(), entry.second.c_str());
-      } else {
-        control->SetAttribute(attribute.name(), attribute.value());
-      }
-    }
+    for (pugi::xml_attribute attribute : node.attributes()) control->SetAttribute(attribute.name(), attribute.value());
   }
 
   CControlUI* ReadControl(const pugi::xml_node& node, CControlUI* parent) {

@@ -63,10 +63,10 @@ void CEditUI::DoEvent(TEventUI& event) {
       break;
     }
     case UIEVENT_CHAR:
-      if (IsEnabled()) changed = OnChar(static_cast<wchar_t>(event.wParam));
+      if (IsEnabledInTree()) changed = OnChar(static_cast<wchar_t>(event.wParam));
       break;
     case UIEVENT_KEYDOWN:
-      if (IsEnabled()) changed = OnKey(event.wParam);
+      if (IsEnabledInTree()) changed = OnKey(event.wParam);
       break;
     default:
       break;

@@ -3,6 +3,7 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <list>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -14,9 +15,9 @@
 
 namespace {
 
-// Tinted variants are made per LED colour; a running light effect makes many, so the cache is
-// emptied when it grows past this many.
-constexpr size_t kMaxTintedImages = 1024;
+// Tinted copies are made per LED colour for DCs that are not our own surfaces; a running light
+// effect makes many, so the least recently used go once the copies hold this much.
+constexpr size_t kMaxTintedBytes = 4 * 1024 * 1024;
 
 struct ImageDeleter {
   void operator()(StoredImage* image) const {
@@ -37,10 +38,23 @@ std::map<std::wstring, ImagePtr>& Images() {
   return *images;
 }
 using TintKey = std::tuple<std::wstring, DWORD, int>;
-std::map<TintKey, ImagePtr>& TintedImages() {
-  static auto* images = new std::map<TintKey, ImagePtr>;
-  return *images;
+struct TintCache {
+  std::list<std::pair<TintKey, ImagePtr>> byUse;  // most recently used first
+  std::map<TintKey, decltype(byUse)::iterator> byKey;
+  size_t bytes = 0;
+
+  void Clear() {
+    byKey.clear();
+    byUse.clear();
+    bytes = 0;
+  }
+};
+TintCache& TintedImages() {
+  static auto* cache = new TintCache;
+  return *cache;
 }
+
+size_t BytesOf(const StoredImage& image) { return size_t(image.width) * image.height * 4; }
 
 ImagePtr CreateBlankImage(int width, int height) {
   uint32_t* pixels = nullptr;
@@ -117,21 +131,37 @@ const StoredImage* FindTintedImage(const std::wstring& fullPath, DWORD packedLed
   std::lock_guard<std::mutex> lock(StoreMutex());
   const StoredImage* source = FindLocked(fullPath);
   if (!source) return nullptr;
-  auto& tinted = TintedImages();
+  TintCache& cache = TintedImages();
   TintKey key{fullPath, packedLedColor & 0xFFFFFF, level};
-  auto found = tinted.find(key);
-  if (found != tinted.end()) return found->second.get();
-  if (tinted.size() >= kMaxTintedImages) tinted.clear();
+  auto found = cache.byKey.find(key);
+  if (found != cache.byKey.end()) {
+    cache.byUse.splice(cache.byUse.begin(), cache.byUse, found->second);
+    return found->second->second.get();
+  }
   ImagePtr image = CreateBlankImage(source->width, source->height);
   if (!image) return nullptr;
   for (size_t i = 0, n = size_t(source->width) * source->height; i < n; ++i)
     image->pixels[i] = TintPixel(source->pixels[i], packedLedColor, level);
   image->opaque = source->opaque;
-  return tinted.emplace(key, std::move(image)).first->second.get();
+  cache.bytes += BytesOf(*image);
+  cache.byUse.emplace_front(key, std::move(image));
+  cache.byKey[key] = cache.byUse.begin();
+  // The newest stays even when it alone is larger than the bound: it is about to be drawn.
+  while (cache.bytes > kMaxTintedBytes && cache.byUse.size() > 1) {
+    cache.bytes -= BytesOf(*cache.byUse.back().second);
+    cache.byKey.erase(cache.byUse.back().first);
+    cache.byUse.pop_back();
+  }
+  return cache.byUse.front().second.get();
+}
+
+size_t TintedImageBytes() {
+  std::lock_guard<std::mutex> lock(StoreMutex());
+  return TintedImages().bytes;
 }
 
 void ClearImageStore() {
   std::lock_guard<std::mutex> lock(StoreMutex());
-  TintedImages().clear();
+  TintedImages().Clear();
   Images().clear();
 }

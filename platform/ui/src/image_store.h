@@ -16,10 +16,12 @@ struct StoredImage {
   bool opaque = true;
 };
 
-// Process-wide cache of decoded images by full path, and of their tinted variants.
-// Entries stay valid until ClearImageStore; callers use them under the model lock.
+// Process-wide cache of decoded images by full path, and of their tinted variants. Decoded images
+// stay valid until ClearImageStore; a tinted variant until the next FindTintedImage, so callers
+// draw it at once (painting is under the model lock, one paint at a time).
 const StoredImage* FindStoredImage(const std::wstring& fullPath);
 const StoredImage* FindTintedImage(const std::wstring& fullPath, DWORD packedLedColor, int level);
+size_t TintedImageBytes();
 void ClearImageStore();
 
 // Starts GDI+ once for the process; the library needs it for decoding and custom controls paint

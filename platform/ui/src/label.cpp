@@ -94,7 +94,7 @@ void CLabelUI::SetAttribute(LPCTSTR nameText, LPCTSTR valueText) {
 
 std::wstring CLabelUI::DisplayText() const { return shownText_.str(); }
 
-DWORD CLabelUI::CurrentTextColor() const { return enabled_ ? textColor_ : disabledTextColor_; }
+DWORD CLabelUI::CurrentTextColor() const { return EnabledInTree() ? textColor_ : disabledTextColor_; }
 
 void CLabelUI::PaintText(HDC dc) {
   RECT rc{pos_.left + textPadding_.left, pos_.top + textPadding_.top, pos_.right - textPadding_.right,

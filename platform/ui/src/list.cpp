@@ -1,6 +1,9 @@
 #include "ui/list.h"
 
+#include <algorithm>
+
 #include "model_lock.h"
+#include "removed_controls.h"
 #include "ui/attribute_parsers.h"
 #include "ui/paint_manager.h"
 
@@ -48,7 +51,9 @@ bool ListSelection::SelectRow(CControlUI* owner, const std::vector<CControlUI*>&
     ModelLock lock;
     if (index < -1 || index >= static_cast<int>(rows.size())) return false;
     previous = current_;
-    if (!Move(rows, index)) return true;
+    const bool chosenAgain = provisional_ && index == current_ && index >= 0;
+    provisional_ = false;
+    if (!Move(rows, index) && !chosenAgain) return true;
   }
   owner->Invalidate();
   if (takeFocus) owner->SetFocus();
@@ -61,9 +66,15 @@ void ListSelection::Inserted(int index) {
   if (current_ >= 0 && index <= current_) ++current_;
 }
 
-void ListSelection::Removed(int index) {
-  if (index == current_) current_ = -1;
-  else if (index < current_) --current_;
+void ListSelection::Removed(const std::vector<CControlUI*>& rows, int index) {
+  if (index < current_) {
+    --current_;
+  } else if (index == current_) {
+    const int count = static_cast<int>(rows.size());
+    current_ = onRemoval_ == OnRemoval::kSelectNeighbour && count > 0 ? std::min(index, count - 1) : -1;
+    provisional_ = current_ >= 0;
+    if (current_ >= 0) Mark(rows[current_], true);
+  }
 }
 
 CListHeaderItemUI::CListHeaderItemUI() {
@@ -123,7 +134,7 @@ bool CListUI::AddAt(CControlUI* control, int index) {
   if (auto* header = dynamic_cast<CListHeaderUI*>(control)) {
     {
       ModelLock lock;
-      delete header_;
+      DiscardControl(header_);
       header_ = header;
       header_->SetManager(manager_, this, manager_ != nullptr);
       header_->SetVisible(header_->GetCount() > 0);
@@ -145,7 +156,7 @@ bool CListUI::AddAt(CControlUI* control, int index) {
 bool CListUI::RemoveAt(int index) {
   ModelLock lock;
   if (!CVerticalLayoutUI::RemoveAt(index)) return false;
-  selection_.Removed(index);
+  selection_.Removed(items_, index);
   return true;
 }
 
@@ -206,6 +217,37 @@ CControlUI* CListUI::FindAtPoint(POINT pt) {
 void CListUI::DoPaint(HDC dc, const RECT& paint) {
   CVerticalLayoutUI::DoPaint(dc, paint);
   if (header_->IsVisible()) header_->DoPaint(dc, paint);
+}
+
+// Measured as the next layout will place the rows, so that rows inserted since the last one
+// (and an EndDown still pending) are taken into account.
+void CListUI::EnsureVisible(int index) {
+  {
+    ModelLock lock;
+    const int count = static_cast<int>(items_.size());
+    if (index < 0 || index >= count) return;
+    RECT inner = InnerRect();
+    long top = 0, content = 0;
+    for (int i = 0; i < count; ++i) {
+      if (i == index) top = content;
+      content += RowExtent(items_[i], inner);
+    }
+    long bottom = top + RowExtent(items_[index], inner) - childPadding_;
+    long view = inner.bottom - inner.top;
+    long from = std::min(scrollPos_, std::max(0L, content - childPadding_ - view));
+    if (top < from || view <= 0) scrollPos_ = top;
+    else if (bottom > from + view) scrollPos_ = bottom - view;
+    else scrollPos_ = from;
+  }
+  NeedUpdate();
+}
+
+// The length a row takes in the list, with its padding and the gap after it; 0 when it is hidden.
+long CListUI::RowExtent(CControlUI* row, const RECT& inner) const {
+  if (!row->IsVisible() || row->IsFloat()) return 0;
+  RECT pad = row->GetPadding();
+  SIZE size = row->EstimateSize(SIZE{inner.right - inner.left, inner.bottom - inner.top});
+  return pad.top + size.cy + pad.bottom + childPadding_;
 }
 
 LPCTSTR CListExUI::GetClass() const { return L"ListExUI"; }

@@ -51,6 +51,11 @@ bool CListLabelElementUI::IsSelected() const {
 
 IListOwnerUI* CListLabelElementUI::Owner() const { return dynamic_cast<IListOwnerUI*>(GetParent()); }
 
+void CListLabelElementUI::SetText(LPCTSTR text) {
+  CControlUI::SetText(text);
+  if (IListOwnerUI* owner = Owner()) owner->RowChanged(this);
+}
+
 bool CListLabelElementUI::Select(bool takeFocus) {
   IListOwnerUI* owner = Owner();
   auto* rows = dynamic_cast<CContainerUI*>(GetParent());
@@ -66,7 +71,7 @@ void CListLabelElementUI::DoEvent(TEventUI& event) {
   bool press;
   {
     ModelLock lock;
-    press = RowEvent(event, enabled_, hot_);
+    press = RowEvent(event, EnabledInTree(), hot_);
   }
   Invalidate();
   CControlUI::DoEvent(event);
@@ -74,7 +79,7 @@ void CListLabelElementUI::DoEvent(TEventUI& event) {
 }
 
 DWORD CListLabelElementUI::TextColor(const ListItemLook& look) const {
-  if (!enabled_) return look.disabledTextColor;
+  if (!EnabledInTree()) return look.disabledTextColor;
   return selected_ ? look.selectedTextColor : look.textColor;
 }
 
@@ -159,7 +164,7 @@ void CListContainerElementUI::DoEvent(TEventUI& event) {
   bool press;
   {
     ModelLock lock;
-    press = RowEvent(event, enabled_, hot_);
+    press = RowEvent(event, EnabledInTree(), hot_);
   }
   Invalidate();
   CHorizontalLayoutUI::DoEvent(event);

@@ -58,7 +58,7 @@ void CMenuElementUI::DoEvent(TEventUI& event) {
     ModelLock lock;
     if (event.Type == UIEVENT_MOUSEENTER) hot_ = true;
     else if (event.Type == UIEVENT_MOUSELEAVE) hot_ = false;
-    else if (event.Type == UIEVENT_BUTTONUP) chosen = enabled_ && PtInRect(&pos_, event.ptMouse);
+    else if (event.Type == UIEVENT_BUTTONUP) chosen = EnabledInTree() && PtInRect(&pos_, event.ptMouse);
   }
   Invalidate();
   CControlUI::DoEvent(event);

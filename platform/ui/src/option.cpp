@@ -89,11 +89,14 @@ void COptionUI::SetAttribute(LPCTSTR name, LPCTSTR value) {
   else CButtonUI::SetAttribute(name, value);
 }
 
-// "click" first; then a grouped option selects itself unless it already is, others toggle.
+// "click" first; then others toggle, and a grouped option selects itself only if it was not
+// selected when the click began: a handler that unselects the clicked option ("clicked again
+// turns it off") has the last word.
 bool COptionUI::Activate() {
+  const bool wasSelected = IsSelected();
   if (!CButtonUI::Activate()) return false;
   if (GetGroup().IsEmpty()) Selected(!IsSelected());
-  else if (!IsSelected()) Selected(true);
+  else if (!wasSelected) Selected(true);
   return true;
 }
 
@@ -103,7 +106,7 @@ void COptionUI::PaintStatusImage(HDC dc) {
 }
 
 DWORD COptionUI::CurrentTextColor() const {
-  if (selected_ && selectedTextColor_ != 0 && enabled_) return selectedTextColor_;
+  if (selected_ && selectedTextColor_ != 0 && EnabledInTree()) return selectedTextColor_;
   return CButtonUI::CurrentTextColor();
 }
 

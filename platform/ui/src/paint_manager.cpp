@@ -5,6 +5,7 @@
 
 #include "image_store.h"
 #include "model_lock.h"
+#include "removed_controls.h"
 #include "surfaces.h"
 #include "ui/tracked_allocations.h"
 
@@ -16,6 +17,10 @@ struct ProcessSettings {
   int resourceType = 1;
   std::wstring resourcePath;
   std::vector<CPaintManagerUI*> managers;  // every initialised paint manager
+  DWORD removedControlGrace = 2000;
+  // Every style any layout declared (the last declaration of a name wins), for controls that get
+  // a style before they are in a window.
+  std::map<std::wstring, StyleAttributes> styles;
 };
 
 ProcessSettings& Settings() {
@@ -34,6 +39,8 @@ CPaintManagerUI::~CPaintManagerUI() {
     settings.managers.erase(std::remove(settings.managers.begin(), settings.managers.end(), this),
                             settings.managers.end());
   }
+  DestroyRemovedControls();
+  if (toolTipWindow_ && IsWindow(toolTipWindow_)) DestroyWindow(toolTipWindow_);
   ModelLock lock;
   delete root_;
   root_ = nullptr;
@@ -99,6 +106,16 @@ void CPaintManagerUI::MessageLoop() {
 
 bool CPaintManagerUI::DeletePtr(void* pointer) { return FreeTrackedRecord(pointer); }
 
+void CPaintManagerUI::SetRemovedControlGrace(DWORD milliseconds) {
+  std::lock_guard<std::mutex> lock(Settings().mutex);
+  Settings().removedControlGrace = milliseconds;
+}
+
+DWORD CPaintManagerUI::GetRemovedControlGrace() {
+  std::lock_guard<std::mutex> lock(Settings().mutex);
+  return Settings().removedControlGrace;
+}
+
 void CPaintManagerUI::ReloadAllResourceTexts() {
   std::vector<CPaintManagerUI*> managers;
   {
@@ -132,13 +149,15 @@ void CPaintManagerUI::Init(HWND window) {
   Settings().managers.push_back(this);
 }
 
+// A replaced root goes the way of every removed control.
 bool CPaintManagerUI::AttachDialog(CControlUI* root) {
   if (!root) return false;
   {
     ModelLock lock;
-    if (root_ && root_ != root) delete root_;
+    CControlUI* previous = root_ != root ? root_ : nullptr;
     root_ = root;
     root_->SetManager(this, nullptr, true);
+    if (previous) DiscardControl(previous);
     nameIndexValid_ = false;
   }
   NeedUpdate();
@@ -196,6 +215,7 @@ void CPaintManagerUI::SendNotify(CControlUI* sender, LPCTSTR type, WPARAM wParam
     window = window_;
   }
   if (window && GetCursorPos(&msg.ptMouse)) ScreenToClient(window, &msg.ptMouse);
+  DeliveryScope delivering;
   for (INotifyUI* notifier : notifiers) notifier->Notify(msg);
 }
 
@@ -240,6 +260,8 @@ void CPaintManagerUI::ReapControl(CControlUI* control) {
   if (hot_ == control) hot_ = nullptr;
   if (captured_ == control) captured_ = nullptr;
   if (focus_ == control) focus_ = nullptr;
+  if (focusPending_ && pendingFocus_ == control) focusPending_ = false;
+  if (toolTipFor_ == control) toolTipFor_ = nullptr;
   if (root_ == control) root_ = nullptr;
   for (auto& group : optionGroups_) {
     auto& members = group.second;
@@ -346,14 +368,30 @@ void CPaintManagerUI::RebuildFonts() {
 }
 
 void CPaintManagerUI::AddStyle(LPCTSTR name, StyleAttributes attributes) {
+  const std::wstring key = ToLowerText(name ? name : L"");
+  {
+    std::lock_guard<std::mutex> lock(Settings().mutex);
+    Settings().styles[key] = attributes;
+  }
   ModelLock lock;
-  styles_[ToLowerText(name ? name : L"")] = std::move(attributes);
+  styles_[key] = std::move(attributes);
 }
 
-const StyleAttributes* CPaintManagerUI::GetStyle(LPCTSTR name) const {
-  ModelLock lock;
-  auto found = styles_.find(ToLowerText(name ? name : L""));
-  return found == styles_.end() ? nullptr : &found->second;
+bool CPaintManagerUI::LookUpStyle(const CPaintManagerUI* preferred, LPCTSTR name, StyleAttributes& attributes) {
+  const std::wstring key = ToLowerText(name ? name : L"");
+  if (preferred) {
+    ModelLock lock;
+    auto found = preferred->styles_.find(key);
+    if (found != preferred->styles_.end()) {
+      attributes = found->second;
+      return true;
+    }
+  }
+  std::lock_guard<std::mutex> lock(Settings().mutex);
+  auto found = Settings().styles.find(key);
+  if (found == Settings().styles.end()) return false;
+  attributes = found->second;
+  return true;
 }
 
 void CPaintManagerUI::AddOptionGroup(LPCTSTR group, CControlUI* option) {

@@ -1,10 +1,13 @@
 // How the paint manager turns window messages into control events: hover, press and release,
 // focus and keys. Events are delivered without the model lock held, because controls raise
 // notifications from them; pointers are read again after each delivery, since a handler may
-// have removed the control (ReapControl clears them).
+// have removed the control (ReapControl clears them; the control itself lives on until no
+// delivery is in flight).
 #include <windowsx.h>
 
 #include "model_lock.h"
+#include "private_messages.h"
+#include "removed_controls.h"
 #include "ui/paint_manager.h"
 #include "ui/tray_icon.h"
 
@@ -74,15 +77,43 @@ bool CPaintManagerUI::MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, LRE
     case WM_MOUSEWHEEL:
       OnMouseWheel(PointOf(lParam), wParam);
       return false;
+    case WM_KILLFOCUS:  // the keys go to another window: the focused control is left
+      SetFocus(nullptr);
+      HideToolTip();
+      return false;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) SetFocus(nullptr);
+      return false;
+    case WM_TIMER:
+      if (wParam != kUiReapTimer && wParam != kUiToolTipTimer) return false;  // the program's
+      OnTimer(wParam);
+      result = 0;
+      return true;
+    case kUiApplyFocusMessage:
+      ApplyPendingFocus();
+      result = 0;
+      return true;
+    case kUiStartReapingMessage:
+      SetTimer(window_, kUiReapTimer, kUiReapIntervalMs, nullptr);
+      result = 0;
+      return true;
     default:
       return false;
   }
 }
 
+void CPaintManagerUI::OnTimer(UINT_PTR id) {
+  if (id == kUiReapTimer) ReapRemovedControls();
+  else if (id == kUiToolTipTimer) ShowHoveredToolTip();
+}
+
+// A control inside a disabled container is as inert as a disabled one; what ends a state it
+// entered (leave, release, killfocus) still reaches it.
 void CPaintManagerUI::DeliverEvent(CControlUI* control, UiEventType type, POINT pt, WPARAM wParam) {
   if (!control) return;
   bool always = type == UIEVENT_KILLFOCUS || type == UIEVENT_MOUSELEAVE || type == UIEVENT_BUTTONUP;
-  if (!always && !control->IsEnabled()) return;
+  if (!always && !control->IsEnabledInTree()) return;
+  DeliveryScope delivering;
   TEventUI event;
   event.Type = type;
   event.pSender = control;
@@ -98,6 +129,7 @@ void CPaintManagerUI::TrackMouseLeave() {
   trackingMouse_ = TrackMouseEvent(&track) != FALSE;
 }
 
+// An inert control under the mouse is not hot: it gets neither enter nor leave.
 void CPaintManagerUI::OnMouseMove(POINT pt) {
   TrackMouseLeave();
   CControlUI* target;
@@ -105,10 +137,12 @@ void CPaintManagerUI::OnMouseMove(POINT pt) {
   {
     ModelLock lock;
     target = root_ ? root_->FindAtPoint(pt) : nullptr;
+    if (target && !target->EnabledInTree()) target = nullptr;
     previous = hot_;
     hot_ = target;
   }
   if (target != previous) {
+    HoverChanged(target);
     DeliverEvent(previous, UIEVENT_MOUSELEAVE, pt);
     {
       ModelLock lock;
@@ -133,19 +167,24 @@ void CPaintManagerUI::OnMouseLeaveWindow() {
     previous = hot_;
     hot_ = nullptr;
   }
+  HoverChanged(nullptr);
   DeliverEvent(previous, UIEVENT_MOUSELEAVE, kNowhere);
 }
 
+// A press on an inert control does nothing at all; on any other, the focus goes to the control
+// when it takes the focus, and leaves the focused control otherwise.
 void CPaintManagerUI::OnButtonDown(POINT pt, bool doubleClick) {
+  HideToolTip();
   CControlUI* target;
   {
     ModelLock lock;
     target = root_ ? root_->FindAtPoint(pt) : nullptr;
+    if (target && !target->EnabledInTree()) target = nullptr;
     captured_ = target;
   }
   if (!target) return;
   SetCapture(window_);
-  if (target->IsEnabled() && target->AcceptsFocus() && target->IsKeyboardEnabled()) SetFocus(target);
+  SetFocus(target->AcceptsFocus() && target->IsKeyboardEnabled() ? target : nullptr);
   {
     ModelLock lock;
     target = captured_;
@@ -182,7 +221,34 @@ CControlUI* CPaintManagerUI::GetFocus() const {
   return focus_;
 }
 
+// "killfocus" and "setfocus" run page handlers that may show message boxes: never on a worker,
+// which may hold a device channel's lock.
 void CPaintManagerUI::SetFocus(CControlUI* control) {
+  HWND window = GetPaintWindow();
+  if (window && !OnWindowThread()) {
+    {
+      ModelLock lock;
+      focusPending_ = true;
+      pendingFocus_ = control;
+    }
+    ::PostMessageW(window, kUiApplyFocusMessage, 0, 0);
+    return;
+  }
+  MoveFocus(control);
+}
+
+void CPaintManagerUI::ApplyPendingFocus() {
+  CControlUI* control;
+  {
+    ModelLock lock;
+    if (!focusPending_) return;  // the control went away meanwhile
+    focusPending_ = false;
+    control = pendingFocus_;
+  }
+  MoveFocus(control);
+}
+
+void CPaintManagerUI::MoveFocus(CControlUI* control) {
   CControlUI* previous;
   HWND window;
   {
@@ -192,9 +258,8 @@ void CPaintManagerUI::SetFocus(CControlUI* control) {
     focus_ = control;
     window = window_;
   }
-  // Keyboard focus belongs to the window's own thread.
-  if (window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() && ::GetFocus() != window)
-    ::SetFocus(window);
+  // The window takes the keys for its focused control.
+  if (control && window && ::GetFocus() != window) ::SetFocus(window);
   DeliverEvent(previous, UIEVENT_KILLFOCUS, kNowhere);
   {
     ModelLock lock;

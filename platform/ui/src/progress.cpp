@@ -71,6 +71,19 @@ void CProgressUI::SetForeImage(LPCTSTR image) {
   Invalidate();
 }
 
+bool CProgressUI::IsVertical() const {
+  ModelLock lock;
+  return vertical_;
+}
+
+void CProgressUI::SetVertical(bool vertical) {
+  {
+    ModelLock lock;
+    vertical_ = vertical;
+  }
+  Invalidate();
+}
+
 void CProgressUI::SetAttribute(LPCTSTR name, LPCTSTR value) {
   const std::wstring key = name ? name : L"";
   const std::wstring text = value ? value : L"";
@@ -79,15 +92,20 @@ void CProgressUI::SetAttribute(LPCTSTR name, LPCTSTR value) {
   else if (key == L"value") SetValue(ParseIntValue(text));
   else if (key == L"forecolor") SetForeColor(ParseColorValue(text));
   else if (key == L"foreimage") SetForeImage(value);
+  else if (key == L"vertical") SetVertical(ParseBoolValue(text));
   else CLabelUI::SetAttribute(name, value);
+}
+
+long CProgressUI::ShareOf(long length) const {
+  long range = static_cast<long>(max_) - min_;
+  long part = value_ < min_ ? 0 : value_ > max_ ? range : static_cast<long>(value_) - min_;
+  return range > 0 ? length * part / range : 0;
 }
 
 RECT CProgressUI::FilledRect() const {
   RECT filled = pos_;
-  long range = static_cast<long>(max_) - min_;
-  long part = value_ < min_ ? 0 : value_ > max_ ? range : static_cast<long>(value_) - min_;
-  long width = pos_.right - pos_.left;
-  filled.right = range > 0 ? pos_.left + width * part / range : pos_.left;
+  if (vertical_) filled.top = pos_.bottom - ShareOf(pos_.bottom - pos_.top);
+  else filled.right = pos_.left + ShareOf(pos_.right - pos_.left);
   return filled;
 }
 

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "image_store.h"
 #include "surfaces.h"
 #include "ui/attribute_parsers.h"
 #include "ui/paint_manager.h"
+#include "ui/tint.h"
 
 namespace {
 
@@ -40,56 +43,103 @@ void BlendPiece(HDC dc, const StoredImage& image, const RECT& dest, const RECT& 
   AlphaBlend(dc, dest.left, dest.top, dw, dh, image.dc, source.left, source.top, sw, sh, blend);
 }
 
-// Nine pieces: the corners keep their size, edges and middle stretch.
-void DrawSliced(HDC dc, const StoredImage& image, const RECT& dest, const RECT& source, const RECT& corner) {
+// Nine pieces: the corners keep their size, edges and middle stretch. `draw` gets each piece's
+// destination and source.
+template <class DrawPiece>
+void ForEachSlice(const RECT& dest, const RECT& source, const RECT& corner, DrawPiece draw) {
   const long dx[4] = {dest.left, dest.left + corner.left, dest.right - corner.right, dest.right};
   const long dy[4] = {dest.top, dest.top + corner.top, dest.bottom - corner.bottom, dest.bottom};
   const long sx[4] = {source.left, source.left + corner.left, source.right - corner.right, source.right};
   const long sy[4] = {source.top, source.top + corner.top, source.bottom - corner.bottom, source.bottom};
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col < 3; ++col)
-      BlendPiece(dc, image, RECT{dx[col], dy[row], dx[col + 1], dy[row + 1]},
-                 RECT{sx[col], sy[row], sx[col + 1], sy[row + 1]});
+      draw(RECT{dx[col], dy[row], dx[col + 1], dy[row + 1]}, RECT{sx[col], sy[row], sx[col + 1], sy[row + 1]});
 }
 
 COLORREF ToColorRef(DWORD argb) {
   return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }
 
+uint32_t Div255(uint32_t v) { return (v + 1 + (v >> 8)) >> 8; }  // exact for v < 65536
+
+// Premultiplied "over": the source pixel, then what shows through it. Two channels at a time; a
+// premultiplied channel is never above its alpha, so no sum overflows.
+uint32_t Over(uint32_t source, uint32_t dest) {
+  const uint32_t alpha = source >> 24;
+  if (alpha == 255) return source;
+  const uint32_t keep = 255 - alpha;
+  auto scale = [keep](uint32_t pair) {  // two channels in bytes 0 and 2, each times keep / 255
+    uint32_t t = pair * keep + 0x00800080u;
+    return ((t + ((t >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+  };
+  return source + (scale(dest & 0x00FF00FFu) | (scale((dest >> 8) & 0x00FF00FFu) << 8));
+}
+
+// TintPixel's rule as three tables, built once per drawn image rather than per pixel.
+struct TintTables {
+  uint8_t red[256], green[256], blue[256];
+  TintTables(DWORD packedLedColor, int level) {
+    for (uint32_t v = 0; v < 256; ++v) {
+      uint32_t tinted = TintPixel(0xFF000000u | (v << 16) | (v << 8) | v, packedLedColor, level);
+      red[v] = static_cast<uint8_t>(tinted >> 16);
+      green[v] = static_cast<uint8_t>(tinted >> 8);
+      blue[v] = static_cast<uint8_t>(tinted);
+    }
+  }
+  uint32_t Apply(uint32_t pixel) const {
+    return (pixel & 0xFF000000u) | (uint32_t(red[(pixel >> 16) & 0xFF]) << 16) |
+           (uint32_t(green[(pixel >> 8) & 0xFF]) << 8) | blue[pixel & 0xFF];
+  }
+};
+
+// A piece straight into one of our surfaces, each destination pixel from the nearest source
+// pixel (as GDI stretches), tinted on the way when asked: no GDI call per image, and no tinted
+// copy of the image, whatever the colour.
+void DrawPieceInto(const SurfaceView& view, const StoredImage& image, const RECT& dest, const RECT& source,
+                   const TintTables* tint) {
+  RECT area;
+  if (IsEmptyRect(dest) || IsEmptyRect(source) || !IntersectRect(&area, &dest, &view.clip)) return;
+  const long dw = dest.right - dest.left, dh = dest.bottom - dest.top;
+  const long sw = source.right - source.left, sh = source.bottom - source.top;
+  const long width = area.right - area.left;
+  if (!tint && image.opaque && dw == sw && dh == sh) {
+    for (long y = area.top; y < area.bottom; ++y)
+      std::copy_n(image.pixels + (source.top + y - dest.top) * image.width + source.left + area.left - dest.left, width,
+                  view.pixels + y * view.width + area.left);
+    return;
+  }
+  std::vector<long> columns(width);
+  for (long x = 0; x < width; ++x) columns[x] = source.left + (area.left + x - dest.left) * sw / dw;
+  for (long y = area.top; y < area.bottom; ++y) {
+    const uint32_t* from = image.pixels + (source.top + (y - dest.top) * sh / dh) * image.width;
+    uint32_t* to = view.pixels + y * view.width + area.left;
+    for (long x = 0; x < width; ++x) {
+      uint32_t pixel = from[columns[x]];
+      if ((pixel >> 24) == 0) continue;
+      to[x] = Over(tint ? tint->Apply(pixel) : pixel, to[x]);
+    }
+  }
+}
+
 // Blends a translucent colour straight into one of our surfaces selected into the DC (the back
 // buffer always is one): much faster than GDI's stretched AlphaBlend. False for any other DC.
 bool BlendIntoSurface(HDC dc, RECT rc, DWORD argb) {
-  HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-  DIBSECTION dib{};
-  if (!IsOwnSurface(bitmap) || GetObjectW(bitmap, sizeof(dib), &dib) != sizeof(dib)) return false;
-  RECT clip;
-  if (GetClipBox(dc, &clip) == ERROR || !IntersectRect(&rc, &rc, &clip)) return true;
-  const long width = dib.dsBm.bmWidth, height = dib.dsBm.bmHeight;
-  RECT bounds{0, 0, width, height};
-  if (!IntersectRect(&rc, &rc, &bounds)) return true;
-  GdiFlush();
-  const uint32_t alpha = argb >> 24, keep = 255 - alpha;
-  const uint32_t red = ((argb >> 16) & 0xFF) * alpha, green = ((argb >> 8) & 0xFF) * alpha, blue = (argb & 0xFF) * alpha;
-  auto* pixels = static_cast<uint32_t*>(dib.dsBm.bmBits);
-  auto div255 = [](uint32_t v) { return (v + 1 + (v >> 8)) >> 8; };  // exact for v < 65536
+  SurfaceView view;
+  if (!ViewSurfaceOf(dc, view)) return false;
+  if (!IntersectRect(&rc, &rc, &view.clip)) return true;
+  const uint32_t alpha = argb >> 24;
+  const uint32_t colour = (alpha << 24) | (Div255(((argb >> 16) & 0xFF) * alpha) << 16) |
+                          (Div255(((argb >> 8) & 0xFF) * alpha) << 8) | Div255((argb & 0xFF) * alpha);
   // Backgrounds repeat colours along a row, so the last result is reused.
-  uint32_t lastIn = 0, lastOut = 0;
-  bool haveLast = false;
+  uint32_t lastIn = 0, lastOut = Over(colour, 0);
   for (long y = rc.top; y < rc.bottom; ++y) {
-    uint32_t* row = pixels + y * width;
+    uint32_t* row = view.pixels + y * view.width;
     for (long x = rc.left; x < rc.right; ++x) {
-      uint32_t p = row[x];
-      if (haveLast && p == lastIn) {
-        row[x] = lastOut;
-        continue;
+      if (row[x] != lastIn) {
+        lastIn = row[x];
+        lastOut = Over(colour, lastIn);
       }
-      uint32_t r = div255(((p >> 16) & 0xFF) * keep + red);
-      uint32_t g = div255(((p >> 8) & 0xFF) * keep + green);
-      uint32_t b = div255((p & 0xFF) * keep + blue);
-      uint32_t a = div255((p >> 24) * keep) + alpha;
-      lastIn = p;
-      lastOut = row[x] = (a << 24) | (r << 16) | (g << 8) | b;
-      haveLast = true;
+      row[x] = lastOut;
     }
   }
   return true;
@@ -111,15 +161,28 @@ bool CRenderEngine::DrawImageString(HDC dc, CPaintManagerUI*, const RECT& item, 
   }
   ImageDescriptor descriptor = ParseImageDescriptor(text);
   std::wstring path = ResolveImagePath(descriptor.file);
-  const StoredImage* stored = tint ? FindTintedImage(path, tintColor, level) : FindStoredImage(path);
+  // Into our own surfaces the library draws (and tints) itself; other DCs get GDI's blending and
+  // a cached tinted copy.
+  SurfaceView view;
+  const bool ownSurface = ViewSurfaceOf(dc, view);
+  const StoredImage* stored = tint && !ownSurface ? FindTintedImage(path, tintColor, level) : FindStoredImage(path);
   if (!stored) return false;
   RECT source = descriptor.source;
   if (IsEmptyRect(source)) source = RECT{0, 0, stored->width, stored->height};
   source.right = std::min<long>(source.right, stored->width);
   source.bottom = std::min<long>(source.bottom, stored->height);
-  DrawSliced(dc, *stored, item, source, descriptor.corner);
+  if (ownSurface) {
+    std::unique_ptr<TintTables> tables(tint ? new TintTables(tintColor, level) : nullptr);
+    ForEachSlice(item, source, descriptor.corner,
+                 [&](const RECT& dest, const RECT& from) { DrawPieceInto(view, *stored, dest, from, tables.get()); });
+  } else {
+    ForEachSlice(item, source, descriptor.corner,
+                 [&](const RECT& dest, const RECT& from) { BlendPiece(dc, *stored, dest, from); });
+  }
   return true;
 }
+
+size_t CRenderEngine::GetTintCacheBytes() { return TintedImageBytes(); }
 
 void CRenderEngine::DrawColor(HDC dc, const RECT& rc, DWORD argb) {
   BYTE alpha = argb >> 24;

@@ -68,21 +68,26 @@ void CSliderUI::SetAttribute(LPCTSTR name, LPCTSTR value) {
 
 bool CSliderUI::AcceptsFocus() const { return true; }
 
-// The thumb's centre travels from the left end to the right end of the bar less the thumb.
+// The thumb's centre travels from one end of the bar to the other, less the thumb: left to right,
+// or, vertical, bottom to top.
 RECT CSliderUI::ThumbRect() const {
+  if (vertical_) {
+    long travel = (pos_.bottom - pos_.top) - thumbSize_.cy;
+    long top = pos_.bottom - thumbSize_.cy - (travel > 0 ? ShareOf(travel) : 0);
+    long left = (pos_.left + pos_.right - thumbSize_.cx) / 2;
+    return RECT{left, top, left + thumbSize_.cx, top + thumbSize_.cy};
+  }
   long travel = (pos_.right - pos_.left) - thumbSize_.cx;
-  long range = static_cast<long>(max_) - min_;
-  long part = value_ < min_ ? 0 : value_ > max_ ? range : static_cast<long>(value_) - min_;
-  long left = pos_.left + (range > 0 && travel > 0 ? travel * part / range : 0);
+  long left = pos_.left + (travel > 0 ? ShareOf(travel) : 0);
   long top = (pos_.top + pos_.bottom - thumbSize_.cy) / 2;
   return RECT{left, top, left + thumbSize_.cx, top + thumbSize_.cy};
 }
 
-int CSliderUI::ValueAt(long x) const {
-  long travel = (pos_.right - pos_.left) - thumbSize_.cx;
+int CSliderUI::ValueAt(POINT pt) const {
+  long travel = vertical_ ? (pos_.bottom - pos_.top) - thumbSize_.cy : (pos_.right - pos_.left) - thumbSize_.cx;
   long range = static_cast<long>(max_) - min_;
   if (travel <= 0 || range <= 0) return min_;
-  long offset = x - pos_.left - thumbSize_.cx / 2;
+  long offset = vertical_ ? pos_.bottom - pt.y - thumbSize_.cy / 2 : pt.x - pos_.left - thumbSize_.cx / 2;
   if (offset < 0) offset = 0;
   if (offset > travel) offset = travel;
   long value = (offset * range + travel / 2) / travel;
@@ -90,9 +95,9 @@ int CSliderUI::ValueAt(long x) const {
   return static_cast<int>(std::min(value, range) + min_);
 }
 
-bool CSliderUI::MoveTo(long x) {
+bool CSliderUI::MoveTo(POINT pt) {
   ModelLock lock;
-  int value = ValueAt(x);
+  int value = ValueAt(pt);
   if (value == value_) return false;
   value_ = value;
   return true;
@@ -106,10 +111,10 @@ void CSliderUI::DoEvent(TEventUI& event) {
       bool start;
       {
         ModelLock lock;
-        start = enabled_ && PtInRect(&pos_, event.ptMouse);
+        start = EnabledInTree() && PtInRect(&pos_, event.ptMouse);
         dragging_ = start;
       }
-      if (start) moved = MoveTo(event.ptMouse.x);
+      if (start) moved = MoveTo(event.ptMouse);
       break;
     }
     case UIEVENT_MOUSEMOVE: {
@@ -118,7 +123,7 @@ void CSliderUI::DoEvent(TEventUI& event) {
         ModelLock lock;
         dragging = dragging_;
       }
-      if (dragging) moved = MoveTo(event.ptMouse.x);
+      if (dragging) moved = MoveTo(event.ptMouse);
       break;
     }
     case UIEVENT_BUTTONUP: {

@@ -46,3 +46,16 @@ bool IsOwnSurface(HGDIOBJ bitmap) {
   std::lock_guard<std::mutex> lock(SurfacesMutex());
   return Surfaces().count(bitmap) != 0;
 }
+
+bool ViewSurfaceOf(HDC dc, SurfaceView& view) {
+  HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+  DIBSECTION dib{};
+  if (!IsOwnSurface(bitmap) || GetObjectW(bitmap, sizeof(dib), &dib) != sizeof(dib)) return false;
+  view.pixels = static_cast<uint32_t*>(dib.dsBm.bmBits);
+  view.width = dib.dsBm.bmWidth;
+  view.height = dib.dsBm.bmHeight;
+  RECT bounds{0, 0, view.width, view.height};
+  if (GetClipBox(dc, &view.clip) == ERROR || !IntersectRect(&view.clip, &view.clip, &bounds)) view.clip = RECT{};
+  GdiFlush();  // what GDI drew before must be in the pixels first
+  return true;
+}

@@ -8,3 +8,13 @@
 HBITMAP CreateSurface(int width, int height, uint32_t** pixels);
 void DestroySurface(HBITMAP surface);
 bool IsOwnSurface(HGDIOBJ bitmap);
+
+// The pixels of the library's own surface selected into a DC, and the part of it that drawing may
+// touch (the DC's clip box within the surface). False for any other DC.
+struct SurfaceView {
+  uint32_t* pixels = nullptr;  // top-down rows of `width` pixels
+  long width = 0;
+  long height = 0;
+  RECT clip{};
+};
+bool ViewSurfaceOf(HDC dc, SurfaceView& view);

@@ -172,3 +172,48 @@ TEST(TrackedRecords, OnlyLibraryRecordsAreFreedOnce) {
   EXPECT_FALSE(IsTrackedRecord(record));
   EXPECT_FALSE(CPaintManagerUI::DeletePtr(record)) << "a second free is refused";
 }
+
+TEST_F(BuiltDemo, StylesApplyAtRunTimeAndUnknownNamesAreReportedOnce) {
+  // Inside the window: the window's own style, exactly as the builder applies it.
+  auto* option = new COptionUI;
+  Find<CContainerUI>(L"page_about")->Add(option);
+  option->SetAttribute(L"style", L"radio");
+  EXPECT_EQ(option->GetFixedWidth(), 150);
+  EXPECT_EQ(option->GetGroup().str(), L"modes");
+  // Not in a window yet: the style of the window that declared it.
+  CLabelUI label;
+  label.SetAttribute(L"style", L"check");
+  EXPECT_EQ(label.GetFixedHeight(), 24);
+  EXPECT_EQ(label.GetTextPadding().left, 28);
+
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring log = std::wstring(folder) + L"ui_unknown_attributes.log";
+  DeleteFileW(log.c_str());
+  // Names this run has not used: the report is once per name for the whole process.
+  static int runs = 0;
+  const std::wstring suffix = std::to_wstring(++runs);
+  const std::wstring attribute = L"glowcolor" + suffix, style = L"no_such_style" + suffix;
+  SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", log.c_str());
+  for (int i = 0; i < 3; ++i) {
+    label.SetAttribute(attribute.c_str(), L"#FF00FF00");
+    label.SetAttribute(L"style", style.c_str());
+    option->SetAttribute(attribute.c_str(), L"#FF00FF00");
+  }
+  SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", nullptr);
+  std::string text;
+  HANDLE file = CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
+  CloseHandle(file);
+  DeleteFileW(log.c_str());
+  auto count = [&text](const std::string& word) {
+    int n = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("glowcolor" + std::to_string(runs)), 1) << text;
+  EXPECT_EQ(count("no_such_style" + std::to_string(runs)), 1) << text;
+}

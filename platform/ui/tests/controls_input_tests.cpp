@@ -164,7 +164,7 @@ TEST_F(ControlsPageTest, ComboSelectionNotifiesOnlyOnChange) {
   }
 }
 
-TEST_F(ControlsPageTest, RemovingRowsKeepsOrClearsTheComboSelection) {
+TEST_F(ControlsPageTest, RemovingRowsKeepsTheComboSelection) {
   struct Case {
     const wchar_t* what;
     int selected;
@@ -174,7 +174,7 @@ TEST_F(ControlsPageTest, RemovingRowsKeepsOrClearsTheComboSelection) {
   } cases[] = {
       {L"a row after the selected one", 1, 3, 1, L"Breathing"},
       {L"a row before the selected one", 3, 0, 2, L"Spectrum"},
-      {L"the selected row", 2, 2, -1, L""},
+      {L"the selected row: the one taking its place", 2, 2, 2, L"Spectrum"},
   };
   for (const Case& c : cases) {
     auto* combo = new CComboUI;

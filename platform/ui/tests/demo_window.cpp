@@ -25,6 +25,12 @@ void SaveScreenshot(HWND window, const std::wstring& name) {
 void SaveScreenArea(const RECT& area, const std::wstring& name) {
   const wchar_t* folder = _wgetenv(L"UI_SCREENSHOT_DIR");
   if (!folder || !*folder) return;
+  // Wine copies what windows drew to the screen every few tens of milliseconds, while messages
+  // are read.
+  for (DWORD start = GetTickCount(); GetTickCount() - start < 120;) {
+    PumpMessages(20);
+    Sleep(10);
+  }
   int width = area.right - area.left, height = area.bottom - area.top;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -57,6 +63,33 @@ void PumpMessages(DWORD atMostMs) {
       Sleep(1);
     }
   }
+}
+
+DibCanvas::DibCanvas(int width, int height) : width_(width), height_(height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bits_ = static_cast<uint32_t*>(bits);
+  dc_ = CreateCompatibleDC(nullptr);
+  previous_ = SelectObject(dc_, bitmap_);
+  RECT rc{0, 0, width, height};
+  FillRect(dc_, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+DibCanvas::~DibCanvas() {
+  SelectObject(dc_, previous_);
+  DeleteDC(dc_);
+  DeleteObject(bitmap_);
+}
+
+std::vector<uint32_t> DibCanvas::Pixels() {
+  GdiFlush();
+  return std::vector<uint32_t>(bits_, bits_ + width_ * height_);
 }
 
 void DemoWindow::Open() {

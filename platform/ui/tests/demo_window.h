@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -19,10 +20,31 @@ void SaveScreenArea(const RECT& area, const std::wstring& name);
 // Runs the calling thread's messages until the queue stays empty (or the time is up).
 void PumpMessages(DWORD atMostMs = 200);
 
-// The demo layout as a real window. It switches pages and languages as a program would, and logs
-// every notification it receives.
+// A white 32-bit top-down DIB in a memory DC: a DC that is none of the library's own surfaces.
+class DibCanvas {
+ public:
+  DibCanvas(int width, int height);
+  ~DibCanvas();
+  DibCanvas(const DibCanvas&) = delete;
+  DibCanvas& operator=(const DibCanvas&) = delete;
+  HDC dc() const { return dc_; }
+  // What was drawn, row by row.
+  std::vector<uint32_t> Pixels();
+
+ private:
+  int width_, height_;
+  HBITMAP bitmap_ = nullptr;
+  HDC dc_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  uint32_t* bits_ = nullptr;
+};
+
+// The demo layout (or another layout of the demo skin) as a real window. It switches pages and
+// languages as a program would, and logs every notification it receives.
 class DemoWindow : public WindowImplBase {
  public:
+  explicit DemoWindow(const wchar_t* skinFile = L"XML_DEMO") : skinFile_(skinFile) {}
+
   struct Record {
     std::wstring type;
     std::wstring sender;
@@ -57,7 +79,7 @@ class DemoWindow : public WindowImplBase {
 
  protected:
   LPCTSTR GetWindowClassName() const override { return L"UiDemoWindow"; }
-  CDuiString GetSkinFile() override { return L"XML_DEMO"; }
+  CDuiString GetSkinFile() override { return skinFile_; }
   void InitWindow() override { ++initWindowCalls; }
   CControlUI* CreateControl(LPCTSTR tag) override;
   void Notify(TNotifyUI& msg) override;
@@ -65,6 +87,7 @@ class DemoWindow : public WindowImplBase {
   void OnFinalMessage(HWND window) override;
 
  private:
+  const wchar_t* skinFile_;
   mutable std::mutex logMutex_;
   std::vector<Record> log_;
 };

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <string>
 
 #include "demo_window_fixture.h"
 
@@ -70,4 +71,43 @@ TEST_F(DemoWindowTest, WorkerChangesWhileTheWindowRepaints) {
   EXPECT_EQ(comboFromWorker, 4000);
   EXPECT_EQ(silentOnes, 0) << "SetValue, SetText and SetSelectColor raise nothing";
   EXPECT_TRUE(IsWindow(window->GetHWND()));
+}
+
+namespace {
+
+struct ComboSelector {
+  CComboUI* combo;
+  int row;
+};
+
+DWORD WINAPI SelectComboRowTakingTheFocus(void* parameter) {
+  auto* selector = static_cast<ComboSelector*>(parameter);
+  selector->combo->SelectItem(selector->row, true);
+  return 0;
+}
+
+}  // namespace
+
+// The handlers of "killfocus" and "setfocus" show message boxes: they must never run on a worker.
+TEST_F(DemoWindowTest, FocusMovedByAWorkerChangesOnTheWindowThread) {
+  window->Click(L"tab_controls");
+  UpdateWindow(window->GetHWND());
+  window->Click(L"edit_name");
+  window->ClearLog();
+  ComboSelector selector{window->Find<CComboUI>(L"combo_mode"), 3};
+  DWORD workerId = 0;
+  HANDLE worker = CreateThread(nullptr, 0, SelectComboRowTakingTheFocus, &selector, 0, &workerId);
+  ASSERT_NE(worker, nullptr);
+  ASSERT_EQ(WaitForSingleObject(worker, 10000), WAIT_OBJECT_0) << "the worker waited for the window thread";
+  CloseHandle(worker);
+  PumpMessages();
+  std::vector<std::wstring> lines;
+  for (const auto& record : window->Log()) {
+    if (record.type != L"itemselect" && record.type != L"killfocus" && record.type != L"setfocus") continue;
+    bool onWorker = record.thread == workerId;
+    EXPECT_EQ(onWorker, record.type == L"itemselect") << record.type;
+    lines.push_back(record.type + L":" + record.sender);
+  }
+  EXPECT_EQ(lines, (std::vector<std::wstring>{L"itemselect:combo_mode", L"killfocus:edit_name", L"setfocus:combo_mode"}));
+  EXPECT_EQ(window->Manager().GetFocus(), window->Find<CControlUI>(L"combo_mode"));
 }

@@ -40,25 +40,10 @@ namespace {
 
 // Draws an image into a fresh white 36 x 36 DIB and returns its pixels.
 std::vector<uint32_t> DrawInto(const wchar_t* image, DWORD packed, int level, bool tint) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = 36;
-  info.bmiHeader.biHeight = -36;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ previous = SelectObject(dc, bitmap);
+  DibCanvas canvas(36, 36);
   RECT rc{0, 0, 36, 36};
-  FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  CRenderEngine::DrawImageString(dc, nullptr, rc, rc, image, nullptr, nullptr, packed, level, tint);
-  GdiFlush();
-  std::vector<uint32_t> pixels(static_cast<uint32_t*>(bits), static_cast<uint32_t*>(bits) + 36 * 36);
-  SelectObject(dc, previous);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
-  return pixels;
+  CRenderEngine::DrawImageString(canvas.dc(), nullptr, rc, rc, image, nullptr, nullptr, packed, level, tint);
+  return canvas.Pixels();
 }
 
 }  // namespace
@@ -78,4 +63,31 @@ TEST(LedTint, DrawnThroughTheRenderEngine) {
   HDC dc = CreateCompatibleDC(nullptr);
   EXPECT_FALSE(CRenderEngine::DrawImageString(dc, nullptr, RECT{0, 0, 1, 1}, RECT{0, 0, 1, 1}, L"images/missing.png"));
   DeleteDC(dc);
+}
+
+// In a window the tint is applied while drawing into the back buffer: the same pixels.
+TEST(LedTint, DrawnInAWindowAsIntoAnyOtherDc) {
+  UseDemoSkin();
+  auto* window = new DemoWindow;
+  window->Open();
+  window->Find<CTabLayoutUI>(L"pages")->SelectItem(1);
+  const size_t cachedBefore = CRenderEngine::GetTintCacheBytes();
+  struct Case {
+    DWORD packed;
+    int level;
+    COLORREF centre;
+  } cases[] = {{0x00FF00, 255, RGB(0, 0, 255)}, {0x0000FF, 128, RGB(128, 0, 0)}, {0xFF0000, 0, RGB(0, 0, 0)}};
+  for (const Case& c : cases) {
+    CControlUI* led = window->Find<CControlUI>(L"led_2");
+    led->SetChangerColor(c.packed);
+    led->SetChangerAlpha(c.level);
+    RedrawWindow(window->GetHWND(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    POINT centre = window->CentreOf(L"led_2");
+    HDC dc = GetDC(window->GetHWND());
+    EXPECT_EQ(GetPixel(dc, centre.x, centre.y), c.centre) << std::hex << c.packed;
+    ReleaseDC(window->GetHWND(), dc);
+  }
+  EXPECT_EQ(CRenderEngine::GetTintCacheBytes(), cachedBefore) << "no tinted copies were made for the window";
+  DestroyWindow(window->GetHWND());
+  delete window;
 }

@@ -36,7 +36,9 @@ class CButtonUI : public CLabelUI {
 };
 
 // A button with a selected state. Options of one group exclude each other: selecting one
-// unselects the others silently.
+// unselects the others silently. A click raises "click" first; then an option without a group
+// toggles, and a grouped option selects itself only when it was not selected as the click began
+// (so a "click" handler that unselects it leaves it unselected).
 class COptionUI : public CButtonUI {
  public:
   LPCTSTR GetClass() const override;

@@ -3,6 +3,8 @@
 
 #include "ui/control.h"
 
+struct VerticalScrollBar;
+
 // A control with children, which it owns. Children fill the inner rectangle (the control less
 // its inset), each less its own padding, unless they have a fixed size or float.
 class CContainerUI : public CControlUI {
@@ -17,7 +19,11 @@ class CContainerUI : public CControlUI {
   int GetCount() const;
   virtual bool Add(CControlUI* control);
   virtual bool AddAt(CControlUI* control, int index);
-  // Removing deletes the child.
+  // Removing takes the child (with everything inside it) out of the tree at once: it no longer
+  // paints, takes input, notifies or is found by name. It is destroyed later, on the window thread
+  // (see "Removed controls" in ui/ui.h), so a pointer that another thread or a handler still
+  // holds stays usable for that while; never keep one longer. Controls of a container without a
+  // window are destroyed at once.
   virtual bool Remove(CControlUI* control);
   virtual bool RemoveAt(int index);
   virtual void RemoveAll();
@@ -66,6 +72,7 @@ class CContainerUI : public CControlUI {
   void UpdateScrollRange(long contentHeight, long viewHeight);
   RECT ScrollBarRect() const;
   RECT ScrollThumbRect() const;
+  VerticalScrollBar ScrollBar() const;
   void ScrollBy(long delta);
   // Floating children sit at their own position, relative to the container's top left corner.
   void PlaceFloatingChild(CControlUI* child);

@@ -33,7 +33,8 @@ struct TEventUI {
 };
 
 // The base of every control: identity, texts, look, geometry, state and painting.
-// Every public operation may be called from any thread (see the model lock).
+// Every public operation may be called from any thread; ui/ui.h gives the rules for page code
+// (threads, lifetime, and which overrides run under the library's lock).
 class CControlUI {
  public:
   CControlUI();
@@ -78,8 +79,12 @@ class CControlUI {
   virtual bool IsVisible() const;  // own flag and not hidden by a parent
   virtual void SetVisible(bool visible = true);
   virtual void SetInternVisible(bool visible = true);
+  // The control's own flag. A disabled container makes everything inside it inert to mouse and
+  // keyboard and paints it disabled; enabling it again leaves each child with its own flag.
   bool IsEnabled() const;
   virtual void SetEnabled(bool enabled = true);
+  // Own flag and no disabled container around it: whether the control takes input.
+  bool IsEnabledInTree() const;
   bool IsMouseEnabled() const;
   void SetMouseEnabled(bool enabled = true);
   bool IsKeyboardEnabled() const;
@@ -110,6 +115,10 @@ class CControlUI {
   void NeedUpdate();
   void NeedParentUpdate();
 
+  // A layout attribute by name. "style" applies the named <Style> of the control's window (of any
+  // window, for a control not in one yet) exactly as the layout builder does: its attributes in
+  // their order, at this point. A name no class knows, and a style no window declares, is written
+  // once per name to the diagnostics log.
   virtual void SetAttribute(LPCTSTR name, LPCTSTR value);
 
   // Walks the control and its children, parent first; returns the first the predicate accepts.
@@ -136,6 +145,9 @@ class CControlUI {
   bool DrawImage(HDC dc, const CDuiString& image);
   void Notify(LPCTSTR type, WPARAM wParam = 0, LPARAM lParam = 0);
   void SetManagerOnly(CPaintManagerUI* manager, CControlUI* parent);
+  void ApplyStyle(const std::wstring& name);
+  // Own flag and every parent's; the caller holds the model lock (painting does).
+  bool EnabledInTree() const;
 
   CPaintManagerUI* manager_ = nullptr;
   CControlUI* parent_ = nullptr;

@@ -34,6 +34,8 @@ class IListOwnerUI {
   virtual bool SelectItem(int index, bool takeFocus = false) = 0;
   // The left and right edge of a header column; false when the owner has no such column.
   virtual bool GetColumnSpan(int column, long& left, long& right) const = 0;
+  // A row's text changed (the owner may show it elsewhere too).
+  virtual void RowChanged(CControlUI* row) = 0;
 
  protected:
   ~IListOwnerUI() = default;
@@ -49,24 +51,34 @@ class IListItemUI {
   ~IListItemUI() = default;
 };
 
-// Selection rules shared by lists and combos: one selected row or none. Removing the selected
-// row leaves no row selected (silently); removing or inserting rows before it keeps the same row
-// selected under its new index.
+// Selection rules shared by lists and combos: one selected row or none. Removing or inserting
+// rows before the selected one keeps the same row selected under its new index. What removing
+// the selected row does is the owner's rule (see CListUI and CComboUI).
 class ListSelection {
  public:
+  enum class OnRemoval {
+    kClear,          // no row is selected afterwards
+    kSelectNeighbour // the row that takes its place (or the new last) is selected provisionally
+  };
+  explicit ListSelection(OnRemoval onRemoval) : onRemoval_(onRemoval) {}
+
   int Current() const { return current_; }
   // The row marks follow; false when the index is out of range or already selected.
   bool Move(const std::vector<CControlUI*>& rows, int index);
   void Inserted(int index);
-  void Removed(int index);
-  void Clear() { current_ = -1; }
+  // After row `index` left `rows`.
+  void Removed(const std::vector<CControlUI*>& rows, int index);
+  void Clear() { current_ = -1; provisional_ = false; }
   // Selects a row of `owner` (a list or combo whose rows are `rows`) under the model lock; then,
-  // outside it and only when the index changed, takes the focus and raises "itemselect"
-  // (unless `notify` is off or the selection was cleared). False for an index out of range.
+  // outside it and only when the index changed (or the selection was provisional), takes the
+  // focus and raises "itemselect" (unless `notify` is off or the selection was cleared). False for
+  // an index out of range.
   bool SelectRow(CControlUI* owner, const std::vector<CControlUI*>& rows, int index, bool takeFocus, bool notify);
 
  private:
+  OnRemoval onRemoval_;
   int current_ = -1;
+  bool provisional_ = false;  // selected by a removal, not chosen: the next selection counts
 };
 
 class CListHeaderItemUI : public CLabelUI {
@@ -85,7 +97,8 @@ class CListHeaderUI : public CHorizontalLayoutUI {
 // Rows under an optional header, one of them selectable, with a vertical scroll bar when they
 // do not fit. A click on a row selects it ("itemselect" from the list) and then raises
 // "itemclick" from the row, so the selection has moved when "itemclick" arrives. The container
-// operations (GetCount, GetItemAt, Add, AddAt, Remove...) work on the rows.
+// operations (GetCount, GetItemAt, Add, AddAt, Remove...) work on the rows. Removing the selected
+// row leaves no row selected (silently), so editors of "the selected row" act on nothing.
 class CListUI : public CVerticalLayoutUI, public IListOwnerUI {
  public:
   CListUI();
@@ -97,6 +110,10 @@ class CListUI : public CVerticalLayoutUI, public IListOwnerUI {
   bool SelectItem(int index, bool takeFocus = false) override;
   ListItemLook GetItemLook() const override;
   bool GetColumnSpan(int column, long& left, long& right) const override;
+  void RowChanged(CControlUI*) override {}
+  // Scrolls as little as needed for the row to be seen whole (at the next layout, so a row just
+  // inserted counts).
+  void EnsureVisible(int index);
 
   // A header or header item goes to the header; anything else is a row.
   bool AddAt(CControlUI* control, int index) override;
@@ -116,9 +133,10 @@ class CListUI : public CVerticalLayoutUI, public IListOwnerUI {
 
  private:
   long HeaderHeight() const;
+  long RowExtent(CControlUI* row, const RECT& inner) const;
 
   CListHeaderUI* header_;
-  ListSelection selection_;
+  ListSelection selection_{ListSelection::OnRemoval::kClear};
   ListItemLook look_;
 };
 
@@ -135,6 +153,7 @@ class CListExUI : public CListUI {
 class CListLabelElementUI : public CControlUI, public IListItemUI {
  public:
   LPCTSTR GetClass() const override;
+  void SetText(LPCTSTR text) override;  // the owner learns of it (a combo shows it when closed)
   void SetSelectedMark(bool selected) override;
   bool IsSelected() const override;
   // Selects the row in its owner (with "itemselect" when it moves).
@@ -159,7 +178,7 @@ class CListTextElementUI : public CListLabelElementUI {
  public:
   LPCTSTR GetClass() const override;
   using CControlUI::GetText;
-  using CControlUI::SetText;
+  using CListLabelElementUI::SetText;
   CDuiString GetText(int column) const;
   void SetText(int column, LPCTSTR text);
 

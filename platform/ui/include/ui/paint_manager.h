@@ -25,7 +25,8 @@ class IMessageFilterUI {
 using StyleAttributes = std::vector<std::pair<std::wstring, std::wstring>>;
 
 // One per window: owns the control tree, paints it double-buffered, routes mouse and keyboard
-// input to controls and delivers their notifications. Also holds the process-wide settings.
+// input to controls, shows their tooltips and delivers their notifications. Also holds the
+// process-wide settings. A window with a paint manager passes every message to MessageHandler.
 class CPaintManagerUI {
  public:
   CPaintManagerUI();
@@ -46,6 +47,13 @@ class CPaintManagerUI {
   static bool DeletePtr(void* pointer);
   // Every live paint manager's text ids are resolved again (language change).
   static void ReloadAllResourceTexts();
+  // How long a removed control is kept at least before it is destroyed (2000 ms unless set;
+  // tests shorten it). See "Removed controls" in ui/ui.h.
+  static void SetRemovedControlGrace(DWORD milliseconds);
+  static DWORD GetRemovedControlGrace();
+  // The named style of `preferred` (a control's own window), else of any window that declared
+  // it. False when none did.
+  static bool LookUpStyle(const CPaintManagerUI* preferred, LPCTSTR name, StyleAttributes& attributes);
 
   void Init(HWND window);
   HWND GetPaintWindow() const { return window_; }
@@ -78,12 +86,16 @@ class CPaintManagerUI {
   void AddFont(int id, LPCTSTR face, int size, bool bold, bool underline, bool italic, bool isDefault);
   HFONT GetFont(int id) const;  // unknown ids give the default font
   void AddStyle(LPCTSTR name, StyleAttributes attributes);
-  const StyleAttributes* GetStyle(LPCTSTR name) const;
 
   void AddOptionGroup(LPCTSTR group, CControlUI* option);
   void RemoveOptionGroup(LPCTSTR group, CControlUI* option);
   std::vector<CControlUI*> GetOptionGroup(LPCTSTR group) const;
 
+  // The control that takes the keys. Focus changes raise "killfocus" on the control that loses it,
+  // then "setfocus", always on the window thread: asked for on another thread, the change is
+  // posted there and made (and seen by GetFocus) when the window thread gets to it. A press on a
+  // control that takes no focus, and the window losing the keyboard focus (deactivation), take it
+  // from the focused control.
   CControlUI* GetFocus() const;
   void SetFocus(CControlUI* control);
 
@@ -97,6 +109,9 @@ class CPaintManagerUI {
   // For controls: a control goes away, or the tree's shape or names changed.
   void ReapControl(CControlUI* control);
   void TreeChanged();
+  // For containers: keeps a control taken out of this manager's tree (already detached) until no
+  // dispatch can reach it, then destroys it on the window thread.
+  void KeepRemovedControl(CControlUI* control);
 
  private:
   struct FontEntry {
@@ -104,6 +119,11 @@ class CPaintManagerUI {
     int size = 12;
     bool bold = false, underline = false, italic = false;
     HFONT font = nullptr;
+  };
+
+  struct RemovedControl {
+    CControlUI* control;
+    DWORD removedAt;
   };
 
   void OnPaint();
@@ -116,6 +136,16 @@ class CPaintManagerUI {
   void OnMouseWheel(POINT screenPoint, WPARAM wParam);
   void TrackMouseLeave();
   void DeliverEvent(CControlUI* control, UiEventType type, POINT pt, WPARAM wParam = 0);
+  bool OnWindowThread() const;
+  void MoveFocus(CControlUI* control);
+  void ApplyPendingFocus();
+  void OnTimer(UINT_PTR id);
+  void HoverChanged(CControlUI* hot);
+  void ShowHoveredToolTip();
+  void HideToolTip();
+  void ScheduleReaping();
+  void ReapRemovedControls();
+  void DestroyRemovedControls();
   void EnsureBackBuffer(int width, int height);
   void ReleaseBackBuffer();
   void RebuildFonts();
@@ -132,6 +162,12 @@ class CPaintManagerUI {
   CControlUI* hot_ = nullptr;
   CControlUI* captured_ = nullptr;
   CControlUI* focus_ = nullptr;
+  bool focusPending_ = false;  // a focus change asked for on another thread, posted to the window
+  CControlUI* pendingFocus_ = nullptr;
+  CControlUI* toolTipFor_ = nullptr;  // the hovered control whose tooltip waits or shows
+  HWND toolTipWindow_ = nullptr;
+  std::vector<RemovedControl> removed_;
+  bool reapScheduled_ = false;  // the reaping timer runs, or a request to start it is posted
   RECT caption_{};
   SIZE roundCorner_{};
   SIZE initSize_{};

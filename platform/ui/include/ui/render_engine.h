@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 class CPaintManagerUI;
 
 // Drawing primitives on the paint manager's back buffer.
@@ -8,7 +10,9 @@ class CRenderEngine {
  public:
   // Draws an image reference (a file in the resource folder, or "file='..' source='..'
   // corner='..'") stretched over `item`. `modify` adds or overrides attributes. With `tint`, every
-  // pixel is tinted with the packed LED colour at `level` (see TintPixel).
+  // pixel is tinted with the packed LED colour at `level` (see TintPixel): while drawing, into the
+  // library's own surfaces (back buffers, so LED previews that change colour every frame cost no
+  // memory); from a cached tinted copy into any other DC.
   static bool DrawImageString(HDC dc, CPaintManagerUI* manager, const RECT& item, const RECT& paint,
                               LPCTSTR image, LPCTSTR modify = nullptr, HINSTANCE instance = nullptr,
                               DWORD tintColor = 0, int level = 255, bool tint = false);
@@ -17,4 +21,6 @@ class CRenderEngine {
   static void DrawBorder(HDC dc, const RECT& rc, int size, DWORD argb);
   static void DrawText(HDC dc, CPaintManagerUI* manager, RECT rc, LPCTSTR text, DWORD argb, int font,
                        UINT style);
+  // The memory the cached tinted copies hold; it never exceeds a fixed bound (4 MB).
+  static size_t GetTintCacheBytes();
 };

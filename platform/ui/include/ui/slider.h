@@ -3,6 +3,7 @@
 
 // A progress bar the user drags. While the button is held each change of the value raises
 // "movevaluechanged"; the release raises one "valuechanged". SetValue raises nothing.
+// A vertical slider (attribute "vertical") has its minimum at the bottom and its maximum at the top.
 class CSliderUI : public CProgressUI {
  public:
   CSliderUI();
@@ -23,10 +24,10 @@ class CSliderUI : public CProgressUI {
 
  private:
   RECT ThumbRect() const;
-  // The value at a horizontal position, on the step grid and within the bounds.
-  int ValueAt(long x) const;
+  // The value at a point, on the step grid and within the bounds.
+  int ValueAt(POINT pt) const;
   // True when the value changed.
-  bool MoveTo(long x);
+  bool MoveTo(POINT pt);
 
   int step_ = 1;
   SIZE thumbSize_{10, 10};
