@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # The release programs are always 32-bit. Where this machine cannot run Wine's 32-bit half, the
 # tests and the demo are also built as 64-bit programs, in $(BUILD_DIR)/x64, and run there.
 TEST_ARCH = $(shell bash scripts/test-arch.sh)
-CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=Release $(if $(TEST_DISPLAYS),-DTEST_DISPLAYS=$(TEST_DISPLAYS)) >/dev/null
 
 .PHONY: setup configure build test run clean
 
@@ -28,5 +28,5 @@ run: build
 	@bash scripts/run-panel.sh
 
 clean:
-	@bash scripts/wine-session.sh stop 2>/dev/null || true
+	@bash scripts/wine-session.sh stop-all 2>/dev/null || true
 	rm -rf "$(BUILD_DIR)"

@@ -12,16 +12,30 @@ endforeach()
 
 set(WINE_EXEC "${CMAKE_SOURCE_DIR}/scripts/wine-exec.sh")
 
-# Tests that show windows or inject input share the harness's one X display, where a window of one
-# test can take the activation (closing another's menu or drop-down) or receive its keys: they run
-# one at a time.
+# Tests that show windows or inject input each take one X display for their whole run: on a display
+# they shared, a window of one test could take the activation (closing another's menu or drop-down)
+# or receive its keys. Each display comes with its own copy of the prefix (scripts/wine-env.sh), and
+# CTest hands them out, so that several such tests run at once.
+cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
+math(EXPR default_displays "(${cores} + 1) / 2")
+set(TEST_DISPLAYS ${default_displays} CACHE STRING "X displays that the tests showing windows share out")
+math(EXPR last_display "${TEST_DISPLAYS} - 1")
+set(displays "")
+foreach(id RANGE ${last_display})
+  list(APPEND displays "{\"id\": \"${id}\", \"slots\": 1}")
+endforeach()
+list(JOIN displays ", " displays)
+file(CONFIGURE OUTPUT "${CMAKE_BINARY_DIR}/test-displays.json" @ONLY CONTENT
+  "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"displays\": [${displays}]}]}\n")
+set(CTEST_RESOURCE_SPEC_FILE "${CMAKE_BINARY_DIR}/test-displays.json")
+
 function(uses_shared_display)
-  set_property(TEST ${ARGN} APPEND PROPERTY RESOURCE_LOCK display)
+  set_property(TEST ${ARGN} PROPERTY RESOURCE_GROUPS displays:1)
 endfunction()
 
 # add_wine_test(NAME SOURCES ... [LIBS ...] [LABELS ...] [TIMEOUT s] [DISPLAY])
 # Builds a GoogleTest program into TEST_BIN_DIR and registers it with CTest, run under Wine.
-# DISPLAY marks a test that shows windows on the shared display.
+# DISPLAY marks a test that shows windows: it takes a display of its own.
 function(add_wine_test name)
   cmake_parse_arguments(T "DISPLAY" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})

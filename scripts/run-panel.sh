@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
-# Starts the panel under Wine. With DISPLAY set it runs on that display until the panel ends;
-# otherwise it runs under Xvfb for RUN_SECONDS (default 20) and saves a screenshot.
+# Starts the panel under Wine, in a Wine session of its own. With DISPLAY set it runs on that
+# display until the panel ends; otherwise it runs under Xvfb for RUN_SECONDS (default 20) and saves
+# a screenshot.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+export WINE_SESSION="run-$$"
 source "$here/wine-env.sh"
 screenshot="$BUILD_DIR/screenshot.png"
 
+# A display of this build's own Xvfb (from a shell that sourced wine-env.sh) is no user's display.
 own_display=0
-[ -n "${DISPLAY:-}" ] && [ ! -f "$WINE_DIR/display" ] && own_display=1
-USE_OWN_DISPLAY=$own_display "$here/wine-session.sh" start || exit 1
+if [ -n "${DISPLAY:-}" ]; then
+  own_display=1
+  for pid_file in "$WINE_DIR"/sessions/*/slot*/xvfb.pid; do
+    [ "$(cat "${pid_file%/*}/display" 2>/dev/null)" = "$DISPLAY" ] && own_display=0
+  done
+fi
+USE_OWN_DISPLAY=$own_display "$here/wine-session.sh" start 1 || exit 1
 trap '"$here/wine-session.sh" stop' EXIT
 source "$here/wine-env.sh"
 

@@ -22,19 +22,30 @@ missing_packages() {
   done
 }
 
-enable_sources() {
-  # Source entries are needed for `apt-get source`; i386 for wine32.
-  $sudo dpkg --add-architecture i386
-  local list=/etc/apt/sources.list.d/project-deb-src.sources
-  if [ ! -f "$list" ]; then
-    $sudo tee "$list" >/dev/null <<'SRC'
-Types: deb-src
+# Source entries of this system's Debian release, for `apt-get source`.
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+if [ -z "$release" ]; then
+  echo "setup: /etc/os-release names no Debian release (VERSION_CODENAME)" >&2
+  exit 1
+fi
+source_list=/etc/apt/sources.list.d/project-deb-src.sources
+suites=$release
+[ "$release" = sid ] || suites="$release $release-updates"
+source_entries="Types: deb-src
 URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
+Suites: $suites
 Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
-  fi
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg"
+
+sources_ready() {
+  dpkg --print-foreign-architectures | grep -q i386 &&
+    [ "$(cat "$source_list" 2>/dev/null)" = "$source_entries" ]
+}
+
+enable_sources() {
+  # i386 for wine32.
+  $sudo dpkg --add-architecture i386
+  printf '%s\n' "$source_entries" | $sudo tee "$source_list" >/dev/null
 }
 
 apt_update_once() {
@@ -46,11 +57,10 @@ apt_update_once() {
 
 install_packages() {
   local need
-  need=$(missing_packages)
-  if ! dpkg --print-foreign-architectures | grep -q i386 || [ ! -f /etc/apt/sources.list.d/project-deb-src.sources ]; then
+  if ! sources_ready; then
     enable_sources
-    need=$(missing_packages)
   fi
+  need=$(missing_packages)
   if [ -n "$need" ]; then
     apt_update_once
     # shellcheck disable=SC2086
@@ -72,11 +82,16 @@ install_test_width_packages() {
 }
 
 # Builds one Debian source package with the cross compiler of one width (i686 or x86_64) and
-# installs it under $cache/<width>/<name>.
+# installs it under $cache/<width>/<name>. Its stamp names what it was built with (the options and
+# the toolchain file), so that a change to either builds it again.
 build_source_package() {
   local arch=$1 pkg=$2 name=$3; shift 3
   local prefix="$cache/$arch/$name"
-  [ -f "$prefix/.done" ] && return 0
+  local toolchain="$here/cmake/mingw-$arch.cmake"
+  local options=(-DCMAKE_BUILD_TYPE=Release "$@")
+  local stamp
+  stamp="toolchain $(sha256sum <"$toolchain" | cut -c1-16) options ${options[*]}"
+  [ "$(cat "$prefix/.done" 2>/dev/null)" = "$stamp" ] && return 0
   mkdir -p "$cache/src"
   if ! ls -d "$cache/src/$pkg"-*/ >/dev/null 2>&1; then
     apt_update_once
@@ -84,14 +99,19 @@ build_source_package() {
   fi
   local src
   src=$(ls -d "$cache/src/$pkg"-*/ | head -n 1)
-  local build="$cache/build-$arch-$name"
-  rm -rf "$build"
-  cmake -S "$src" -B "$build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-$arch.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >/dev/null
+  local build="$cache/build-$arch-$name" staging="$cache/staging-$arch-$name"
+  rm -rf "$build" "$staging"
+  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >/dev/null
   cmake --build "$build" >/dev/null
-  cmake --install "$build" >/dev/null
-  touch "$prefix/.done"
+  DESTDIR="$staging" cmake --install "$build" >/dev/null
+  printf '%s\n' "$stamp" >"$staging$prefix/.done"
+  # Swapped in whole: a build that uses the cache meanwhile never sees a half-installed library, and
+  # no file of the earlier options stays behind.
+  rm -rf "$prefix.old"
+  [ ! -d "$prefix" ] || mv "$prefix" "$prefix.old"
+  mv "$staging$prefix" "$prefix"
+  rm -rf "$prefix.old" "$staging"
 }
 
 build_dependencies() {

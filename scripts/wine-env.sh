@@ -1,6 +1,11 @@
 # Sourced by the Wine scripts: a private prefix and HOME inside the test build's folder, pinned
 # locale. The tests run in the width scripts/test-arch.sh names: a 32-bit prefix for i686 builds
 # (the release build folder itself), a 64-bit one for the x86_64 test build in its sub-folder x64.
+#
+# The prefix booted once ($WINE_TEMPLATE) is never run in. Each Wine session (wine-session.sh) runs
+# in copies of it under $WINE_DIR/sessions/$WINE_SESSION: one slot per display, each with its own
+# HOME, X display and wineserver. A test that CTest gave a display (resource "displays") runs in
+# that display's slot; everything else runs in slot 0.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
 TEST_ARCH=$("$root/scripts/test-arch.sh"); export TEST_ARCH
@@ -12,7 +17,15 @@ else
   export WINEARCH=win32
 fi
 export WINE_DIR="$TEST_BUILD_DIR/wine"
-export WINEPREFIX="$WINE_DIR/prefix"
+export WINE_TEMPLATE="$WINE_DIR/prefix"
+export WINE_SESSION=${WINE_SESSION:-default}
+WINE_SLOT=${WINE_SLOT:-0}
+if [ "${CTEST_RESOURCE_GROUP_0:-}" = displays ]; then
+  WINE_SLOT=${CTEST_RESOURCE_GROUP_0_DISPLAYS#id:}
+  WINE_SLOT=${WINE_SLOT%%,*}
+fi
+export WINE_SLOT_DIR="$WINE_DIR/sessions/$WINE_SESSION/slot$WINE_SLOT"
+export WINEPREFIX="$WINE_SLOT_DIR/prefix"
 if [ "$TEST_ARCH" = x86_64 ]; then
   # `wine` (and wineboot, which calls wine-stable) must start Wine's 64-bit loader: the packaged
   # script prefers the 32-bit one whenever it is installed.
@@ -24,12 +37,16 @@ if [ "$TEST_ARCH" = x86_64 ]; then
   case ":$PATH:" in *":$WINE_DIR/bin:"*) ;; *) export PATH="$WINE_DIR/bin:$PATH" ;; esac
   export WINELOADER=/usr/lib/wine/wine64
 fi
-export HOME="$WINE_DIR/home"
-export XDG_CACHE_HOME="$HOME/.cache" XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+# Wine leads the prefix's Documents and other user folders to HOME.
+wine_home() {
+  export HOME=$1 XDG_CACHE_HOME=$1/.cache XDG_CONFIG_HOME=$1/.config XDG_DATA_HOME=$1/.local/share
+}
+wine_home "$WINE_SLOT_DIR/home"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko install prompts: nothing here needs them.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-if [ -z "${DISPLAY:-}" ] && [ -f "$WINE_DIR/display" ]; then
-  DISPLAY=$(cat "$WINE_DIR/display"); export DISPLAY
+# No Mono or Gecko install prompts and no desktop menu entries: nothing here needs them.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
+# Every Wine process of a slot must use the slot's display, the one its desktop runs on.
+if [ -f "$WINE_SLOT_DIR/display" ]; then
+  DISPLAY=$(cat "$WINE_SLOT_DIR/display"); export DISPLAY
 fi
