@@ -44,8 +44,8 @@ class ShellRoutesTest : public PanelWindowTest {
   SimulatedHidBackend bus;
 };
 
+// The keyboard's detection thread may select its tab first; every step selects its own.
 TEST_F(ShellRoutesTest, DeviceAndPageTabsShowTheirPages) {
-  EXPECT_EQ(PageOf(L"tab_switch"), 5) << "the page without a device until a tab is chosen";
   const struct {
     const wchar_t* option;
     const wchar_t* layout;
