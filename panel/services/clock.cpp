@@ -10,6 +10,9 @@ class WindowsClock : public Clock {
   bool WaitForEvent(HANDLE event, DWORD milliseconds) override {
     return WaitForSingleObject(event, milliseconds) != WAIT_TIMEOUT;
   }
+  DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
+    return WaitForMultipleObjects(count, handles, TRUE, milliseconds);
+  }
 };
 
 std::atomic<Clock*> installedClock{nullptr};

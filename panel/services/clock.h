@@ -12,6 +12,8 @@ class Clock {
   // Waits at most `milliseconds` (INFINITE: without limit) for `event`; true when the event is set
   // or the wait failed, false on the time-out.
   virtual bool WaitForEvent(HANDLE event, DWORD milliseconds) = 0;
+  // Waits at most `milliseconds` for all of `handles`; WaitForMultipleObjects' result.
+  virtual DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) = 0;
 };
 
 Clock& CurrentClock();

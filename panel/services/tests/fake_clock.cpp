@@ -13,6 +13,14 @@ bool FakeClock::WaitForEvent(HANDLE event, DWORD milliseconds) {
   return false;
 }
 
+DWORD FakeClock::WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) {
+  const DWORD now = WaitForMultipleObjects(count, handles, TRUE, 0);
+  if (now != WAIT_TIMEOUT || milliseconds == 0) return now;
+  if (milliseconds == INFINITE) return WaitForMultipleObjects(count, handles, TRUE, INFINITE);
+  Pass(milliseconds);
+  return WAIT_TIMEOUT;
+}
+
 std::vector<DWORD> FakeClock::Pauses() const {
   std::lock_guard<std::mutex> lock(lock_);
   return pauses_;

@@ -23,6 +23,9 @@ class ShellRoutesTest : public PanelWindowTest {
     InstallHidBackend(&bus);
     PanelWindowTest::SetUp();
     OpenWindow();
+    // The keyboard's detection shows and selects its tab on its own thread; the tests start after
+    // it, so that it changes no page under them.
+    ASSERT_TRUE(PumpUntil([this] { return Option(L"kb_tab")->IsSelected() && Find(L"kb_tab")->IsVisible(); }, 10000));
   }
   void TearDown() override {
     PanelWindowTest::TearDown();
@@ -44,8 +47,8 @@ class ShellRoutesTest : public PanelWindowTest {
   SimulatedHidBackend bus;
 };
 
-// The keyboard's detection thread may select its tab first; every step selects its own.
 TEST_F(ShellRoutesTest, DeviceAndPageTabsShowTheirPages) {
+  EXPECT_EQ(PageOf(L"tab_switch"), 0) << "the keyboard's page, which its detection selected";
   const struct {
     const wchar_t* option;
     const wchar_t* layout;
