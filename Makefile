@@ -5,6 +5,7 @@ JOBS ?= $(shell nproc)
 # The release programs are always 32-bit. Where this machine cannot run Wine's 32-bit half, the
 # tests and the demo are also built as 64-bit programs, in $(BUILD_DIR)/x64, and run there.
 TEST_ARCH = $(shell bash scripts/test-arch.sh)
+# `make test TEST_DISPLAYS=n` sets how many tests that show windows run at once (kept in the cache).
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=Release $(if $(TEST_DISPLAYS),-DTEST_DISPLAYS=$(TEST_DISPLAYS)) >/dev/null
 
 .PHONY: setup configure build test run clean
