@@ -4,8 +4,9 @@
 
 #include "custom_controls.h"
 
+// The chart's own attributes are handled here; the rest go to the base, which reports names it
+// does not know.
 void CChartViewUI::SetAttribute(LPCTSTR name, LPCTSTR value) {
-  CControlUI::SetAttribute(name, value);
   const std::wstring attribute = name ? name : L"";
   const std::wstring text = value ? value : L"";
   if (attribute == L"view") {
@@ -25,6 +26,8 @@ void CChartViewUI::SetAttribute(LPCTSTR name, LPCTSTR value) {
     showText_ = text == L"true";
   } else if (attribute == L"font") {
     font_ = static_cast<int>(wcstol(text.c_str(), nullptr, 10));
+  } else {
+    CControlUI::SetAttribute(name, value);
   }
 }
 

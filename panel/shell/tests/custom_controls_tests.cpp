@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "custom_controls.h"
+#include "debug_log_capture.h"
 #include "panel_window_fixture.h"
 
 namespace {
@@ -115,6 +116,15 @@ TEST(ChartView, ViewAttributeKnowsThePieAndTheLayoutsSpellingOfHistogram) {
   EXPECT_EQ(chart.GetView(), 1);
   chart.SetAttribute(L"view", L"pie");
   EXPECT_EQ(chart.GetView(), 0);
+}
+
+TEST(ChartView, OwnAttributesAreNotReportedAsUnknownAndTheRestReachTheBase) {
+  DebugLogCapture log;
+  CChartViewUI chart;
+  chart.SetAttribute(L"pillarimagewidth", L"12");
+  chart.SetAttribute(L"name", L"chart_1");
+  EXPECT_EQ(chart.GetName(), L"chart_1");
+  EXPECT_EQ(log.Text().find("pillarimagewidth"), std::string::npos);
 }
 
 TEST_F(PanelWindowTest, VoiceEffectSelectorOpensWithAChoiceAndClosesKeepingIt) {
