@@ -110,6 +110,7 @@ build_source_package() {
   # no file of the earlier options stays behind.
   rm -rf "$prefix.old"
   [ ! -d "$prefix" ] || mv "$prefix" "$prefix.old"
+  mkdir -p "$(dirname "$prefix")"
   mv "$staging$prefix" "$prefix"
   rm -rf "$prefix.old" "$staging"
 }
