@@ -7,6 +7,7 @@
 
 #include "custom_controls.h"
 #include "debug_log_capture.h"
+#include "demo_window.h"
 #include "panel_window_fixture.h"
 
 namespace {
@@ -17,25 +18,11 @@ constexpr uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000, kBlue 
 class Painted {
  public:
   Painted(CControlUI& control, int width, int height) : width_(width) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    DibCanvas canvas(width, height);
     const RECT rc{0, 0, width, height};
-    FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     control.SetPos(rc);
-    control.DoPaint(dc, rc);
-    GdiFlush();
-    pixels_.assign(static_cast<uint32_t*>(bits), static_cast<uint32_t*>(bits) + width * height);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
+    control.DoPaint(canvas.dc(), rc);
+    pixels_ = canvas.Pixels();
   }
   uint32_t At(int x, int y) const { return pixels_[y * width_ + x] & 0xFFFFFF; }
 
