@@ -162,15 +162,26 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 
   // ===== Mouse and mouse-pad pages (panel/mouse) =====
-  // panel/shell/page_placeholders.cpp until built
+  // mouse_page_setup.cpp: the set-up and the profile files (loads: 0 loaded, 1 missing, -1 not a
+  // profile; saves: 0 written, 1 not)
   void InitMousePage();
+  int LoadMouseDeviceProfile(int n);
+  int SaveMouseDeviceProfile();
+  int LoadMouseLightProfile(int n);
+  int SaveMouseLightProfile();
+  int LoadMouseKeyProfile(int n);
+  int SaveMouseKeyProfile();
+  // mouse_page_memory.cpp (the threads are in mouse_threads.cpp)
+  void ReadMouseMemory();
+  void ReloadActiveMouseProfile();
+  void SwitchMouseOnboardProfile(int n);
+  // panel/shell/page_placeholders.cpp until built
+  void RelabelMouseKeys(int profile);
   void InitMousePadPage();
   int ReadMousePadMemory();
   void RefreshMousePadLightPage();
   void SendMouseLedFrame();
   void SendMousePadLedFrame();
-  void ReadMouseMemory();
-  void ReloadActiveMouseProfile();
   void RefreshMousePage();
   void ReloadActiveMousePadProfile();
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
