@@ -15,6 +15,7 @@
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
 #include "test_files.h"
+#include "worker_threads.h"
 
 namespace {
 
@@ -189,6 +190,21 @@ TEST_F(MousePageTest, PlugAndUnplugWhileTheWindowWritesSettingsNeverDeadlocks) {
     ASSERT_TRUE(writeWhile([this] { return MouseShown(); }));
   }
   EXPECT_GT(writes, 3);
+}
+
+// A stop set before a thread's first wait ends it there: no pass, and the event stays set.
+TEST_F(MousePageTest, AStopSetBeforeTheFirstWaitEndsEitherThreadAtOnce) {
+  auto mouse = MakeSimulatedMouse();
+  bus.Attach(mouse);
+  for (WorkerThreadProc proc : {MouseDetectThreadProc, MouseSyncReaderThreadProc}) {
+    HANDLE stop = CreateEventW(nullptr, TRUE, TRUE, nullptr);
+    WorkerThreadParam param{window, stop};
+    EXPECT_EQ(0u, proc(&param));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(stop, 0)) << "the thread left its stop event set";
+    CloseHandle(stop);
+  }
+  EXPECT_FALSE(window->m_mouseChannel.IsConnected());
+  EXPECT_TRUE(mouse->WireLog().empty());
 }
 
 }  // namespace
