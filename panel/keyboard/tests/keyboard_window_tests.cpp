@@ -300,4 +300,18 @@ TEST_F(KeyboardWindowTest, TheDownloadRunsInsideTheProgressAndRefusesAnImageThat
   EXPECT_FALSE(PathExists(WorkProfile()));
 }
 
+TEST_F(KeyboardWindowTest, TheRenewButtonChangesNothing) {
+  auto keyboard = Attach(SimulatedKeyboardModel(0x763E));
+  OpenWindow();
+  WaitUntilFound();
+  PumpFor(kPastStartupReadMs);
+  const KeyboardState before = KeyboardPageState();
+  keyboard->ClearWireLog();
+  DebugLogCapture log;
+  NotifyClick(Find(L"renew_device"));
+  EXPECT_EQ(1, log.Count(L"12312312312312"));
+  EXPECT_TRUE(Commands(*keyboard).empty());
+  EXPECT_TRUE(SameState(before, KeyboardPageState()));
+}
+
 }  // namespace
