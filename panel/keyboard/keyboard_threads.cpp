@@ -26,7 +26,8 @@ void ShowFoundKeyboard(CMainWnd& window, const KeyboardDetection& found) {
   SelectTab(window, L"kb_tab");
   // The box of a refused read-back is modal: the window thread shows it, so that this thread goes
   // on watching the keyboard.
-  if (found.readBack == KeyboardReadResult::TooManySlots) PostMessageW(window.GetHWND(), WM_KEYBOARD_READ_REFUSED, 0, 0);
+  if (found.readBack == KeyboardReadResult::TooManySlots)
+    PostMessageW(window.GetHWND(), WM_KEYBOARD_READ_REFUSED, 0, 0);
   window.RefreshKeyboardLightPage();
   SetTimer(window.GetHWND(), TIMER_KEYBOARD_LED_FRAME, kFirstFramePeriodMs, nullptr);
   SetTimer(window.GetHWND(), TIMER_REPAINT, kRepaintPeriodMs, nullptr);

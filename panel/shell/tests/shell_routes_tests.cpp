@@ -18,14 +18,19 @@ namespace {
 class ShellRoutesTest : public PanelWindowTest {
  protected:
   void SetUp() override {
+    bus.SetReadsWaitInRealTime(true);  // the keyboard's change-report reader blocks instead of spinning
     bus.Attach(MakeSimulatedKeyboard());
     bus.Attach(MakeSimulatedMouse());
     InstallHidBackend(&bus);
     PanelWindowTest::SetUp();
     OpenWindow();
-    // The keyboard's detection shows and selects its tab on its own thread; the tests start after
-    // it, so that it changes no page under them.
-    ASSERT_TRUE(PumpUntil([this] { return Option(L"kb_tab")->IsSelected() && Find(L"kb_tab")->IsVisible(); }, 10000));
+    // The keyboard's detection shows and selects its tab on its own thread, whose notification then
+    // shows the keyboard's page; the tests start after both, so that it changes no page under them.
+    ASSERT_TRUE(PumpUntil(
+        [this] {
+          return Option(L"kb_tab")->IsSelected() && Find(L"kb_tab")->IsVisible() && PageOf(L"tab_switch") == 0;
+        },
+        10000));
   }
   void TearDown() override {
     PanelWindowTest::TearDown();
