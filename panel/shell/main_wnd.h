@@ -153,6 +153,11 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ReloadActiveKeyboardProfile();
   void StoreKeyboardFactoryKeyProfile();
   void OnRenewDevice();
+  // "message_text_11" over the window: a keyboard with more key slots than a table holds.
+  void ShowKeyboardReadRefusal();
+  // keyboard_page_download.cpp
+  int DownloadToDevice(int kind);
+  int DownloadKeyboardMacros(int flag);
   // panel/shell/page_placeholders.cpp until built
   void RefreshKeyboardLightPage();
   void SendKeyboardLedFrame();

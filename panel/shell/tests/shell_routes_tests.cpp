@@ -18,6 +18,7 @@ namespace {
 class ShellRoutesTest : public PanelWindowTest {
  protected:
   void SetUp() override {
+    bus.SetReadsWaitInRealTime(true);  // the keyboard's change-report reader blocks instead of spinning
     bus.Attach(MakeSimulatedKeyboard());
     bus.Attach(MakeSimulatedMouse());
     InstallHidBackend(&bus);
@@ -30,6 +31,7 @@ class ShellRoutesTest : public PanelWindowTest {
     { std::lock_guard<std::recursive_mutex> mousePassDone(window->m_mouseChannel.m_lock); }
     PumpFor(100);
     Plug(L"kb_tab");
+    ASSERT_TRUE(PumpUntil([this] { return PageOf(L"tab_switch") == 0; }, 10000));
   }
   void TearDown() override {
     PanelWindowTest::TearDown();
