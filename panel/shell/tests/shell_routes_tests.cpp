@@ -127,12 +127,15 @@ std::vector<HWND> OpenMenus() {
 
 TEST_F(ShellRoutesTest, ASecondMenuButtonClickLeavesOneMenuOpen) {
   NotifyClick(Find(L"menubtn"));
+  // The menu shows once its window has been laid out; a loaded machine can take a while.
+  PumpUntil([] { return !OpenMenus().empty(); }, 5000);
   PumpFor(100);
   const std::vector<HWND> first = OpenMenus();
   ASSERT_EQ(first.size(), 1u);
   ASSERT_NE(window->m_trayMenu, nullptr);
   EXPECT_EQ(window->m_trayMenu->GetMenuUI()->GetCount(), 4) << "the items of menu.xml";
   NotifyClick(Find(L"menubtn"));
+  PumpUntil([&first] { return !OpenMenus().empty() && OpenMenus()[0] != first[0]; }, 5000);
   PumpFor(100);
   const std::vector<HWND> second = OpenMenus();
   ASSERT_EQ(second.size(), 1u);
