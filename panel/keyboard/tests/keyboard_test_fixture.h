@@ -3,13 +3,26 @@
 // a keyboard data folder of its own.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <array>
+#include <string>
 #include <vector>
 
+#include "device_command_channel.h"
 #include "keyboard_state.h"
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
 #include "test_files.h"
+
+// The release folder beside the test programs, with the factory profiles.
+inline std::wstring ReleaseFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  folder.resize(folder.find_last_of(L'\\') + 1);
+  return folder + L"..\\dist\\";
+}
 
 struct KeyboardFixture : ::testing::Test {
   SimulatedHidBackend bus;
