@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "diagnostics.h"
 #include "ini_values.h"
+#include "keyboard_profile_lists.h"
 #include "keyboard_profile_payloads.h"
 #include "profile_store.h"
 
@@ -21,11 +21,8 @@ int ReadKeyboardDeviceSelection(const std::wstring& folder) {
 }
 
 int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, int index) {
-  const std::wstring name = ReadIniText(KeyboardProfileIndexFile(folder), kNames, std::to_wstring(index));
-  std::vector<uint8_t> payload(KEYBOARD_DEVICE_PAYLOAD_SIZE, 0);
-  const int result = ReadProfileFile(ProfilePath(folder, name), payload.data(), payload.size(), PROFILE_KIND_KEYBOARD);
-  if (result == 1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u4e22\u5931");  // "profile file missing"
-  if (result == -1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u683c\u5f0f\u9519\u8bef");  // "profile file malformed"
+  std::vector<uint8_t> payload;
+  const int result = ReadKeyboardListedProfile(KeyboardDeviceProfiles(), folder, index, payload);
   if (result != 0) return result;
   ApplyKeyboardDeviceProfile(state, payload.data());
   state.SetLiveProfileIndex(state.liveSettings[0]);

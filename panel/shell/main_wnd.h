@@ -148,6 +148,41 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // ===== Keyboard pages (panel/keyboard) =====
   // keyboard_placeholders.cpp
   void InitKeyboardPage();
+  // keyboard_profile_page.cpp: the device, light and key profile lists (their watchers are in
+  // keyboard_profile_watchers.cpp)
+  void AddKeyboardDeviceProfile();
+  void DeleteKeyboardDeviceProfile();
+  void CopyKeyboardDeviceProfile();
+  void ImportKeyboardDeviceProfile();
+  void ExportKeyboardDeviceProfile();
+  void RenameKeyboardDeviceProfile();
+  void SelectKeyboardDeviceProfile();
+  void ResetKeyboardDeviceProfile();
+  void ToggleKeyboardDeviceProfileLink();
+  void BrowseKeyboardDeviceProfileLink();
+  int LoadKeyboardDeviceProfile(int index);
+  void AddKeyboardLightProfile();
+  void DeleteKeyboardLightProfile();
+  void CopyKeyboardLightProfile();
+  void ImportKeyboardLightProfile();
+  void ExportKeyboardLightProfile();
+  void RenameKeyboardLightProfile();
+  void SelectKeyboardLightProfile();
+  void ResetKeyboardLightProfile();
+  void ToggleKeyboardLightProfileLink();
+  void BrowseKeyboardLightProfileLink();
+  int LoadKeyboardLightProfile(int index);
+  void AddKeyboardKeyProfile();
+  void DeleteKeyboardKeyProfile();
+  void CopyKeyboardKeyProfile();
+  void ImportKeyboardKeyProfile();
+  void ExportKeyboardKeyProfile();
+  void RenameKeyboardKeyProfile();
+  void SelectKeyboardKeyProfile();
+  void ResetKeyboardKeyProfile();
+  void ToggleKeyboardKeyProfileLink();
+  void BrowseKeyboardKeyProfileLink();
+  int LoadKeyboardKeyProfile(int index);
   // keyboard_page_readback.cpp (the threads are in keyboard_threads.cpp)
   void ReadKeyboardMemory();
   void ReloadActiveKeyboardProfile();

@@ -34,12 +34,6 @@ unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p,
 unsigned __stdcall KeyboardLightingThreadProc(void* p) { return RunUntilStopped(p, L"keyboard lighting ended"); }
 unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
 unsigned __stdcall MousePadLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad lighting ended"); }
-unsigned __stdcall KeyboardDeviceProfileWatchThreadProc(void* p) {
-  return RunUntilStopped(p, L"keyboard device profile watcher ended");
-}
-unsigned __stdcall KeyboardKeyProfileWatchThreadProc(void* p) {
-  return RunUntilStopped(p, L"keyboard key profile watcher ended");
-}
 unsigned __stdcall MouseDeviceProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"mouse device profile watcher ended");
 }

@@ -1,6 +1,7 @@
 #include <atomic>
 
 #include "diagnostics.h"
+#include "keyboard_profile_routes.h"
 #include "keyboard_routes.h"
 #include "mouse_routes.h"
 #include "shell_routes.h"
@@ -16,7 +17,9 @@ RouteIndex BuildPanelRoutes() {
 }
 }  // namespace
 
-std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes(), MouseRoutes()}; }
+std::vector<RouteTable> AllRouteTables() {
+  return {ShellRoutes(), KeyboardRoutes(), KeyboardProfileRoutes(), MouseRoutes()};
+}
 
 const RouteIndex& PanelRoutes() {
   if (const RouteIndex* instead = routesInstead.load()) return *instead;

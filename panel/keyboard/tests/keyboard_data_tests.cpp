@@ -7,19 +7,12 @@
 #include "keyboard_key_map.h"
 #include "keyboard_led_maps.h"
 #include "keyboard_profile_payloads.h"
+#include "keyboard_test_fixture.h"
 #include "profile_store.h"
 #include "simulated_device_models.h"
 #include "test_files.h"
 
 namespace {
-
-std::wstring ReleaseFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L'\\') + 1);
-  return folder + L"..\\dist\\";
-}
 
 TEST(KeyboardLedMaps, TheModelsDifferWhereTheirBoardsDo) {
   struct Case {

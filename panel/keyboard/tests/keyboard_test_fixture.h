@@ -3,8 +3,11 @@
 // a keyboard data folder of its own.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <array>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "device_command_channel.h"
@@ -18,6 +21,15 @@ inline bool SameState(const KeyboardState& a, const KeyboardState& b) {
   return std::memcmp(&a.info, &b.info, sizeof a.info) == 0 && a.factoryKeyTable == b.factoryKeyTable &&
          a.keyTables == b.keyTables && a.settingsBlocks == b.settingsBlocks && a.liveSettings == b.liveSettings &&
          a.uiKeyMap == b.uiKeyMap && a.model == b.model;
+}
+
+// The release folder beside the test programs, with the factory profiles.
+inline std::wstring ReleaseFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  folder.resize(folder.find_last_of(L'\\') + 1);
+  return folder + L"..\\dist\\";
 }
 
 struct KeyboardFixture : ::testing::Test {

@@ -18,6 +18,7 @@ namespace {
 enum class WhyUnrouted {
   HandledBeforeTheRouter,  // the caption buttons: Notify consumes them, or opens the skin picker
   RoutedWithItsDevicePage,  // the device's routes come with its pages; then it leaves this list
+  ReadByItsOperations,      // an edit whose text the page's operations read or show
 };
 
 struct Unrouted {
@@ -45,6 +46,12 @@ const Unrouted kReviewedUnrouted[] = {
     {L"magic_check_1", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_2", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_3", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"kb_device_profile_name_edit", WhyUnrouted::ReadByItsOperations},
+    {L"kb_deng_profile_name_edit", WhyUnrouted::ReadByItsOperations},
+    {L"kb_key_profile_name_edit", WhyUnrouted::ReadByItsOperations},
+    {L"kb_device_profile_link_edit", WhyUnrouted::ReadByItsOperations},
+    {L"kb_deng_profile_link_edit", WhyUnrouted::ReadByItsOperations},
+    {L"kb_key_profile_link_edit", WhyUnrouted::ReadByItsOperations},
 };
 
 const NotifyType kAllTypes[] = {
