@@ -6,8 +6,6 @@
 #include "worker_threads.h"
 
 // Keyboard pages.
-void CMainWnd::RefreshKeyboardLightPage() {}
-void CMainWnd::SendKeyboardLedFrame() {}
 void CMainWnd::CaptureKeyboardKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordKeyboardMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
@@ -35,7 +33,6 @@ void CMainWnd::InitHeadsetK27Audio() {}
 unsigned __stdcall MouseDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse detection ended"); }
 unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad detection ended"); }
 unsigned __stdcall MouseSyncReaderThreadProc(void* p) { return RunUntilStopped(p, L"mouse change reader ended"); }
-unsigned __stdcall KeyboardLightingThreadProc(void* p) { return RunUntilStopped(p, L"keyboard lighting ended"); }
 unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
 unsigned __stdcall MousePadLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad lighting ended"); }
 unsigned __stdcall KeyboardDeviceProfileWatchThreadProc(void* p) {

@@ -15,7 +15,7 @@ RouteIndex BuildPanelRoutes() {
 }
 }  // namespace
 
-std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes()}; }
+std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes(), KeyboardLightRoutes()}; }
 
 const RouteIndex& PanelRoutes() {
   if (const RouteIndex* instead = routesInstead.load()) return *instead;
