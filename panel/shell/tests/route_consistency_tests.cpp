@@ -32,7 +32,7 @@ const Unrouted kReviewedUnrouted[] = {
     {L"maxbtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"restorebtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"skinbtn", WhyUnrouted::HandledBeforeTheRouter},
-    {L"kb_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"kb_deng_same_mode", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"mp_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"hs_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
