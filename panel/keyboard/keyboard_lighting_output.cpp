@@ -11,9 +11,11 @@ namespace {
 constexpr DWORD kLightingStartPauseMs = 3000;
 }
 
+// The one-colour model's steps paint its previews themselves: its records carry no levels, and
+// showing them would darken every key the steps light.
 void CMainWnd::SendKeyboardLedFrame() {
   const KeyboardState& keyboard = KeyboardPageState();
-  for (size_t key = 0; key < KEYBOARD_LED_COUNT; ++key) {
+  for (size_t key = 0; key < KEYBOARD_LED_COUNT && keyboard.model != KEYBOARD_MODEL_ONECOLOR; ++key) {
     CDeviceKeyButtonUI* button = m_keyboardKeyButtons[key];
     const LedColor record = m_keyboardLeds[key];
     if (button && button->IsVisible())
@@ -31,6 +33,7 @@ void CMainWnd::PaintKeyboardKeyPreviews(const KeyboardKeyPreviews& previews) {
     if (!button || !previews.painted[key]) continue;
     button->SetChangerColor(previews.colour[key]);
     button->SetChangerAlpha(previews.level[key]);
+    button->SetLightState(previews.colour[key], previews.level[key], 1);
   }
 }
 

@@ -7,14 +7,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "hid_backend.h"
 #include "keyboard_device_profile.h"
 #include "keyboard_light_settings.h"
 #include "keyboard_page_state.h"
-#include "panel_window_fixture.h"
-#include "simulated_device_models.h"
+#include "keyboard_window_fixture.h"
 #include "simulated_firmware.h"
-#include "simulated_hid_backend.h"
 #include "timer_ids.h"
 
 namespace {
@@ -35,25 +32,11 @@ std::ostream& operator<<(std::ostream& out, const Write& w) {
 constexpr int kSettings = DEVICE_COMMAND_WRITE_SETTINGS;
 constexpr int kHardware = DEVICE_COMMAND_HARDWARE_LIGHTING;
 
-class KeyboardLightPageTest : public PanelWindowTest {
+class KeyboardLightPageTest : public KeyboardWindowTest {
  protected:
-  void TearDown() override {
-    if (window) PanelWindowTest::TearDown();
-    window = nullptr;
-    InstallHidBackend(nullptr);
-    if (keyboard) keyboard->Unplug();  // a later Open of the same test finds only its own keyboard
-  }
-
-  // Opens the panel with a keyboard of that product and waits for its detection and read-back.
+  // Ticks are driven by the tests that look at frames; elsewhere no 0x13 of the timer gets in the way.
   void Open(uint16_t product) {
-    keyboard = MakeSimulatedKeyboard(product);
-    bus.Attach(keyboard);
-    InstallHidBackend(&bus);
-    PanelWindowTest::SetUp();
-    OpenWindow();
-    ASSERT_TRUE(PumpUntil([this] { return Find(L"kb_tab")->IsVisible(); }, 10000));
-    PumpFor(100);
-    // Ticks are driven by the tests that look at frames; here no 0x13 of the timer gets in the way.
+    KeyboardWindowTest::Open(product);
     KillTimer(window->GetHWND(), TIMER_KEYBOARD_LED_FRAME);
     PumpFor(20);
     keyboard->ClearWireLog();
@@ -79,23 +62,11 @@ class KeyboardLightPageTest : public PanelWindowTest {
     return saved;
   }
   uint8_t* Live() { return KeyboardPageState().liveSettings.data(); }
-  template <class T = CControlUI>
-  T* Control(const wchar_t* name) {
-    T* control = dynamic_cast<T*>(Find(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-  }
-  void SelectMode(int mode, const wchar_t* combo = L"kb_deng_combo_modeSelect") {
-    Control<CComboUI>(combo)->SelectItem(mode);
-  }
   // A check box changed as a click changes it, and its notification handled.
   void Check(const wchar_t* name, bool selected) {
     Control<COptionUI>(name)->Selected(selected, false);
     window->HandleSelectChanged(Find(name));
   }
-
-  SimulatedHidBackend bus;
-  std::shared_ptr<SimulatedDevice> keyboard;
 };
 
 TEST_F(KeyboardLightPageTest, DeviceRunModesWriteTheirBytesInOrderAndOtherModesWriteNone) {
