@@ -3,6 +3,7 @@
 #include "keyboard_light_page.h"
 
 #include "clock.h"
+#include "diagnostics.h"
 #include "keyboard_device_profile.h"
 #include "keyboard_led_maps.h"
 #include "keyboard_light_plans.h"
@@ -207,8 +208,10 @@ void CMainWnd::SetKeyboardLightColor(DWORD colour, bool apply) {
   // No frame may go out between the 0x13 and the two colour writes.
   m_keyboardChannel.m_frameSendEnabled = 0;
   m_keyboardChannel.SendHardwareLightingCommand();
+  DebugLine(L"\u706F\u5149\u989C\u8272\u4E0B\u53D1");  // "light colour sent"
   WriteKeyboardSetting(KB_LIGHT_MODE6_COLOUR, rgb, 3);
   WriteKeyboardSetting(KB_LIGHT_MODE7_COLOUR, rgb, 3);
+  DebugLine(L"\u706F\u5149\u989C\u8272\u4E0B\u53D1\u6210\u529F");  // "light colour sent, done"
   m_keyboardChannel.m_frameSendEnabled = 1;
   if (CCheckBoxUI* check = Find<CCheckBoxUI>(L"kb_Deng_7color_check")) check->SetCheck(false);
   std::copy(rgb, rgb + 3, Keyboard().liveSettings.begin() + KB_LIGHT_RED);
