@@ -12,6 +12,8 @@
 #include "control_lookup.h"
 #include "device_command_channel.h"
 #include "device_hook.h"
+#include "keyboard_effect_context.h"
+#include "keyboard_led_frame.h"
 #include "lighting_state.h"
 #include "skin_change.h"
 #include "sync_lighting.h"
@@ -193,9 +195,31 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // keyboard_page_download.cpp
   int DownloadToDevice(int kind);
   int DownloadKeyboardMacros(int flag);
-  // panel/shell/page_placeholders.cpp until built
+  // keyboard_light_page.cpp (the kit's description and the routes in keyboard_light_routes.cpp)
   void RefreshKeyboardLightPage();
+  void OnKeyboardLightModeSelect();
+  void OnKeyboardOneColorModeSelect();
+  void SetKeyboardLightColor(DWORD colour, bool apply);
+  void PaintKeyboardCustomKey(int key);
+  void SelectKeyboardCustomLayout();
+  void FillKeyboardCustomLayout();
+  void ClearKeyboardCustomLayout();
+  void FillKeyboardOneColorLayout();
+  void ClearKeyboardOneColorLayout();
+  void OnKeyboardLayoutCheck(bool fill);
+  void OnKeyboardStyleCheck(bool six);
+  void SetKeyboardMulticolour(uint8_t on);
+  void SaveKeyboardLighting();
+  void MarkKeyboardLightingChanged();  // dirty flag and save
+  // One write of the settings block of the live profile, at `offset` in the block.
+  void WriteKeyboardSetting(size_t offset, const uint8_t* bytes, size_t length);
+  void WriteKeyboardSettingByte(size_t offset);  // the live byte at `offset`
+  void WriteKeyboardDeviceMode(uint8_t number);
+  // keyboard_lighting_output.cpp (and KeyboardLightingThreadProc)
   void SendKeyboardLedFrame();
+  void PaintKeyboardKeyPreviews(const KeyboardKeyPreviews& previews);
+  KeyboardFrameGate m_keyboardFrameGate;
+  // panel/shell/page_placeholders.cpp until built
   // Receivers of the capture hook's messages (wParam and lParam as the hook posts them).
   void CaptureKeyboardKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordKeyboardMacroKeyEvent(WPARAM wParam, LPARAM lParam);

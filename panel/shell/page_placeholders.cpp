@@ -6,8 +6,6 @@
 #include "worker_threads.h"
 
 // Keyboard pages.
-void CMainWnd::RefreshKeyboardLightPage() {}
-void CMainWnd::SendKeyboardLedFrame() {}
 void CMainWnd::CaptureKeyboardKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordKeyboardMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
@@ -31,7 +29,6 @@ void CMainWnd::InitHeadsetK27Audio() {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
 unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad detection ended"); }
-unsigned __stdcall KeyboardLightingThreadProc(void* p) { return RunUntilStopped(p, L"keyboard lighting ended"); }
 unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
 unsigned __stdcall MousePadLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad lighting ended"); }
 unsigned __stdcall MouseDeviceProfileWatchThreadProc(void* p) {

@@ -18,7 +18,7 @@ RouteIndex BuildPanelRoutes() {
 }  // namespace
 
 std::vector<RouteTable> AllRouteTables() {
-  return {ShellRoutes(), KeyboardRoutes(), KeyboardProfileRoutes(), MouseRoutes()};
+  return {ShellRoutes(), KeyboardRoutes(), KeyboardProfileRoutes(), KeyboardLightRoutes(), MouseRoutes()};
 }
 
 const RouteIndex& PanelRoutes() {

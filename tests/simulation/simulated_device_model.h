@@ -23,6 +23,8 @@ struct SimulatedDeviceModel {
   std::vector<uint8_t> factoryKeyTable;  // slot s at 3s; empty for a device without key tables
   size_t scriptMemorySize = 0;           // 0 for a device without cursor scripts
   size_t ledFrameSize = 0;
+  // The lengths of the whole LED frames the device takes; each is counted when its last chunk arrives.
+  std::vector<size_t> ledFrameLengths;
 
   bool Has(SimulatedInterface target) const {
     for (SimulatedInterface present : interfaces)

@@ -100,6 +100,8 @@ SimulatedDeviceModel SimulatedKeyboardModel(uint16_t productId) {
   model.info = MakeDeviceInfo(1, productId, static_cast<uint8_t>(model.factoryKeyTable.size() / 3), oneColour ? 16 : 32);
   model.factorySettings = FactorySettings(PROFILE_COLOURS);
   model.ledFrameSize = 378;
+  // The RGB frame, and the one-colour board's level frames (the random fill sends its 108 LEDs only).
+  model.ledFrameLengths = {378, 126, 108};
   return model;
 }
 

@@ -94,7 +94,7 @@ uint8_t SimulatedFirmware::Execute(uint8_t command, uint8_t length, uint16_t off
       memory_.hardwareLightingCommands = lightings;
       return kStatusAccepted;
     }
-    case DEVICE_COMMAND_LED_FRAME: return WriteArea(memory_.ledFrame, offset, length, data);
+    case DEVICE_COMMAND_LED_FRAME: return TakeLedFrameChunk(offset, length, data);
     case DEVICE_COMMAND_HARDWARE_LIGHTING:
       ++memory_.hardwareLightingCommands;
       return kStatusAccepted;
@@ -102,4 +102,29 @@ uint8_t SimulatedFirmware::Execute(uint8_t command, uint8_t length, uint16_t off
     case DEVICE_COMMAND_WRITE_SCRIPT_MEMORY: return WriteArea(memory_.scriptMemory, offset, length, data);
     default: return DEVICE_STATUS_REFUSED;
   }
+}
+
+uint8_t SimulatedFirmware::TakeLedFrameChunk(uint16_t offset, uint8_t length, const uint8_t* data) {
+  const uint8_t status = WriteArea(memory_.ledFrame, offset, length, data);
+  if (status != kStatusAccepted) return status;
+  memory_.frames.resize(model_.ledFrameLengths.size());
+  for (size_t i = 0; i < model_.ledFrameLengths.size(); ++i) {
+    const size_t frameLength = model_.ledFrameLengths[i];
+    SimulatedFrames& frames = memory_.frames[i];
+    frames.length = frameLength;
+    if (offset + length > frameLength) continue;
+    frames.building.resize(frameLength);
+    std::memcpy(frames.building.data() + offset, data, length);
+    if (offset + length == frameLength && frameLength - offset <= HID_COMMAND_CHUNK_SIZE) {
+      ++frames.count;
+      frames.last = frames.building;
+    }
+  }
+  return status;
+}
+
+SimulatedFrames FramesOfLength(const SimulatedMemory& memory, size_t length) {
+  for (const SimulatedFrames& frames : memory.frames)
+    if (frames.length == length) return frames;
+  return {};
 }

@@ -6,6 +6,14 @@
 #include "device_info.h"
 #include "simulated_device_model.h"
 
+// Whole LED frames of one length: how many arrived, and the last one.
+struct SimulatedFrames {
+  size_t length = 0;
+  unsigned count = 0;
+  std::vector<uint8_t> last;
+  std::vector<uint8_t> building;  // the chunks of the next one
+};
+
 // The device's memory as the commands address it.
 struct SimulatedMemory {
   std::vector<uint8_t> settings;
@@ -14,9 +22,15 @@ struct SimulatedMemory {
   std::vector<uint8_t> macroMemory;
   std::vector<uint8_t> scriptMemory;
   std::vector<uint8_t> ledFrame;
+  // By frame length (the model's ledFrameLengths). Chunks of two frame kinds may interleave, so
+  // each length assembles its own copy.
+  std::vector<SimulatedFrames> frames;
   unsigned hardwareLightingCommands = 0;
   unsigned restoreDefaultsCommands = 0;
 };
+
+// The frames of one length a device received; an empty record when it takes no such frame.
+SimulatedFrames FramesOfLength(const SimulatedMemory& memory, size_t length);
 
 // The command interpreter of the simulated firmware: one request report in, one reply out.
 class SimulatedFirmware {
@@ -32,6 +46,7 @@ class SimulatedFirmware {
   void RestoreDefaults();
 
  private:
+  uint8_t TakeLedFrameChunk(uint16_t offset, uint8_t length, const uint8_t* data);
   uint8_t Execute(uint8_t command, uint8_t length, uint16_t offset, const uint8_t* data, uint8_t* replyData);
 
   SimulatedDeviceModel model_;

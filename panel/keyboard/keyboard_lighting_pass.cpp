@@ -1,0 +1,36 @@
+#include "keyboard_lighting_pass.h"
+
+#include "keyboard_effects.h"
+#include "keyboard_light_settings.h"
+#include "lighting_tables.h"
+
+namespace {
+constexpr DWORD kStepPauseMs = 30;
+constexpr DWORD kAbsentPauseMs = 100;
+}  // namespace
+
+KeyboardLightingPass::KeyboardLightingPass(DeviceCommandChannel& channel, KeyboardState& keyboard, LedColor* leds,
+                                           PreviewSink previews)
+    : channel_(channel), context_(keyboard, leds), previews_(std::move(previews)) {}
+
+WorkerPassResult KeyboardLightingPass::Run(HANDLE stopEvent) {
+  constexpr auto next = WorkerPassResult::NextPass;
+  const KeyboardLightView view(context_.keyboard);
+  if (PauseUnlessStopped(stopEvent, EffectDelay(view.Mode(), view.Speed()))) return next;
+  if (PauseUnlessStopped(stopEvent, kStepPauseMs)) return next;
+  if (!channel_.IsConnected()) {
+    PauseUnlessStopped(stopEvent, kAbsentPauseMs);
+    return next;
+  }
+  if (!channel_.m_lightingSync) {
+    const KeyboardEffectEntry entry = KeyboardEffectFor(context_.keyboard.model, view.Mode());
+    if (entry.step && !(entry.pauseMs && PauseUnlessStopped(stopEvent, entry.pauseMs)) && channel_.IsConnected()) {
+      context_.BeginStep();
+      entry.step(context_);
+      if (previews_) previews_(context_.previews);
+      if (context_.frameLength) channel_.SendLedFrame(context_.levelFrame.data(), context_.frameLength);
+    }
+  }
+  EffectColorCounter = static_cast<uint8_t>(EffectColorCounter + 1);
+  return next;
+}

@@ -1,0 +1,107 @@
+// Not a test of behaviour: pictures of the keyboard lighting page to look at, and the frame rate
+// and CPU share of the panel in wave mode, printed. Runs the real main window with simulated
+// keyboards on a display.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "keyboard_light_settings.h"
+#include "keyboard_page_state.h"
+#include "keyboard_window_fixture.h"
+#include "png_writer.h"
+#include "simulated_firmware.h"
+
+namespace {
+
+class KeyboardLightScreens : public KeyboardWindowTest {
+ protected:
+  void Open(uint16_t product) {
+    KeyboardWindowTest::Open(product);
+    ShowWindow(window->GetHWND(), SW_SHOWNORMAL);
+    SetForegroundWindow(window->GetHWND());
+    PumpFor(200);
+  }
+  // As the user sets it: full brightness.
+  void FullBrightness() {
+    dynamic_cast<CSliderUI*>(Find(L"kb_deng_light_slider"))->SetValue(4);
+    window->HandleValueChanged(Find(L"kb_deng_light_slider"));
+  }
+  // The window as the screen shows it.
+  void Capture(const char* file) {
+    InvalidateRect(window->GetHWND(), nullptr, TRUE);
+    PumpFor(300);
+    RECT rect{};
+    GetWindowRect(window->GetHWND(), &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    std::vector<uint8_t> bgra(static_cast<size_t>(width) * height * 4);
+    GetDIBits(memory, bitmap, 0, height, bgra.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    RgbImage image(width, height, 0);
+    for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
+      image.pixels[3 * i] = bgra[4 * i + 2];
+      image.pixels[3 * i + 1] = bgra[4 * i + 1];
+      image.pixels[3 * i + 2] = bgra[4 * i];
+    }
+    EXPECT_TRUE(WritePng(file, image));
+    std::printf("written: %s\n", file);
+  }
+};
+
+TEST_F(KeyboardLightScreens, WaveCustomAndOneColorPages) {
+  Open(SIMULATED_KEYBOARD_RGB);
+  SelectMode(0);
+  FullBrightness();
+  dynamic_cast<COptionUI*>(Find(L"kb_Deng_7color_check"))->Selected(true, true);
+  PumpFor(3500);  // the lighting thread starts 3 s after the window
+  Capture("keyboard_light_wave.png");
+  SelectMode(KEYBOARD_CUSTOM_MODE_RGB);
+  const DWORD colours[] = {0xFFFF0000, 0xFF00FF00, 0xFF0080FF};
+  for (int key = 0; key < KEYBOARD_UI_KEYS; ++key) {
+    window->SetKeyboardLightColor(colours[key / 21 % 3], true);
+    if (key % 21 < 10) window->PaintKeyboardCustomKey(key);
+  }
+  PumpFor(800);
+  Capture("keyboard_light_custom.png");
+}
+
+TEST_F(KeyboardLightScreens, OneColorPage) {
+  Open(SIMULATED_KEYBOARD_ONECOLOR);
+  SelectMode(0, L"kb_deng_onecolor_combo_modeSelect");
+  FullBrightness();
+  PumpFor(3500);
+  Capture("keyboard_light_onecolor.png");
+}
+
+TEST_F(KeyboardLightScreens, FramesPerSecondAndCpuShareInWaveMode) {
+  Open(SIMULATED_KEYBOARD_RGB);
+  SelectMode(0);
+  FullBrightness();
+  PumpFor(3200);
+  FILETIME created, ended, kernel0, user0, kernel1, user1;
+  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel0, &user0);
+  const unsigned frames0 = FramesOfLength(keyboard->Memory(), 378).count;
+  const DWORD start = GetTickCount();
+  PumpFor(10000);
+  const DWORD wall = GetTickCount() - start;
+  const unsigned frames = FramesOfLength(keyboard->Memory(), 378).count - frames0;
+  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel1, &user1);
+  const auto ticks = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  const double cpuMs = (ticks(kernel1) - ticks(kernel0) + ticks(user1) - ticks(user0)) / 10000.0;
+  std::printf("wave: %u frames in %lu ms: %.1f frames per second; CPU %.0f ms, %.1f%% of one core\n", frames,
+              static_cast<unsigned long>(wall), frames * 1000.0 / wall, cpuMs, 100.0 * cpuMs / wall);
+  EXPECT_GT(frames, 0u);
+}
+
+}  // namespace
