@@ -20,11 +20,12 @@ void Store(CMainWnd& window, uint8_t value) {
   Changed(window);
 }
 
+// A typed colour too, so that in the wave mode the headset shows it.
 void StoreComponent(CMainWnd& window, int component, uint8_t value) {
   uint8_t* components[] = {&HeadsetLight.red, &HeadsetLight.green, &HeadsetLight.blue};
   *components[component] = value;
   HeadsetLight.multicolour = 0;
-  window.SaveHeadsetLightInfo();
+  Changed(window);
 }
 
 const LightingColourFamily kColour{L"hs_Deng_colordp_btn", L"hs_deng_Color_Pallet", L"hs_Deng_7color_check", false,

@@ -75,6 +75,19 @@ TEST_F(HeadsetProfileListTest, FirstRunMakesProfile1FromTheFactoryFileAndSelects
   EXPECT_EQ(-1, Combo()->GetCurSel()) << "the headset's arrival selects the saved profile";
 }
 
+TEST_F(HeadsetProfileListTest, AFirstRunThatCannotWriteProfile1LeavesNoIndexAndIsTriedAgain) {
+  CreateDirectoryW((folder + L"profile1.json").c_str(), nullptr);  // no file can be written there
+  OpenWindow();
+  EXPECT_EQ(std::vector<std::wstring>{L"The file cannot be read."}, messages);
+  EXPECT_FALSE(PathExists(Index()));
+  EXPECT_TRUE(Rows().empty());
+
+  RemoveDirectoryW((folder + L"profile1.json").c_str());
+  RestartWindow();
+  EXPECT_EQ(L"profile1", Ini(L"PROFILENAME", L"0"));
+  EXPECT_EQ(factory, ReadBytes(folder + L"profile1.json"));
+}
+
 TEST_F(HeadsetProfileListTest, AddTakesTheFirstFreeNumberAndOverwritesALeftoverFile) {
   WriteIndex({L"profile1", L"profile3"});
   WriteText(folder + L"profile2.json", "{\"LightInfo\": {\"Red\": 77}}");
@@ -112,6 +125,7 @@ TEST_F(HeadsetProfileListTest, RenameRefusesTakenAndUnsafeNamesAndKeepsTheOldFil
   EXPECT_EQ((std::vector<std::wstring>{kNameTaken, kEnterAName, kEnterAName, kEnterAName}), messages);
   EXPECT_EQ(L"profile1", Ini(L"PROFILENAME", L"0"));
 
+  WriteText(folder + L"Quiet.json", "{\"LightInfo\": {\"Red\": 200}}");  // left by an earlier profile
   Find(L"hs_device_profile_name_edit")->SetText(L"Quiet");
   Click(L"hs_device_profile_edit_save_btn");
   EXPECT_EQ((std::vector<std::wstring>{L"Quiet", L"Game"}), Rows());
