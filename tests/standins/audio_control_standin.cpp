@@ -2,6 +2,8 @@
 // calls. It is listed in the present-device list, has the two LED controllers as I2C register files
 // (slaves 0x11 and 0x22) and takes every setting while it is present; the last arguments of every
 // setting stay readable. Tests steer it through the Standin* exports.
+#include <windows.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -36,8 +38,16 @@ PresentDeviceList HeadsetListAt(int position) {
   return list;
 }
 
+// A fresh load lists the headset, unless the process that loads it was started with
+// STANDIN_HEADSET=absent (a whole program run without the headset).
+PresentDeviceList FreshDeviceList() {
+  char value[16] = "";
+  const DWORD length = GetEnvironmentVariableA("STANDIN_HEADSET", value, sizeof value);
+  return HeadsetListAt(length > 0 && strcmp(value, "absent") == 0 ? -1 : 0);
+}
+
 std::mutex stateLock;
-PresentDeviceList deviceList = HeadsetListAt(0);
+PresentDeviceList deviceList = FreshDeviceList();
 bool lastPollAnswer = false;
 bool pollAnswered = false;
 uint8_t registers[2][kRegisterCount];
@@ -165,7 +175,7 @@ int Harkin_Write_I2C_ById(int slave, int reg, const uint8_t* data, int length, i
 void StandinReset() {
   {
     std::lock_guard<std::mutex> guard(stateLock);
-    deviceList = HeadsetListAt(0);
+    deviceList = FreshDeviceList();
     pollAnswered = false;
     memset(registers, 0, sizeof registers);
     lastSettings.clear();
