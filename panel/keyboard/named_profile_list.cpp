@@ -69,7 +69,12 @@ bool NamedProfileList::Fill() {
   std::vector<uint8_t> payload;
   if (!ReadFactoryPayload(payload)) return false;
   const std::wstring first = params_.newNamePrefix + std::to_wstring(1);
-  params_.format.write(ProfileFile(first), payload);
+  // The index is written only once the first profile's file exists, so a failed first run is
+  // tried again at the next start.
+  if (!params_.format.write(ProfileFile(first), payload)) {
+    view_.ShowMessage(kFileMissing);
+    return false;
+  }
   view_.AppendItem(first, ProfileListView::ItemOrigin::Filled);
   WriteIniNumber(index, params_.countSection, L"count", view_.Count());
   WriteIniText(index, params_.linkFlagSection, L"0", L"0");
@@ -227,7 +232,8 @@ bool NamedProfileList::WriteNewEntries(int count, const std::wstring& name) {
 }
 
 // Names follow the items; the links of the profiles after the removed one move down with them.
-// The entries of the former last index stay in the file, beyond the count.
+// The entries of the former last index stay in the file, beyond the count, unless the list removes
+// them.
 void NamedProfileList::MoveEntriesAfterRemoval(int removed) {
   const std::wstring index = IndexFile();
   const int count = view_.Count();
@@ -241,6 +247,10 @@ void NamedProfileList::MoveEntriesAfterRemoval(int removed) {
     WriteIniText(index, params_.linkFlagSection, key, flag);
     WriteIniText(index, params_.linkPathSection, key, path);
   }
+  if (!params_.deleteRemovesFormerLastEntries) return;
+  const std::wstring formerLast = std::to_wstring(count);
+  for (const wchar_t* section : {params_.nameSection, params_.linkFlagSection, params_.linkPathSection})
+    WritePrivateProfileStringW(section, formerLast.c_str(), nullptr, index.c_str());
 }
 
 // The new file first, then the index entry, then the old file goes: a failure at any step undoes
@@ -251,7 +261,7 @@ bool NamedProfileList::StoreRenamed(int index, const std::wstring& oldName, cons
   if (!params_.format.write(newFile, payload)) return false;
   if (WriteIniNumber(indexFile, params_.countSection, L"count", view_.Count()) &&
       WriteIniText(indexFile, params_.nameSection, key, newName)) {
-    if (DeleteFileW(ProfileFile(oldName).c_str())) return true;
+    if (params_.renameKeepsOldFile || DeleteFileW(ProfileFile(oldName).c_str())) return true;
     WriteIniText(indexFile, params_.nameSection, key, oldName);
   }
   DeleteFileW(newFile.c_str());

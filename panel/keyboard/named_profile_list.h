@@ -56,6 +56,10 @@ struct NamedProfileListParams {
   // of the link check box was cancelled.
   bool linkRowShownWhenUnlinked = true;
   bool linkRowShownWhenCancelled = true;
+  // Rename leaves the old file beside the new one; delete removes the entries of the former last
+  // index instead of leaving them beyond the count.
+  bool renameKeepsOldFile = false;
+  bool deleteRemovesFormerLastEntries = false;
 };
 
 // What differs between the lists beyond their parameters: the factory file and what a payload does

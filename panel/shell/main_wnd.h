@@ -256,6 +256,47 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // panel/shell/page_placeholders.cpp until built
   void InitHeadsetProfileList();
   void InitHeadsetK27Audio();
+  // headset_page_profile.cpp: the selected profile's file and the records it loads and saves
+  std::wstring GetHeadsetProfileFolder();
+  std::wstring HeadsetProfilePath(int index);  // empty without such a row
+  std::wstring SelectedHeadsetProfilePath();
+  int LoadHeadsetProfile(int index);
+  void SaveHeadsetLightInfo();
+  void SaveHeadsetVoiceInfo();
+  // headset_page_voice.cpp
+  void ApplyHeadsetVoiceSettings();
+  void ResetHeadsetVoice();
+  void OnHeadsetMasterVolumeChanged();
+  void OnHeadsetChannelVolumeChanged();
+  void OnHeadsetMicVolumeChanged();
+  void OnHeadsetSpeakerPlaced(bool distanceMoved);
+  void OnHeadsetSpeakerSelected(int speaker);
+  void OnHeadsetVirtualToggled(CControlUI* sender);
+  void OnHeadsetSceneSelected(int scene);
+  void OnHeadsetNoiseCancellingToggled(CControlUI* sender);
+  // headset_page_magic.cpp
+  void OnHeadsetMagicVoiceToggled(CControlUI* sender);
+  void SelectHeadsetMagicVoice(int effect);
+  void RestoreHeadsetMagicVoice();
+  // headset_profile_list.cpp: the shared named profile list over the family's JSON files
+  class NamedProfileList& HeadsetProfiles();
+  void OnHeadsetProfileSelected();
+  void AddHeadsetProfile();
+  void DeleteHeadsetProfile();
+  void CopyHeadsetProfile();
+  void ImportHeadsetProfile();
+  void ExportHeadsetProfile();
+  void ResetHeadsetProfile();
+  void RenameHeadsetProfile();
+  void LinkHeadsetProfileToExe();
+  void CancelHeadsetProfileLink();
+  std::shared_ptr<struct HeadsetProfileList> m_headsetProfileList;
+  // headset_page_light.cpp (on the lighting-page kit)
+  void OnHeadsetLightModeChanged();
+  void SetHeadsetLightColor(DWORD argb, bool apply);
+  void RefreshHeadsetLightPage();
+  // headset_threads.cpp (threads 15 and 16)
+  void OutputHeadsetLightFrame();
 
   // --- Notification routing (main_wnd_routing.cpp; the shell's own routes in shell_routes.cpp) ---
   // Notify hands each notification by type to one of these; they look the sender's name up in the

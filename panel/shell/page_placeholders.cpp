@@ -24,7 +24,6 @@ void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Headset pages.
-void CMainWnd::InitHeadsetProfileList() {}
 void CMainWnd::InitHeadsetK27Audio() {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
@@ -40,7 +39,5 @@ unsigned __stdcall MouseKeyProfileWatchThreadProc(void* p) {
 unsigned __stdcall MousePadLightProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"mouse pad light profile watcher ended");
 }
-unsigned __stdcall HeadsetDetectThreadProc(void* p) { return RunUntilStopped(p, L"headset detection ended"); }
-unsigned __stdcall HeadsetLightingThreadProc(void* p) { return RunUntilStopped(p, L"headset lighting ended"); }
 unsigned __stdcall HeadsetK27DetectThreadProc(void* p) { return RunUntilStopped(p, L"K27 detection ended"); }
 unsigned __stdcall HeadsetK27LightingThreadProc(void* p) { return RunUntilStopped(p, L"K27 lighting ended"); }

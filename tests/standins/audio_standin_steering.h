@@ -50,9 +50,30 @@ class AudioControlStandin : public StandinLibrary {
   void SetHeadsetPresent(bool present) const {
     Export<void (*)(int)>("StandinSetHeadsetPresent")(present ? 1 : 0);
   }
+  // The headset behind `position` other devices of the maker; -1 empties the list.
+  void ListHeadsetAt(int position) const {
+    Export<void (*)(int)>("StandinListHeadsetAt")(position);
+  }
   // -1 for a slave or register the headset does not have.
   int I2CRegister(int slave, int reg) const {
     return Export<int (*)(int, int)>("StandinReadI2CRegister")(slave, reg);
+  }
+  // What the I2C writes and the magic voice switch answer; kOwnResult returns to the stand-in's own.
+  static constexpr int kOwnResult = 0x7FFFFFFF;
+  void InjectI2CWriteResult(int result) const {
+    Export<void (*)(int)>("StandinInjectI2CWriteResult")(result);
+  }
+  void InjectMagicSwitchResult(int result) const {
+    Export<void (*)(int)>("StandinInjectMagicSwitchResult")(result);
+  }
+  // Argument `index` of the setting's last call; -1 when it was not called.
+  int LastSetting(const char* name, int index = 0) const {
+    return Export<int (*)(const char*, int)>("StandinLastSetting")(name, index);
+  }
+  Virtual7ch1Params LastVirtualBlock() const {
+    Virtual7ch1Params block{};
+    Export<void (*)(Virtual7ch1Params*)>("StandinLastVirtualBlock")(&block);
+    return block;
   }
 };
 

@@ -25,6 +25,7 @@ class PanelRun : public ::testing::Test {
  protected:
   void SetUp() override {
     SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", log.c_str());  // inherited by the panel and setup
+    SetEnvironmentVariableW(L"STANDIN_HEADSET", L"absent");     // no device connected
     // The release folder has no audio library; the panel finds the stand-in on the search path.
     wchar_t path[8192];
     const DWORD length = GetEnvironmentVariableW(L"PATH", path, 8192);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "audio_standin_steering.h"
 #include "data_folders.h"
 #include "diagnostics.h"
 #include "lighting_state.h"
@@ -45,8 +46,19 @@ std::wstring ClearPanelSettings() {
   return ini;
 }
 
+// The stand-in audio library is loaded here first and stays loaded, so the window's start-up finds
+// it as this leaves it: with no headset listed until a test plugs one in.
+void UnplugStandinHeadset() {
+  static const HMODULE library = LoadLibraryW(L"Harkin_UsbAudio73xx_x32.dll");
+  if (!library) return;
+  const AudioControlStandin standin(library);
+  standin.Reset();
+  standin.SetHeadsetPresent(false);
+}
+
 void PanelWindowTest::SetUp() {
   SetUpPanelUi();
+  UnplugStandinHeadset();
   ResetLightingStates();
   ResetMouseState();
   ForgetReportedControlLookups();

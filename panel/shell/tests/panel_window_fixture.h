@@ -16,6 +16,9 @@ void PumpFor(DWORD milliseconds);
 // The skin beside the test program, the panel's message and controls: once per process.
 void SetUpPanelUi();
 
+// The stand-in audio library loaded, reset and without the headset; every window test starts so.
+void UnplugStandinHeadset();
+
 // A test's view of the main window's paint manager.
 class TestMainWnd : public CMainWnd {
  public:

@@ -19,6 +19,9 @@ enum class WhyUnrouted {
   HandledBeforeTheRouter,  // the caption buttons: Notify consumes them, or opens the skin picker
   RoutedWithItsDevicePage,  // the device's routes come with its pages; then it leaves this list
   ReadByItsOperations,      // an edit whose text the page's operations read or show
+  // No action of its own: it shows what the page sets, or is read by another control's action (the
+  // headset's equaliser bands, LED previews, same-mode check, profile name and link fields)
+  ShowsOnly,
 };
 
 struct Unrouted {
@@ -39,7 +42,6 @@ const Unrouted kReviewedUnrouted[] = {
     {L"ms_deng_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_key_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"mp_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
-    {L"hs_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"hsK27_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_voice_open", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_0", WhyUnrouted::RoutedWithItsDevicePage},
@@ -52,6 +54,31 @@ const Unrouted kReviewedUnrouted[] = {
     {L"kb_device_profile_link_edit", WhyUnrouted::ReadByItsOperations},
     {L"kb_deng_profile_link_edit", WhyUnrouted::ReadByItsOperations},
     {L"kb_key_profile_link_edit", WhyUnrouted::ReadByItsOperations},
+    {L"head_dkey_0", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_1", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_2", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_3", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_4", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_5", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_6", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_7", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_8", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_9", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_10", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_11", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_12", WhyUnrouted::ShowsOnly},
+    {L"hs_deng_same_mode", WhyUnrouted::ShowsOnly},
+    {L"hs_device_profile_name_edit", WhyUnrouted::ShowsOnly},
+    {L"hs_device_profile_link_edit", WhyUnrouted::ShowsOnly},
+    {L"hs_device_profile_link_check", WhyUnrouted::ShowsOnly},
+    {L"HZ_Slider_0", WhyUnrouted::ShowsOnly},
+    {L"HZ_Slider_1", WhyUnrouted::ShowsOnly},
+    {L"HZ_Slider_2", WhyUnrouted::ShowsOnly},
+    {L"HZ_Slider_3", WhyUnrouted::ShowsOnly},
+    {L"HZ_Slider_4", WhyUnrouted::ShowsOnly},
+    {L"HZ_Slider_5", WhyUnrouted::ShowsOnly},
+    {L"HZ_Slider_6", WhyUnrouted::ShowsOnly},
+    {L"HZ_Slider_7", WhyUnrouted::ShowsOnly},
 };
 
 const NotifyType kAllTypes[] = {

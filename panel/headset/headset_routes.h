@@ -1,0 +1,7 @@
+#pragma once
+#include "notification_router.h"
+
+// The first headset's page routes.
+RouteTable HeadsetRoutes();
+// Those of its lighting page, on the lighting-page kit (headset_page_light.cpp).
+RouteTable HeadsetLightingRoutes();
