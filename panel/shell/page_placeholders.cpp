@@ -8,9 +8,6 @@
 // Keyboard pages.
 void CMainWnd::RefreshKeyboardLightPage() {}
 void CMainWnd::SendKeyboardLedFrame() {}
-void CMainWnd::CaptureKeyboardKeyAssignment(WPARAM, LPARAM) {}
-void CMainWnd::RecordKeyboardMacroKeyEvent(WPARAM, LPARAM) {}
-void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Mouse and mouse-pad pages.
 void CMainWnd::InitMousePage() {}
