@@ -41,7 +41,8 @@ void MacroPage::FillRow(CControlUI* row, const MacroAction& action) {
   const MacroRowCells cells = RowCellsOf(action);
   SetCell(row, kDelayCell, MACRO_LABEL_TEXT_STYLE, nullptr);
   SetCell(row, kKindCell, cells.kindStyle, &cells.kindText);
-  SetCell(row, kStateCell, cells.stateStyle, &cells.stateText);
+  // A press state shows through its style alone.
+  SetCell(row, kStateCell, cells.stateStyle, action.ShowsAmount() ? &cells.stateText : nullptr);
   SetCell(row, kDelayCell, nullptr, &cells.delayText);
 }
 
