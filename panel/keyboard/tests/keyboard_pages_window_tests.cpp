@@ -289,9 +289,24 @@ TEST_F(KeyboardPagesTest, ImportAndExportCopyTheFileAndAnImportStopsWhenItsAddIs
   EXPECT_EQ(ReadBytes(outside / L"in.mac"), ReadBytes(folder + L"name_1.mac"));
 }
 
+TEST_F(KeyboardPagesTest, TheFiftyFirstMacroIsRefusedWithTheLimitInTheText) {
+  Option(L"kb_macro_Op_tab")->Selected(true, true);
+  for (int i = 0; i < 50; ++i) Click(L"kb_macro_btn_name_add");
+  ASSERT_EQ(50, List(L"kb_MacroName_list")->GetCount());
+  asked.clear();
+  Click(L"kb_macro_btn_name_add");
+  ASSERT_EQ(1u, asked.size());
+  EXPECT_NE(std::wstring::npos, asked[0].find(L"50"));
+  EXPECT_EQ(std::wstring::npos, asked[0].find(L"%d"));
+  EXPECT_EQ(50, ReadMacroCount(folder + L"kbMacro.ini"));
+}
+
 TEST_F(KeyboardPagesTest, TheActionEditorRewritesTheSelectedRowAndInsertsAfterIt) {
   Option(L"kb_macro_Op_tab")->Selected(true, true);
   Click(L"kb_macro_btn_name_add");
+  Click(L"kb_macro_btn_up");
+  EXPECT_TRUE(Find(L"kb_macro_tab_saveorcancel")->IsVisible()) << "a refused move still makes the edit pending";
+  Click(L"kb_macro_btn_cancel");
   Option(L"kb_macro_btn_redio")->Selected(true, true);
   Key(WM_KEYDOWN, 'A');
   Key(WM_KEYUP, 'A');
