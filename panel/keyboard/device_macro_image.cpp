@@ -1,5 +1,7 @@
 #include "device_macro_image.h"
 
+#include <new>
+
 #include "macro_files.h"
 #include "text_parsers.h"
 
@@ -74,8 +76,13 @@ DeviceMacroImage BuildDeviceMacroImage(const std::wstring& folder, const wchar_t
   if (length > capacity) return Refused(length, capacity);
 
   DeviceMacroImage image;
+  try {
+    image.bytes.assign(static_cast<size_t>(length), 0);
+  } catch (const std::bad_alloc&) {
+    image.status = DeviceMacroImage::Status::NoMemory;
+    return image;
+  }
   image.status = DeviceMacroImage::Status::Built;
-  image.bytes.assign(static_cast<size_t>(length), 0);
   ImageWriter writer(image.bytes);
   writer.Word(0, DEVICE_MACRO_IMAGE_MAGIC);
   writer.Word(2, static_cast<size_t>(length));

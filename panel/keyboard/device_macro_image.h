@@ -13,13 +13,13 @@ constexpr size_t DEVICE_MACRO_HEADER_SIZE = 16;
 constexpr int DEVICE_MACRO_MOST_ACTIONS = 255 * 128 / 4;
 
 struct DeviceMacroImage {
-  enum class Status { Built, NoMacros, TooLong };
+  enum class Status { Built, NoMacros, TooLong, NoMemory };
   Status status = Status::NoMacros;
   std::vector<uint8_t> bytes;  // Built only
   int excessActions = 0;       // TooLong: how many 4-byte actions too many, rounded up
 };
 
 // Builds the image from the macro index file and the macro files beside it, refusing one longer
-// than `capacity` bytes before anything is allocated. Counts are read once each; a record that does
-// not parse contributes zeros for the numbers it lacks.
+// than `capacity` bytes before anything is allocated (NoMemory when even that allocation fails).
+// Counts are read once each; a record that does not parse contributes zeros for the numbers it lacks.
 DeviceMacroImage BuildDeviceMacroImage(const std::wstring& folder, const wchar_t* indexFileName, size_t capacity);

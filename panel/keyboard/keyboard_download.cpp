@@ -12,6 +12,7 @@ KeyboardDownloadOutcome DownloadKeyboardMacros(DeviceCommandChannel& channel, Ke
   const size_t capacity = state.info.MacroMemoryUnits() * kMacroMemoryUnit;
   const DeviceMacroImage image = BuildDeviceMacroImage(folder, L"kbMacro.ini", capacity);
   if (image.status == DeviceMacroImage::Status::TooLong) return {0, L"message_text_16", image.excessActions};
+  if (image.status == DeviceMacroImage::Status::NoMemory) return {0, L"message_text_7"};
   if (image.status == DeviceMacroImage::Status::Built) {
     channel.BeginTransfer();
     channel.WriteMacroMemory(image.bytes.data(), image.bytes.size());

@@ -3,7 +3,6 @@
 #include <cwchar>
 
 #include "control_lookup.h"
-#include "keyboard_download.h"
 #include "keyboard_key_editor.h"
 #include "keyboard_page_state.h"
 #include "macro_files.h"
@@ -139,12 +138,7 @@ void CMainWnd::RelabelKeyboardKeys(int profile) {
   for (const KeyCaption& caption : KeyCaptions(KeyboardPageState(), profile, macros)) UpdateKeyboardKeyCaption(caption);
 }
 
-std::wstring CMainWnd::ResolveTextId(const wchar_t* id) {
-  CControlUI* resolver = Find(L"str_test");
-  if (!resolver) return id;
-  resolver->SetText(id);
-  return resolver->GetText().str();
-}
+std::wstring CMainWnd::ResolveTextId(const wchar_t* id) { return ResolvedLanguageText(m_pm, id); }
 
 void CMainWnd::UpdateKeyboardKeyCaption(const KeyCaption& caption) {
   auto* button = Find<CButtonUI>(L"kb_key_", caption.position);
@@ -158,14 +152,4 @@ void CMainWnd::UpdateKeyboardKeyCaption(const KeyCaption& caption) {
   const std::wstring label = caption.verbatim ? caption.label : ResolveTextId(caption.label.c_str());
   button->SetToolTip((defaultName + ResolveTextId(L"Key_Set") + label).c_str());
   button->SetNormalImage(button->GetHotImage().GetData());
-}
-
-// The key table and the stored macros go to the keyboard; a macro image too large for its memory
-// sends nothing and says by how many actions.
-void CMainWnd::DownloadKeyboardKeysAndMacros() {
-  const KeyboardDownloadOutcome outcome =
-      DownloadKeyboardMacros(m_keyboardChannel, KeyboardPageState(), GetKeyboardProfileFolder(), false);
-  if (!outcome.messageId) return;
-  const std::wstring text = TextWithNumber(ResolveTextId(outcome.messageId), outcome.messageNumber);
-  ShowMessageBox(m_hWnd, nullptr, text.c_str(), false);
 }

@@ -15,8 +15,10 @@ KeyboardState& KeyboardPageState() {
 
 void CMainWnd::ReadKeyboardMemory() {
   if (::ReadKeyboardMemory(m_keyboardChannel, KeyboardPageState()) == KeyboardReadResult::TooManySlots)
-    ShowMessageBox(m_hWnd, nullptr, L"message_text_11", true);
+    ShowKeyboardReadRefusal();
 }
+
+void CMainWnd::ShowKeyboardReadRefusal() { ShowMessageBox(m_hWnd, nullptr, L"message_text_11", true); }
 
 void CMainWnd::ReloadActiveKeyboardProfile() {
   KeyboardState& state = KeyboardPageState();

@@ -73,7 +73,8 @@ RouteTable KeyboardKeyPageRoutes() {
       NumberedRoute(NotifyType::Click, L"kb_key_", 0, kLastKeyPosition, CallsWithNumber(&CMainWnd::ClickKeyboardKey)),
       ExactRoute(NotifyType::Click, L"kb_key_butt_keydefalut", Calls(&CMainWnd::RestoreKeyboardKeyDefault)),
       ExactRoute(NotifyType::Click, L"kb_key_butt_keycanlc", Calls(&CMainWnd::CancelKeyboardKeyEdit)),
-      ExactRoute(NotifyType::Click, L"kb_key_butt_prosave", Calls(&CMainWnd::DownloadKeyboardKeysAndMacros)),
+      ExactRoute(NotifyType::Click, L"kb_key_butt_prosave",
+                 [](CMainWnd& window, const RouteCall&) { window.DownloadToDevice(1); }),
       ExactRoute(NotifyType::ItemSelect, L"kb_key_fct_combo", Calls(&CMainWnd::SelectKeyboardKeyFunctionTab)),
       ExactRoute(NotifyType::ItemSelect, L"kb_key_fct_combo_24", Calls(&CMainWnd::ShowKeyboardMacroRepeatPanel)),
   };

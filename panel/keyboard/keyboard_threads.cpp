@@ -24,9 +24,10 @@ void SelectTab(CMainWnd& window, const wchar_t* name) {
 void ShowFoundKeyboard(CMainWnd& window, const KeyboardDetection& found) {
   if (CControlUI* tab = window.Find(L"kb_tab")) tab->SetVisible(true);
   SelectTab(window, L"kb_tab");
-  // A refused read-back is shown by the window thread, which reads the keyboard again for it.
+  // The box of a refused read-back is modal: the window thread shows it, so that this thread goes
+  // on watching the keyboard.
   if (found.readBack == KeyboardReadResult::TooManySlots)
-    PostMessageW(window.GetHWND(), WM_KEYBOARD_DEVICE_CHANGED, 0, 0);
+    PostMessageW(window.GetHWND(), WM_KEYBOARD_READ_REFUSED, 0, 0);
   window.RefreshKeyboardLightPage();
   SetTimer(window.GetHWND(), TIMER_KEYBOARD_LED_FRAME, kFirstFramePeriodMs, nullptr);
   SetTimer(window.GetHWND(), TIMER_REPAINT, kRepaintPeriodMs, nullptr);

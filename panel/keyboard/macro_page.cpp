@@ -11,6 +11,7 @@
 #include "macro_files.h"
 #include "macro_store_edits.h"
 #include "msg_wnd.h"
+#include "text_with_number.h"
 
 namespace {
 constexpr int kStartupNameHeight = 30;
@@ -31,10 +32,11 @@ FileDialogRequest MacroFileDialog(bool open) {
 }
 }  // namespace
 
-std::wstring TextWithNumber(std::wstring text, int number) {
-  const size_t at = text.find(L"%d");
-  if (at != std::wstring::npos) text.replace(at, 2, std::to_wstring(number));
-  return text;
+std::wstring ResolvedLanguageText(const CPaintManagerUI& manager, const wchar_t* id) {
+  CControlUI* resolver = manager.FindControl(L"str_test");
+  if (!resolver) return id;
+  resolver->SetText(id);
+  return resolver->GetText().str();
 }
 
 template <class T>
@@ -88,13 +90,6 @@ void MacroPage::EnableMacroControls(bool enabled) {
 
 void MacroPage::ShowEditorPage(int page) {
   if (auto* pages = Find<CTabLayoutUI>(c_.editorPages)) pages->SelectItem(page);
-}
-
-std::wstring MacroPage::ResolvedText(const wchar_t* id) {
-  CControlUI* resolver = Find(L"str_test");
-  if (!resolver) return id;
-  resolver->SetText(id);
-  return resolver->GetText().str();
 }
 
 void MacroPage::Init() {
@@ -159,7 +154,7 @@ bool MacroPage::Add() {
   if (auto* listEx = dynamic_cast<CListExUI*>(list)) listEx->InitListCtrl();
   const int count = list->GetCount();
   if (count >= MACRO_MOST_MACROS) {
-    const std::wstring text = TextWithNumber(ResolvedText(L"message_text_17"), MACRO_MOST_MACROS);
+    const std::wstring text = FillNumberPlaceholder(ResolvedLanguageText(pm_, L"message_text_17"), MACRO_MOST_MACROS);
     ShowMessageBox(owner_, nullptr, text.c_str(), false);
     return false;
   }

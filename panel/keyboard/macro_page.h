@@ -51,9 +51,8 @@ struct MacroPageState {
   void Reset() { *this = MacroPageState{}; }
 };
 
-// A language text with its first "%d" replaced by the number. Texts come from skin files, so they
-// are never used as a format.
-std::wstring TextWithNumber(std::wstring text, int number);
+// The language text of a text id, through the page's hidden label "str_test".
+std::wstring ResolvedLanguageText(const CPaintManagerUI& manager, const wchar_t* id);
 
 // The capture hook as the window sets it: mode, enable, keyboard, mouse.
 using MacroHookSwitch = std::function<bool(int, bool, bool, bool)>;
@@ -115,7 +114,6 @@ class MacroPage {
   void ShowEditorPage(int page);
   void EndEdit();
   void LoadRows(const std::wstring& name);
-  std::wstring ResolvedText(const wchar_t* id);
 
   // Rows of the action list.
   CListContainerElementUI* NewRow();

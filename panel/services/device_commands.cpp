@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "clock.h"
 #include "device_command_channel.h"
 
 namespace {
@@ -84,7 +85,7 @@ int DeviceCommandChannel::BeginTransfer() {
 }
 
 int DeviceCommandChannel::EndTransfer() {
-  Sleep(kEndTransferPauseMs);
+  CurrentClock().Sleep(kEndTransferPauseMs);
   return SendSingleCommand(DEVICE_COMMAND_END_TRANSFER, 0, 0, nullptr, nullptr);
 }
 

@@ -159,7 +159,6 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void CancelKeyboardKeyEdit();
   void RelabelKeyboardKeys(int profile);
   void UpdateKeyboardKeyCaption(const KeyCaption& caption);
-  void DownloadKeyboardKeysAndMacros();
   // The language text of a text id, through the hidden label "str_test".
   std::wstring ResolveTextId(const wchar_t* id);
   // keyboard_macro_page.cpp
@@ -194,6 +193,11 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ReloadActiveKeyboardProfile();
   void StoreKeyboardFactoryKeyProfile();
   void OnRenewDevice();
+  // "message_text_11" over the window: a keyboard with more key slots than a table holds.
+  void ShowKeyboardReadRefusal();
+  // keyboard_page_download.cpp
+  int DownloadToDevice(int kind);
+  int DownloadKeyboardMacros(int flag);
   // panel/shell/page_placeholders.cpp until built
   void RefreshKeyboardLightPage();
   void SendKeyboardLedFrame();
@@ -203,15 +207,26 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 
   // ===== Mouse and mouse-pad pages (panel/mouse) =====
-  // panel/shell/page_placeholders.cpp until built
+  // mouse_page_setup.cpp: the set-up and the profile files (loads: 0 loaded, 1 missing, -1 not a
+  // profile; saves: 0 written, 1 not)
   void InitMousePage();
+  int LoadMouseDeviceProfile(int n);
+  int SaveMouseDeviceProfile();
+  int LoadMouseLightProfile(int n);
+  int SaveMouseLightProfile();
+  int LoadMouseKeyProfile(int n);
+  int SaveMouseKeyProfile();
+  // mouse_page_memory.cpp (the threads are in mouse_threads.cpp)
+  void ReadMouseMemory();
+  void ReloadActiveMouseProfile();
+  void SwitchMouseOnboardProfile(int n);
+  // panel/shell/page_placeholders.cpp until built
+  void RelabelMouseKeys(int profile);
   void InitMousePadPage();
   int ReadMousePadMemory();
   void RefreshMousePadLightPage();
   void SendMouseLedFrame();
   void SendMousePadLedFrame();
-  void ReadMouseMemory();
-  void ReloadActiveMouseProfile();
   void RefreshMousePage();
   void ReloadActiveMousePadProfile();
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);

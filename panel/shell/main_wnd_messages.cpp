@@ -132,6 +132,9 @@ LRESULT CMainWnd::HandleCustomMessage(UINT msg, WPARAM wParam, LPARAM lParam, BO
     case WM_KEYBOARD_STORE_FACTORY_KEYS:
       StoreKeyboardFactoryKeyProfile();
       break;
+    case WM_KEYBOARD_READ_REFUSED:
+      ShowKeyboardReadRefusal();
+      break;
     case WM_MOUSEPAD_KEY_COLOR:
     case WM_MOUSEPAD_KEY_ALPHA:
       SetMousePadKeyChanger(msg, wParam, lParam);

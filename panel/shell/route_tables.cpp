@@ -3,6 +3,7 @@
 #include "diagnostics.h"
 #include "keyboard_page_routes.h"
 #include "keyboard_routes.h"
+#include "mouse_routes.h"
 #include "shell_routes.h"
 
 namespace {
@@ -16,7 +17,9 @@ RouteIndex BuildPanelRoutes() {
 }
 }  // namespace
 
-std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes(), KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes()}; }
+std::vector<RouteTable> AllRouteTables() {
+  return {ShellRoutes(), KeyboardRoutes(), KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes()};
+}
 
 const RouteIndex& PanelRoutes() {
   if (const RouteIndex* instead = routesInstead.load()) return *instead;

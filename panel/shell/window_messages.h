@@ -17,6 +17,7 @@ constexpr UINT WM_MOUSEPAD_KEY_ALPHA = 0xA04;  // wParam: preview button 0..14, 
 constexpr UINT WM_KEYBOARD_DEVICE_CHANGED = 0xB01;
 constexpr UINT WM_KEYBOARD_SETTINGS_CHANGED = 0xB02;
 constexpr UINT WM_KEYBOARD_STORE_FACTORY_KEYS = 0xB03;
+constexpr UINT WM_KEYBOARD_READ_REFUSED = 0xB04;  // posted by the keyboard's detection: its box opens here
 constexpr UINT WM_SHOW_PROGRESS = 0xC00;
 constexpr UINT WM_HIDE_PROGRESS = 0xC01;
 constexpr UINT WM_LAST_DEVICE_LOST = 0xC05;

@@ -155,6 +155,17 @@ TEST_F(SyncReaderTest, ChangeReportsOfTheOneColourKeyboardAreRead) {
   EXPECT_FALSE(reader.IsOpen());
 }
 
+TEST_F(SyncReaderTest, AFailedEnumerationIsRetriedOnTheNextStep) {
+  bus.Attach(MakeSimulatedKeyboard(0x0632));
+  KeyboardSyncReader reader(bus);
+  bus.SetListFails(true);
+  reader.Step();
+  EXPECT_FALSE(reader.IsOpen());
+  bus.SetListFails(false);
+  reader.Step();
+  EXPECT_TRUE(reader.IsOpen());
+}
+
 TEST_F(SyncReaderTest, TheRgbKeyboardsSyncInterfaceIsNeverOpened) {
   for (uint16_t productId : {uint16_t{0x7513}, uint16_t{0x763E}}) {
     SimulatedHidBackend bus;

@@ -10,12 +10,6 @@ namespace {
 
 using KeyboardReadBackTest = KeyboardFixture;
 
-bool SameState(const KeyboardState& a, const KeyboardState& b) {
-  return std::memcmp(&a.info, &b.info, sizeof a.info) == 0 && a.factoryKeyTable == b.factoryKeyTable &&
-         a.keyTables == b.keyTables && a.settingsBlocks == b.settingsBlocks && a.liveSettings == b.liveSettings &&
-         a.uiKeyMap == b.uiKeyMap && a.model == b.model;
-}
-
 // A state that a read-back must not disturb: everything non-zero.
 KeyboardState FilledState() {
   KeyboardState state;

@@ -4,12 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <vector>
 
+#include "device_command_channel.h"
 #include "keyboard_state.h"
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
 #include "test_files.h"
+
+// Whether two states hold the same bytes in everything a read-back or a reload may touch.
+inline bool SameState(const KeyboardState& a, const KeyboardState& b) {
+  return std::memcmp(&a.info, &b.info, sizeof a.info) == 0 && a.factoryKeyTable == b.factoryKeyTable &&
+         a.keyTables == b.keyTables && a.settingsBlocks == b.settingsBlocks && a.liveSettings == b.liveSettings &&
+         a.uiKeyMap == b.uiKeyMap && a.model == b.model;
+}
 
 struct KeyboardFixture : ::testing::Test {
   SimulatedHidBackend bus;
