@@ -21,6 +21,8 @@
 #include "worker_threads.h"
 
 class CDeviceKeyButtonUI;
+class MacroPage;
+struct KeyCaption;
 class CMagicControlUI;
 class Ccopyright;
 struct PanelLanguage;
@@ -148,7 +150,7 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   std::unique_ptr<CMenuWnd> m_trayMenu;
 
   // ===== Keyboard pages (panel/keyboard) =====
-  // keyboard_placeholders.cpp
+  // keyboard_key_page.cpp
   void InitKeyboardPage();
   // keyboard_profile_page.cpp: the device, light and key profile lists (their watchers are in
   // keyboard_profile_watchers.cpp)
@@ -185,6 +187,44 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ToggleKeyboardKeyProfileLink();
   void BrowseKeyboardKeyProfileLink();
   int LoadKeyboardKeyProfile(int index);
+  void ClickKeyboardKey(int position);
+  void ShowKeyboardKeyAssignment(int position);
+  void SelectKeyboardKeyFunctionTab();
+  void ApplyKeyboardKeyFunction();
+  void ShowKeyboardMacroRepeatPanel();
+  void RestoreKeyboardKeyDefault();
+  void CancelKeyboardKeyEdit();
+  void RelabelKeyboardKeys(int profile);
+  void UpdateKeyboardKeyCaption(const KeyCaption& caption);
+  // The language text of a text id, through the hidden label "str_test".
+  std::wstring ResolveTextId(const wchar_t* id);
+  // keyboard_macro_page.cpp
+  MacroPage KeyboardMacroPage();
+  void ShowSelectedKeyboardMacro();
+  void EnableKeyboardMacroNameList(int flag);
+  void AddKeyboardMacro();
+  void DeleteKeyboardMacro();
+  void RenameKeyboardMacro();
+  void SaveKeyboardMacro();
+  void CancelKeyboardMacroEdit();
+  void MoveKeyboardMacroActionUp();
+  void MoveKeyboardMacroActionDown();
+  void MoveKeyboardMacroActionToTop();
+  void MoveKeyboardMacroActionToBottom();
+  void DeleteKeyboardMacroAction();
+  void DeleteAllKeyboardMacroActions();
+  void ImportKeyboardMacro();
+  void ExportKeyboardMacro();
+  void ToggleKeyboardMacroRecording();
+  void EditKeyboardMacroAction();
+  void ChooseKeyboardMacroKey();
+  void ChooseKeyboardMacroMouseEvent();
+  void ChooseKeyboardMacroPressState();
+  void KeyboardMacroDelayEdited(const wchar_t* edit);
+  void KeyboardMacroAmountEdited();
+  void SelectKeyboardMacroInsertTab(int tab, int show);
+  void InsertKeyboardMacroMouseAction(UINT message, int parameter);
+  void SwitchKeyboardMacroPanel(CControlUI* sender);
   // keyboard_page_readback.cpp (the threads are in keyboard_threads.cpp)
   void ReadKeyboardMemory();
   void ReloadActiveKeyboardProfile();

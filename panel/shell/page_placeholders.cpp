@@ -6,9 +6,6 @@
 #include "worker_threads.h"
 
 // Keyboard pages.
-void CMainWnd::CaptureKeyboardKeyAssignment(WPARAM, LPARAM) {}
-void CMainWnd::RecordKeyboardMacroKeyEvent(WPARAM, LPARAM) {}
-void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Mouse and mouse-pad pages.
 void CMainWnd::InitMousePadPage() {}

@@ -3,6 +3,7 @@
 #include "diagnostics.h"
 #include "keyboard_profile_routes.h"
 #include "headset_routes.h"
+#include "keyboard_page_routes.h"
 #include "keyboard_routes.h"
 #include "mouse_routes.h"
 #include "shell_routes.h"
@@ -19,8 +20,8 @@ RouteIndex BuildPanelRoutes() {
 }  // namespace
 
 std::vector<RouteTable> AllRouteTables() {
-  return {ShellRoutes(), KeyboardRoutes(), KeyboardProfileRoutes(), KeyboardLightRoutes(), MouseRoutes(),
-          HeadsetRoutes()};
+  return {ShellRoutes(),         KeyboardRoutes(), KeyboardProfileRoutes(), KeyboardLightRoutes(),
+          KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes(),      HeadsetRoutes()};
 }
 
 const RouteIndex& PanelRoutes() {

@@ -18,10 +18,8 @@ namespace {
 enum class WhyUnrouted {
   HandledBeforeTheRouter,  // the caption buttons: Notify consumes them, or opens the skin picker
   RoutedWithItsDevicePage,  // the device's routes come with its pages; then it leaves this list
-  ReadByItsOperations,      // an edit whose text the page's operations read or show
-  // No action of its own: it shows what the page sets, or is read by another control's action (the
-  // headset's equaliser bands, LED previews, same-mode check, profile name and link fields)
-  ShowsOnly,
+  ShowsOnly,                // no action of its own: it shows what the page sets (LED previews, bands)
+  ReadWhenAnotherActs,      // its state or text is read by another control's operation
 };
 
 struct Unrouted {
@@ -48,12 +46,12 @@ const Unrouted kReviewedUnrouted[] = {
     {L"magic_check_1", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_2", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_3", WhyUnrouted::RoutedWithItsDevicePage},
-    {L"kb_device_profile_name_edit", WhyUnrouted::ReadByItsOperations},
-    {L"kb_deng_profile_name_edit", WhyUnrouted::ReadByItsOperations},
-    {L"kb_key_profile_name_edit", WhyUnrouted::ReadByItsOperations},
-    {L"kb_device_profile_link_edit", WhyUnrouted::ReadByItsOperations},
-    {L"kb_deng_profile_link_edit", WhyUnrouted::ReadByItsOperations},
-    {L"kb_key_profile_link_edit", WhyUnrouted::ReadByItsOperations},
+    {L"kb_device_profile_name_edit", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_deng_profile_name_edit", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_key_profile_name_edit", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_device_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_deng_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_key_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
     {L"head_dkey_0", WhyUnrouted::ShowsOnly},
     {L"head_dkey_1", WhyUnrouted::ShowsOnly},
     {L"head_dkey_2", WhyUnrouted::ShowsOnly},
@@ -79,7 +77,22 @@ const Unrouted kReviewedUnrouted[] = {
     {L"HZ_Slider_5", WhyUnrouted::ShowsOnly},
     {L"HZ_Slider_6", WhyUnrouted::ShowsOnly},
     {L"HZ_Slider_7", WhyUnrouted::ShowsOnly},
+    {L"kb_Macro_list", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_macro_edit_macroname", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_macro_check_time", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_macro_keyboard_event", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_macro_mouse_click", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_macro_mouse_roller", WhyUnrouted::ReadWhenAnotherActs},
+    {L"kb_macro_mouse_move", WhyUnrouted::ReadWhenAnotherActs},
 };
+
+// Routed controls that the pages make at run time, so the layouts do not hold them.
+const wchar_t* const kMadeByThePages[] = {L"kb_macro_action"};
+
+bool MadeByThePages(const std::wstring& name) {
+  return std::any_of(std::begin(kMadeByThePages), std::end(kMadeByThePages),
+                     [&name](const wchar_t* made) { return EqualsNoCase(name, made); });
+}
 
 const NotifyType kAllTypes[] = {
     NotifyType::Click,         NotifyType::MouseEnter,  NotifyType::MouseLeave,  NotifyType::KillFocus,
@@ -155,7 +168,7 @@ std::vector<std::wstring> RouteProblems(const wchar_t* mainLayout) {
   const MainWindowControls layout(mainLayout);
   for (const Route& route : PanelRoutes().Routes()) {
     if (route.numbered) CheckNumberedRoute(route, layout, problems);
-    else if (layout.Named(route.name).empty()) problems.push_back(L"routed, not in the layouts: " + route.name);
+    else if (layout.Named(route.name).empty() && !MadeByThePages(route.name)) problems.push_back(L"routed, not in the layouts: " + route.name);
   }
   for (CControlUI* control : layout.All()) {
     const std::wstring name = control->GetName().str();
