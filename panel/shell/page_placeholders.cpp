@@ -29,7 +29,6 @@ void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Headset pages.
 void CMainWnd::InitHeadsetProfileList() {}
-void CMainWnd::InitHeadsetK27Audio() {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
 unsigned __stdcall MouseDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse detection ended"); }
@@ -55,5 +54,4 @@ unsigned __stdcall MousePadLightProfileWatchThreadProc(void* p) {
 }
 unsigned __stdcall HeadsetDetectThreadProc(void* p) { return RunUntilStopped(p, L"headset detection ended"); }
 unsigned __stdcall HeadsetLightingThreadProc(void* p) { return RunUntilStopped(p, L"headset lighting ended"); }
-unsigned __stdcall HeadsetK27DetectThreadProc(void* p) { return RunUntilStopped(p, L"K27 detection ended"); }
 unsigned __stdcall HeadsetK27LightingThreadProc(void* p) { return RunUntilStopped(p, L"K27 lighting ended"); }

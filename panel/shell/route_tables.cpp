@@ -1,6 +1,7 @@
 #include <atomic>
 
 #include "diagnostics.h"
+#include "headset_k27_routes.h"
 #include "keyboard_routes.h"
 #include "shell_routes.h"
 
@@ -15,7 +16,7 @@ RouteIndex BuildPanelRoutes() {
 }
 }  // namespace
 
-std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes()}; }
+std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes(), HeadsetK27Routes()}; }
 
 const RouteIndex& PanelRoutes() {
   if (const RouteIndex* instead = routesInstead.load()) return *instead;
