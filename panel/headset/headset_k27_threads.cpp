@@ -1,5 +1,7 @@
 // The K27 headset's worker threads: detection (presence of its HID interface) and lighting (the
 // frame streamed as output reports). Each is the stop protocol around a pass of the K27 core.
+#include "clock.h"
+#include "custom_controls.h"
 #include "diagnostics.h"
 #include "headset_k27_detection.h"
 #include "headset_k27_light_output.h"
@@ -10,6 +12,7 @@
 namespace {
 constexpr DWORD kPresentPauseMs = 100;
 constexpr DWORD kAbsentPauseMs = 1000;
+constexpr DWORD kFailurePauseMs = 100;
 
 void ShowFoundHeadset(CMainWnd& window) {
   if (CControlUI* tab = window.Find(L"hsK27_tab")) tab->SetVisible(true);
@@ -33,4 +36,20 @@ unsigned __stdcall HeadsetK27DetectThreadProc(void* parameter) {
         return WorkerPassResult::NextPass;
       },
       L"K27 detection ended");
+}
+
+// Shown on the lighting thread, once per connection: a headset that refuses every frame would
+// otherwise stack a box per pass, and a box left open holds the thread past the exit's wait.
+void CMainWnd::OutputHeadsetK27LightFrame() {
+  for (size_t i = 0; i < HEADSET_K27_LED_COUNT; ++i) {
+    CDeviceKeyButtonUI* button = m_headsetK27KeyButtons[i];
+    const LedColor& led = m_headsetK27Leds[i];
+    if (button && button->IsVisible())
+      button->SetLightState(led.red | led.blue << 8 | led.green << 16, led.level, 1);
+  }
+  const HeadsetK27FrameOutcome outcome =
+      SendHeadsetK27Frame(m_headsetK27Channel, m_headsetK27Connections, BuildHeadsetK27FrameReports(m_headsetK27Leds));
+  if (outcome.result != HeadsetK27FrameOutcome::Result::FirstRefused) return;
+  CurrentClock().Sleep(kFailurePauseMs);
+  if (m_headsetK27WriteFailureNotice.ShouldShow(outcome.connection)) ProgramMessageBox(L"fail to write data");
 }

@@ -13,6 +13,7 @@
 #include "device_command_channel.h"
 #include "device_hook.h"
 #include "headset_k27_audio_setup.h"
+#include "headset_k27_light_output.h"
 #include "headset_k27_properties.h"
 #include "lighting_state.h"
 #include "skin_change.h"
@@ -221,6 +222,7 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   UINT m_winmmDeviceChangeMessage = 0;
   // Counts the detection's finds, so the lighting tells one connection from the next.
   std::atomic<uint32_t> m_headsetK27Connections{0};
+  HeadsetK27WriteFailureNotice m_headsetK27WriteFailureNotice;  // the lighting thread's
 
   // --- Notification routing (main_wnd_routing.cpp; the shell's own routes in shell_routes.cpp) ---
   // Notify hands each notification by type to one of these; they look the sender's name up in the

@@ -5,6 +5,7 @@
 #include "audio_standin_steering.h"
 #include "headset_k27_audio_defaults.h"
 #include "headset_k27_eq.h"
+#include "headset_k27_voice.h"
 #include "program_folder.h"
 
 namespace {
@@ -125,4 +126,48 @@ TEST(HeadsetK27AudioWithoutLibrary, CallsAreSkipped) {
   EXPECT_EQ(kAudioCallSkipped, properties.WriteInteger(HeadsetK27Device::Input, L"MuteControl", {}, 1));
 }
 
+}  // namespace
+
+namespace {
+TEST_F(HeadsetK27AudioTest, TheVoiceRefreshReadsWhatTheDeviceCanTell) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<const wchar_t*, const wchar_t*>> inputProperties;  // null text: unreadable
+    int32_t featureMask;
+    HeadsetK27VoiceReadings expected;
+  } cases[] = {
+      {"every value, 0.29 rounded, selection 7 shows option 0",
+       {{L"MuteControl", L"1"}, {L"VolumeScalarControl", L"0.290000"}, {L"AAMuteControl", L"0"},
+        {L"AAVolumeScalarControl", L"0.555000"}, {L"Enable_MAGICVOICE", L"1"}, {L"MagicVoice_Selection", L"7"}},
+       0x20000, {1, 29, 0, 56, true, 0}},
+      {"no monitor without its maximum",
+       {{L"GetAAMaxVol", nullptr}, {L"MagicVoice_Selection", L"2"}}, 0x20000, {0, 50, {}, {}, false, 2}},
+      {"no magic voice in the feature mask, whatever the property holds",
+       {{L"Enable_MAGICVOICE", L"1"}, {L"MagicVoice_Selection", L"3"}}, 0x10000, {0, 50, 0, 50, false, 3}},
+      {"failed reads leave their values out",
+       {{L"MuteControl", nullptr}, {L"VolumeScalarControl", nullptr}, {L"Enable_MAGICVOICE", nullptr},
+        {L"MagicVoice_Selection", nullptr}},
+       0x20000, {{}, {}, 0, 50, false, {}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    standin.Reset();
+    for (const auto& [name, text] : c.inputProperties) standin.SetProperty(kInputStore, name, text);
+    input.featureMask = c.featureMask;
+    const HeadsetK27VoiceReadings readings = ReadHeadsetK27Voice(properties);
+    EXPECT_EQ(c.expected.micMuted, readings.micMuted);
+    EXPECT_EQ(c.expected.micVolume, readings.micVolume);
+    EXPECT_EQ(c.expected.monitorMuted, readings.monitorMuted);
+    EXPECT_EQ(c.expected.monitorVolume, readings.monitorVolume);
+    EXPECT_EQ(c.expected.magicVoiceOn, readings.magicVoiceOn);
+    EXPECT_EQ(c.expected.magicVoiceOption, readings.magicVoiceOption);
+  }
+}
+
+TEST(HeadsetK27VolumePosition, RoundsInsteadOfTruncating) {
+  EXPECT_EQ(29, HeadsetK27VolumePosition(0.29f));
+  EXPECT_EQ(28, HeadsetK27VolumePosition(0.284f));
+  EXPECT_EQ(100, HeadsetK27VolumePosition(1.0f));
+  EXPECT_EQ(0, HeadsetK27VolumePosition(0.0f));
+}
 }  // namespace

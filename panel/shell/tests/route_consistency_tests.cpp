@@ -18,6 +18,7 @@ namespace {
 enum class WhyUnrouted {
   HandledBeforeTheRouter,  // the caption buttons: Notify consumes them, or opens the skin picker
   RoutedWithItsDevicePage,  // the device's routes come with its pages; then it leaves this list
+  ReadWhenUsed,  // an edit whose text the operation that needs it reads; its own changes do nothing
 };
 
 struct Unrouted {
@@ -42,6 +43,7 @@ const Unrouted kReviewedUnrouted[] = {
     {L"magic_check_1", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_2", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_3", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"hs_name_edit", WhyUnrouted::ReadWhenUsed},
 };
 
 const NotifyType kAllTypes[] = {
