@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "headset_light_generators.h"
+
 namespace {
 constexpr uint8_t kReportId = 0xFF;
 constexpr uint8_t kHighestValue = 0xF7;
@@ -29,6 +31,16 @@ uint8_t ComponentOf(const LedColor& led, Colour colour) {
   return 0;
 }
 }  // namespace
+
+bool GenerateHeadsetK27Frame(HeadsetLightSettings& light, LedColor (&leds)[HEADSET_K27_LED_COUNT]) {
+  switch (light.mode) {
+    case 0: GenerateHeadsetWaveFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT); return true;
+    case 1: GenerateHeadsetSpectrumFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT); return true;
+    case 2: GenerateHeadsetBreathFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT); return true;
+    case 3: GenerateHeadsetStaticFrame(light, leds, HEADSET_K27_LED_COUNT); return true;
+    default: return false;
+  }
+}
 
 uint8_t HeadsetK27LedValue(uint8_t component, uint8_t level) {
   return static_cast<uint8_t>(std::min<unsigned>(component * level / 256u, kHighestValue));

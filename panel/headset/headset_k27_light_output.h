@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "device_command_channel.h"
+#include "headset_state.h"
 #include "lighting_state.h"
 
 // The K27 headset's LEDs are driven from the PC: every frame goes out as twelve 17-byte output
@@ -11,6 +12,10 @@
 using HeadsetK27LedReport = std::array<uint8_t, 17>;
 constexpr size_t kHeadsetK27FrameReportCount = 12;
 using HeadsetK27FrameReports = std::array<HeadsetK27LedReport, kHeadsetK27FrameReportCount>;
+
+// The frame of the record's mode (0 wave, 1 colour cycle, 2 breathing, 3 static) into `leds`;
+// false, with `leds` unchanged, for any other mode.
+bool GenerateHeadsetK27Frame(HeadsetLightSettings& light, LedColor (&leds)[HEADSET_K27_LED_COUNT]);
 
 // component * level / 256, sent as at most 247.
 uint8_t HeadsetK27LedValue(uint8_t component, uint8_t level);

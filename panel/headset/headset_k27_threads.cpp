@@ -5,6 +5,7 @@
 #include "diagnostics.h"
 #include "headset_k27_detection.h"
 #include "headset_k27_light_output.h"
+#include "lighting_tables.h"
 #include "main_wnd.h"
 #include "panel_message.h"
 #include "system_dialogs.h"
@@ -13,6 +14,8 @@ namespace {
 constexpr DWORD kPresentPauseMs = 100;
 constexpr DWORD kAbsentPauseMs = 1000;
 constexpr DWORD kFailurePauseMs = 100;
+constexpr DWORD kLightingStartPauseMs = 3000;
+constexpr DWORD kAbsentLightingPauseMs = 100;
 
 void ShowFoundHeadset(CMainWnd& window) {
   if (CControlUI* tab = window.Find(L"hsK27_tab")) tab->SetVisible(true);
@@ -36,6 +39,23 @@ unsigned __stdcall HeadsetK27DetectThreadProc(void* parameter) {
         return WorkerPassResult::NextPass;
       },
       L"K27 detection ended");
+}
+
+unsigned __stdcall HeadsetK27LightingThreadProc(void* parameter) {
+  const WorkerThreadParam& param = *static_cast<WorkerThreadParam*>(parameter);
+  CMainWnd& window = *param.owner;
+  return RunWorkerLoop(
+      param.stopEvent, kLightingStartPauseMs,
+      [&] {
+        PauseUnlessStopped(param.stopEvent, EffectDelay(HeadsetK27Light.mode, HeadsetK27Light.speed));
+        if (!window.m_headsetK27Channel.IsConnected()) {
+          PauseUnlessStopped(param.stopEvent, kAbsentLightingPauseMs);
+          return WorkerPassResult::NextPass;
+        }
+        if (GenerateHeadsetK27Frame(HeadsetK27Light, window.m_headsetK27Leds)) window.OutputHeadsetK27LightFrame();
+        return WorkerPassResult::NextPass;
+      },
+      L"\u8033\u673a\u706f\u5149\u7ebf\u7a0b\u8bbe\u5b9a\u9000\u51fa");  // "headset lighting thread told to end"
 }
 
 // Shown on the lighting thread, once per connection: a headset that refuses every frame would

@@ -54,4 +54,3 @@ unsigned __stdcall MousePadLightProfileWatchThreadProc(void* p) {
 }
 unsigned __stdcall HeadsetDetectThreadProc(void* p) { return RunUntilStopped(p, L"headset detection ended"); }
 unsigned __stdcall HeadsetLightingThreadProc(void* p) { return RunUntilStopped(p, L"headset lighting ended"); }
-unsigned __stdcall HeadsetK27LightingThreadProc(void* p) { return RunUntilStopped(p, L"K27 lighting ended"); }

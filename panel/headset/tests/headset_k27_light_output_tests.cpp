@@ -155,3 +155,41 @@ TEST_F(HeadsetK27FrameSendTest, FramesNeverReachADecoyWhileTheDetectionSearches)
 }
 
 }  // namespace
+
+namespace {
+TEST(HeadsetK27Frame, TheStaticModeLightsEveryLedWithTheRecordsColourAndLevel) {
+  struct Case {
+    const char* what;
+    uint8_t red, green, blue, brightness;
+    uint8_t sentRed, sentGreen, sentBlue;
+  } cases[] = {
+      {"white at brightness 4", 255, 255, 255, 4, 247, 247, 247},
+      {"red 200 at brightness 2", 200, 0, 0, 2, 100, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    HeadsetLightSettings light{};
+    light.mode = 3;
+    light.brightness = c.brightness;
+    light.red = c.red;
+    light.green = c.green;
+    light.blue = c.blue;
+    LedColor leds[HEADSET_K27_LED_COUNT] = {};
+    ASSERT_TRUE(GenerateHeadsetK27Frame(light, leds));
+    for (const HeadsetK27LedReport& report : BuildHeadsetK27FrameReports(leds)) {
+      const bool group = report[2] <= 0xAC;
+      const int colour = group ? report[2] - 0xAA : report[2] - 0xAD;
+      const uint8_t expected = colour == 0 ? c.sentRed : colour == 1 ? c.sentGreen : c.sentBlue;
+      for (int byte = 4; byte <= (group ? 10 : 4); ++byte) EXPECT_EQ(expected, report[byte]);
+    }
+  }
+}
+
+TEST(HeadsetK27Frame, AModeOutsideTheFourMakesNoFrame) {
+  HeadsetLightSettings light{};
+  light.mode = 4;
+  LedColor leds[HEADSET_K27_LED_COUNT] = {{1, 2, 3, 4}};
+  EXPECT_FALSE(GenerateHeadsetK27Frame(light, leds));
+  EXPECT_EQ(1, leds[0].red);
+}
+}  // namespace
