@@ -25,7 +25,10 @@ class ShellRoutesTest : public PanelWindowTest {
     OpenWindow();
     // The keyboard's detection shows and selects its tab on its own thread; the tests start after
     // it, so that it changes no page under them.
-    ASSERT_TRUE(PumpUntil([this] { return Option(L"kb_tab")->IsSelected() && Find(L"kb_tab")->IsVisible(); }, 10000));
+    // Its page follows on the window thread, after the option has changed.
+    ASSERT_TRUE(PumpUntil(
+        [this] { return Option(L"kb_tab")->IsSelected() && Find(L"kb_tab")->IsVisible() && PageOf(L"tab_switch") == 0; },
+        10000));
   }
   void TearDown() override {
     PanelWindowTest::TearDown();
@@ -121,13 +124,13 @@ std::vector<HWND> OpenMenus() {
 
 TEST_F(ShellRoutesTest, ASecondMenuButtonClickLeavesOneMenuOpen) {
   NotifyClick(Find(L"menubtn"));
-  PumpFor(100);
+  PumpUntil([] { return !OpenMenus().empty(); }, 3000);
   const std::vector<HWND> first = OpenMenus();
   ASSERT_EQ(first.size(), 1u);
   ASSERT_NE(window->m_trayMenu, nullptr);
   EXPECT_EQ(window->m_trayMenu->GetMenuUI()->GetCount(), 4) << "the items of menu.xml";
   NotifyClick(Find(L"menubtn"));
-  PumpFor(100);
+  PumpUntil([&first] { return !IsWindow(first[0]) && !OpenMenus().empty(); }, 3000);
   const std::vector<HWND> second = OpenMenus();
   ASSERT_EQ(second.size(), 1u);
   EXPECT_NE(second[0], first[0]);
