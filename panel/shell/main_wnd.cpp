@@ -25,8 +25,6 @@ UI_END_MESSAGE_MAP()
 namespace {
 constexpr UINT kPanelIconResource = 107;
 constexpr DWORD kPaletteSelectColor = 0xFF0199CB;
-constexpr size_t kPropertyBufferCount = 5;
-constexpr size_t kPropertyBufferBytes = 1024;
 
 const wchar_t* const kCaptionButtonNames[] = {L"closebtn", L"maxbtn", L"restorebtn", L"minbtn", L"skinbtn"};
 const wchar_t* const kPaletteNames[] = {L"ms_deng_Color_Pallet", L"mp_deng_Color_Pallet", L"kb_deng_Color_Pallet",
@@ -38,7 +36,7 @@ void FindNumbered(const CMainWnd& window, const wchar_t* prefix, std::array<CDev
 }
 }  // namespace
 
-CMainWnd::CMainWnd() : m_propertyBuffers(kPropertyBufferCount, std::vector<uint8_t>(kPropertyBufferBytes)) {
+CMainWnd::CMainWnd() {
   m_mainPage.SetPaintManager(&m_pm);
   AddVirtualWnd(L"mainpage", &m_mainPage);
 }

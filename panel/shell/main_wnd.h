@@ -14,6 +14,9 @@
 #include "device_hook.h"
 #include "keyboard_effect_context.h"
 #include "keyboard_led_frame.h"
+#include "headset_k27_audio_setup.h"
+#include "headset_k27_light_output.h"
+#include "headset_k27_properties.h"
 #include "lighting_state.h"
 #include "skin_change.h"
 #include "sync_lighting.h"
@@ -145,7 +148,7 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   int m_cursorScriptSlot = 0;
   int m_cursorScriptStep = 0;
   // Scratch buffers of the second headset's audio-property calls.
-  std::vector<std::vector<uint8_t>> m_propertyBuffers;
+  HeadsetK27PropertyBuffers m_propertyBuffers;
   // The menu of the last right click on the tray icon.
   std::unique_ptr<CMenuWnd> m_trayMenu;
 
@@ -295,6 +298,9 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // ===== Headset pages (panel/headset) =====
   // panel/shell/page_placeholders.cpp until built
   void InitHeadsetProfileList();
+
+  // --- K27 headset ---
+  // headset_k27_audio_setup.cpp
   void InitHeadsetK27Audio();
   // headset_page_profile.cpp: the selected profile's file and the records it loads and saves
   std::wstring GetHeadsetProfileFolder();
@@ -337,6 +343,42 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RefreshHeadsetLightPage();
   // headset_threads.cpp (threads 15 and 16)
   void OutputHeadsetLightFrame();
+  int OpenHeadsetK27Mixer();
+  int CloseHeadsetK27Mixer();
+  int RegisterHeadsetK27AudioNotification();
+  void InitHeadsetK27AudioDefaults();
+  void EnsureHeadsetK27CaptureProperty(const wchar_t* name);
+  void EnsureHeadsetK27SurroundProperty(const wchar_t* name);
+  // The property calls of the K27 pages, on the devices the set-up picked.
+  HeadsetK27Properties HeadsetK27AudioProperties();
+  std::wstring GetHeadsetK27ProfileFolder();
+  // headset_k27_voice_page.cpp
+  void RefreshHeadsetK27AudioPage();
+  void OnHeadsetK27MicVolumeChanged();
+  void OnHeadsetK27MonitorVolumeChanged();
+  void ToggleHeadsetK27MicMute();
+  void ToggleHeadsetK27MonitorMute();
+  void OnHeadsetK27MagicVoiceToggled();
+  void SelectHeadsetK27MagicVoice(int index);
+  // headset_k27_eq_page.cpp
+  void SelectHeadsetK27EqPreset(int n);
+  void ApplyHeadsetK27UserEqPreset();
+  void OnHeadsetK27EqSliderChanged(int band);
+  void SaveHeadsetK27UserEqPreset();
+  void DeleteHeadsetK27UserEqPreset();
+  void RefreshHeadsetK27EqPage();
+  // headset_k27_threads.cpp
+  void OutputHeadsetK27LightFrame();
+
+  int m_micMuted = 0;
+  int m_monitorMuted = 0;
+  // The mixer and the device notifications of old Windows versions (mixer count, mixer handle,
+  // notification handle), and the id of "winmm_devicechange".
+  HeadsetK27LegacyAudio m_headsetK27LegacyAudio;
+  UINT m_winmmDeviceChangeMessage = 0;
+  // Counts the detection's finds, so the lighting tells one connection from the next.
+  std::atomic<uint32_t> m_headsetK27Connections{0};
+  HeadsetK27WriteFailureNotice m_headsetK27WriteFailureNotice;  // the lighting thread's
 
   // --- Notification routing (main_wnd_routing.cpp; the shell's own routes in shell_routes.cpp) ---
   // Notify hands each notification by type to one of these; they look the sender's name up in the

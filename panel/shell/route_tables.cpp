@@ -1,9 +1,10 @@
 #include <atomic>
 
 #include "diagnostics.h"
-#include "keyboard_profile_routes.h"
+#include "headset_k27_routes.h"
 #include "headset_routes.h"
 #include "keyboard_page_routes.h"
+#include "keyboard_profile_routes.h"
 #include "keyboard_routes.h"
 #include "mouse_routes.h"
 #include "shell_routes.h"
@@ -20,8 +21,9 @@ RouteIndex BuildPanelRoutes() {
 }  // namespace
 
 std::vector<RouteTable> AllRouteTables() {
-  return {ShellRoutes(),         KeyboardRoutes(), KeyboardProfileRoutes(), KeyboardLightRoutes(),
-          KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes(),      HeadsetRoutes()};
+  return {ShellRoutes(),           KeyboardRoutes(),          KeyboardProfileRoutes(), KeyboardLightRoutes(),
+          KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes(),           HeadsetRoutes(),
+          HeadsetK27Routes()};
 }
 
 const RouteIndex& PanelRoutes() {

@@ -5,7 +5,24 @@
 
 namespace {
 constexpr size_t kChangeReportSize = 3;  // report id, usage low, usage high
+
+// What the headset's LED controllers do with a light report: 0xAA .. 0xAC set one colour of LEDs
+// 0 .. 6 from bytes 4 .. 10, 0xAD .. 0xAF that colour of LED 7 from byte 4, 0x23 the controller's
+// own effect from byte 3.
+void ApplyHeadsetReport(SimulatedHeadsetLeds& leds, const uint8_t* report) {
+  for (size_t c = 0; c < SimulatedHeadsetLeds::kControllers; ++c) {
+    if (report[1] != SimulatedHeadsetLeds::kTargets[c]) continue;
+    const uint8_t command = report[2];
+    if (command >= 0xAA && command <= 0xAC) {
+      for (size_t led = 0; led < 7; ++led) leds.colours[c][led][command - 0xAA] = report[4 + led];
+    } else if (command >= 0xAD && command <= 0xAF) {
+      leds.colours[c][7][command - 0xAD] = report[4];
+    } else if (command == 0x23) {
+      leds.effect[c] = report[3];
+    }
+  }
 }
+}  // namespace
 
 SimulatedDevice::SimulatedDevice(SimulatedDeviceModel model) : model_(model), firmware_(std::move(model)) {}
 
@@ -60,6 +77,26 @@ void SimulatedDevice::PressProfileButton() {
     active = static_cast<uint8_t>((active + 1) % kProfiles);
   }
   SendChangeReport(0x401);
+}
+
+void SimulatedDevice::SetRefusesOutputReports(bool refuses) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  refusesOutputReports_ = refuses;
+}
+
+SimulatedHeadsetLeds SimulatedDevice::HeadsetLeds() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return headsetLeds_;
+}
+
+int SimulatedDevice::OpenHandles() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return openHandles_;
+}
+
+void SimulatedDevice::CountHandle(int change) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  openHandles_ += change;
 }
 
 void SimulatedDevice::SetRequestObserver(std::function<void(const uint8_t*)> observer) {
@@ -159,12 +196,13 @@ bool SimulatedDevice::SetOutputReport(SimulatedInterface target, uint32_t genera
   std::lock_guard<std::mutex> lock(mutex_);
   // Only the headset interface declares an output report for the class driver: 17 bytes, id 0xFF.
   if (!IsLive(generation) || target != SimulatedInterface::Headset || length != kHeadsetReportSize ||
-      report[0] != kHeadsetReportId)
+      report[0] != kHeadsetReportId || refusesOutputReports_)
     return false;
   const std::optional<SimulatedFault> fault = TakeFault();
   if (fault == SimulatedFault::Unplug) VanishLocked();
   if (fault == SimulatedFault::Unplug || fault == SimulatedFault::WriteFails) return false;
   wireLog_.Append(WireEvent::OutputReport, report, length);
+  ApplyHeadsetReport(headsetLeds_, report);
   return true;
 }
 
@@ -239,6 +277,7 @@ size_t SimulatedDevice::InputReportLength(SimulatedInterface target) {
     case SimulatedInterface::Command: return HID_COMMAND_REPORT_SIZE;
     case SimulatedInterface::Sync: return kChangeReportSize;
     case SimulatedInterface::Headset: return 0;  // its input reports are not modelled
+    case SimulatedInterface::VendorControl: return 0;
   }
   return 0;
 }

@@ -30,6 +30,16 @@ struct SimulatedReadWait {
   HANDLE abort = nullptr;
 };
 
+// The K27 headset's two LED controllers (0x22, 0x44) as its light reports left them: per LED a
+// red, green and blue value, and the controller's own effect (set by command 0x23).
+struct SimulatedHeadsetLeds {
+  static constexpr size_t kControllers = 2;
+  static constexpr size_t kLeds = 8;
+  static constexpr uint8_t kTargets[kControllers] = {0x22, 0x44};
+  uint8_t colours[kControllers][kLeds][3] = {};
+  uint8_t effect[kControllers] = {};
+};
+
 // One simulated device: its firmware, its presence, its interfaces' input queues, a wire log of
 // every report and the faults a test injected. Thread-safe.
 class SimulatedDevice {
@@ -60,6 +70,13 @@ class SimulatedDevice {
   void PressProfileButton();
   // Runs on the writing thread for every command request the device takes, before it answers.
   void SetRequestObserver(std::function<void(const uint8_t* request)> observer);
+
+  // While set, the device stays listed but refuses every output report.
+  void SetRefusesOutputReports(bool refuses);
+  SimulatedHeadsetLeds HeadsetLeds() const;
+  // Connections opened on any of its interfaces and not closed yet.
+  int OpenHandles() const;
+  void CountHandle(int change);
 
   std::vector<WireRecord> WireLog() const;
   std::vector<CommandReport> Requests() const;               // the command requests, in order
@@ -108,4 +125,7 @@ class SimulatedDevice {
   WireLogRing wireLog_;
   std::vector<HANDLE> waitingReaders_;  // arrival events of the reads waiting in real time
   std::function<void(const uint8_t*)> observer_;
+  bool refusesOutputReports_ = false;
+  SimulatedHeadsetLeds headsetLeds_;
+  int openHandles_ = 0;
 };

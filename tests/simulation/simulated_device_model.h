@@ -10,6 +10,7 @@ enum class SimulatedInterface {
   Command,  // the 64-byte vendor command interface of keyboard, mouse and mouse pad
   Sync,     // the hardware-sync interface that announces the device's own changes
   Headset,  // the K27 headset's interface: 17-byte output reports with id 0xFF
+  VendorControl,  // a vendor-defined interface (usage page 0xFF00) that takes no reports
 };
 
 // What one simulated device is: its identity, its interfaces, its record and its factory memory.

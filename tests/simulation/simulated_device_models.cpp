@@ -147,6 +147,14 @@ SimulatedDeviceModel SimulatedHeadsetK27Model() {
   return model;
 }
 
+SimulatedDeviceModel SimulatedHeadsetK27DecoyModel(uint16_t productId, SimulatedInterface target) {
+  SimulatedDeviceModel model = SimulatedHeadsetK27Model();
+  model.name = L"K27 vendor decoy";
+  model.productId = productId;
+  model.interfaces = {target};
+  return model;
+}
+
 std::shared_ptr<SimulatedDevice> MakeSimulatedKeyboard(uint16_t productId) {
   return std::make_shared<SimulatedDevice>(SimulatedKeyboardModel(productId));
 }

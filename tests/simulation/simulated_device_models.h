@@ -15,6 +15,9 @@ SimulatedDeviceModel SimulatedKeyboardModel(uint16_t productId);
 SimulatedDeviceModel SimulatedMouseModel();
 SimulatedDeviceModel SimulatedMousePadModel();
 SimulatedDeviceModel SimulatedHeadsetK27Model();
+// A device of the K27's vendor that is not the headset's light interface: another product with the
+// headset's interface, or the headset's product with a vendor-defined one.
+SimulatedDeviceModel SimulatedHeadsetK27DecoyModel(uint16_t productId, SimulatedInterface target);
 
 std::shared_ptr<SimulatedDevice> MakeSimulatedKeyboard(uint16_t productId = SIMULATED_KEYBOARD_ONECOLOR);
 std::shared_ptr<SimulatedDevice> MakeSimulatedMouse();

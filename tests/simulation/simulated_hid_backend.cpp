@@ -28,7 +28,10 @@ class SimulatedConnection : public HidConnection {
         target_(target),
         mode_(mode),
         readsWait_(readsWait),
-        generation_(device_->Generation()) {}
+        generation_(device_->Generation()) {
+    device_->CountHandle(+1);
+  }
+  ~SimulatedConnection() override { device_->CountHandle(-1); }
 
   bool GetAttributes(HIDD_ATTRIBUTES& attributes) override {
     attributes = HIDD_ATTRIBUTES{sizeof(HIDD_ATTRIBUTES), device_->VendorId(), device_->ProductId(), 0x0105};

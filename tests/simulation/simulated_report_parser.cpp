@@ -4,6 +4,7 @@ namespace {
 constexpr USAGE kVendorUsagePage = 0xFF1C;
 constexpr USAGE kVendorUsage = 0x92;
 constexpr USAGE kConsumerUsagePage = 0x0C;
+constexpr USAGE kHeadsetVendorUsagePage = 0xFF00;
 constexpr USAGE kConsumerControl = 0x01;
 constexpr USAGE kHighestConsumerUsage = 0x0FFF;
 }  // namespace
@@ -28,6 +29,10 @@ NTSTATUS SimulatedReportParser::GetCaps(HIDP_CAPS& caps) const {
       caps.UsagePage = kConsumerUsagePage;
       caps.Usage = kConsumerControl;
       caps.OutputReportByteLength = SimulatedDevice::kHeadsetReportSize;
+      break;
+    case SimulatedInterface::VendorControl:
+      caps.UsagePage = kHeadsetVendorUsagePage;
+      caps.Usage = kConsumerControl;
       break;
   }
   return HIDP_STATUS_SUCCESS;

@@ -35,6 +35,8 @@ std::mutex stateLock;
 int initResult = kDone;
 std::vector<ConfLibDevice> deviceLists[2];
 std::map<std::wstring, Property> stores[2];
+// A store switched off answers no read at all, whatever its properties hold; writes still land.
+bool storeReadable[2] = {true, true};
 
 Property Integer(int value) { return {Form::Integer, false, true, std::to_wstring(value)}; }
 Property Float(float value) {
@@ -46,6 +48,7 @@ Property ReadOnly(const wchar_t* text) { return {Form::Text, true, true, text}; 
 
 void ResetState() {
   initResult = kDone;
+  storeReadable[kOutputStore] = storeReadable[kInputStore] = true;
   deviceLists[kOutputStore] = {{0x0100, 1, 0, 1}};
   deviceLists[kInputStore] = {{0x0200, 2, 0, 1}};
 
@@ -156,8 +159,9 @@ int PropertyControl(ConfLibDevice device, const wchar_t* name, void** value, voi
     if (found != stores[store].end()) property = &found->second;
   }
   void* buffer = value ? *value : nullptr;
+  const bool readable = store >= 0 && storeReadable[store];
   int result = direction == 1 ? WriteProperty(property, buffer)
-                              : ReadProperty(property, static_cast<wchar_t*>(buffer));
+                              : ReadProperty(readable ? property : nullptr, static_cast<wchar_t*>(buffer));
   std::string where = store >= 0 ? kStoreNames[store] : "type " + std::to_string(device.type);
   // Shows the value as the property now holds it, so a write's integer or float form is visible.
   std::string shown = result == kDone ? StandinLogText(property->text.c_str()) : "?";
@@ -191,6 +195,12 @@ void StandinSetDeviceList(int list, const ConfLibDevice* devices, int count) {
   if (list < 0 || list > 1 || count < 0) return;
   std::lock_guard<std::mutex> guard(stateLock);
   deviceLists[list].assign(devices, devices + count);
+}
+
+void StandinSetStoreReadable(int store, int readable) {
+  if (store < 0 || store > 1) return;
+  std::lock_guard<std::mutex> guard(stateLock);
+  storeReadable[store] = readable != 0;
 }
 
 // Sets what a read of the property returns; null text makes it unreadable. A name the store does

@@ -90,4 +90,8 @@ class AudioConfigStandin : public StandinLibrary {
   void SetProperty(int store, const wchar_t* name, const wchar_t* text) const {
     Export<void (*)(int, const wchar_t*, const wchar_t*)>("StandinSetProperty")(store, name, text);
   }
+  // A store made unreadable fails every read, whatever its properties hold; writes still land.
+  void SetStoreReadable(int store, bool readable) const {
+    Export<void (*)(int, int)>("StandinSetStoreReadable")(store, readable ? 1 : 0);
+  }
 };

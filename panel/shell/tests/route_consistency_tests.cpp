@@ -20,6 +20,7 @@ enum class WhyUnrouted {
   RoutedWithItsDevicePage,  // the device's routes come with its pages; then it leaves this list
   ShowsOnly,                // no action of its own: it shows what the page sets (LED previews, bands)
   ReadWhenAnotherActs,      // its state or text is read by another control's operation
+  ReadWhenUsed,  // an edit whose text the operation that needs it reads; its own changes do nothing
 };
 
 struct Unrouted {
@@ -84,6 +85,7 @@ const Unrouted kReviewedUnrouted[] = {
     {L"kb_macro_mouse_click", WhyUnrouted::ReadWhenAnotherActs},
     {L"kb_macro_mouse_roller", WhyUnrouted::ReadWhenAnotherActs},
     {L"kb_macro_mouse_move", WhyUnrouted::ReadWhenAnotherActs},
+    {L"hs_name_edit", WhyUnrouted::ReadWhenUsed},
 };
 
 // Routed controls that the pages make at run time, so the layouts do not hold them.

@@ -1,0 +1,25 @@
+#include "headset_k27_voice_names.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "headset_k27_eq.h"
+#include "ini_values.h"
+#include "named_profile_list.h"
+
+namespace {
+bool VoiceNameTaken(const std::wstring& folder, const std::wstring& name) {
+  const std::wstring index = HeadsetK27IndexPath(folder);
+  const int count = std::min(std::max(ReadIniNumber(index, L"PROFILECOUNT", L"count"), 0), kMostListedProfiles);
+  for (int i = 0; i < count; ++i)
+    if (SameTextIgnoringCase(ReadIniText(index, L"VOICEPROFILENAME", std::to_wstring(i), L""), name)) return true;
+  return GetFileAttributesW((folder + name + L".ini").c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+}  // namespace
+
+std::wstring HeadsetK27CopyVoiceName(const std::wstring& folder, int count) {
+  std::wstring name = L"voiceprofile" + std::to_wstring(count - 1) + L"copy";
+  while (VoiceNameTaken(folder, name)) name += L"copy";
+  return name;
+}
