@@ -5,8 +5,6 @@
 #include "main_wnd.h"
 #include "worker_threads.h"
 
-// Keyboard pages.
-
 // Mouse and mouse-pad pages.
 void CMainWnd::InitMousePadPage() {}
 int CMainWnd::ReadMousePadMemory() { return 0; }
@@ -19,9 +17,6 @@ void CMainWnd::ReloadActiveMousePadProfile() {}
 void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
-
-// Headset pages.
-void CMainWnd::InitHeadsetK27Audio() {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
 unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad detection ended"); }
@@ -36,5 +31,3 @@ unsigned __stdcall MouseKeyProfileWatchThreadProc(void* p) {
 unsigned __stdcall MousePadLightProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"mouse pad light profile watcher ended");
 }
-unsigned __stdcall HeadsetK27DetectThreadProc(void* p) { return RunUntilStopped(p, L"K27 detection ended"); }
-unsigned __stdcall HeadsetK27LightingThreadProc(void* p) { return RunUntilStopped(p, L"K27 lighting ended"); }
