@@ -16,6 +16,7 @@ struct SimulatedMemory {
   std::vector<uint8_t> ledFrame;
   unsigned hardwareLightingCommands = 0;
   unsigned restoreDefaultsCommands = 0;
+  unsigned ledFrameCommands = 0;  // 0x12 reports accepted
 };
 
 // The command interpreter of the simulated firmware: one request report in, one reply out.
