@@ -3,6 +3,7 @@
 #include "fake_clock.h"
 #include "lighting_helpers.h"
 #include "mousepad_frame.h"
+#include "mousepad_lighting_pass.h"
 #include "mousepad_lighting_tables.h"
 #include "mousepad_mode_panels.h"
 #include "mousepad_test_fixture.h"
@@ -259,6 +260,45 @@ TEST_F(MousePadEffectsTest, ModesOutsideTheNineRunNothingAndOutOfRangeSpeedsAreB
     EXPECT_EQ(c.pauses, own.Pauses());
     EXPECT_EQ(!c.stepped, Same(kUntouched, leds[0]));
   }
+}
+
+TEST_F(MousePadEffectsTest, ALightingPassStepsAndSendsOnlyForAConnectedPadOutsideSynchronisedLighting) {
+  struct Case {
+    const char* what;
+    bool connected, synced, stopped;
+    uint8_t mode, speed;
+    std::vector<DWORD> pauses;
+    bool stepped;
+    int frames;
+  };
+  const Case cases[] = {{"static", true, false, false, MOUSEPAD_STATIC, 2, {41}, true, 1},
+                        {"fill at speed 0", true, false, false, MOUSEPAD_FILL, 0, {9, 100}, true, 1},
+                        {"mode 9", true, false, false, 9, 0, {9}, false, 1},
+                        {"absent", false, false, false, MOUSEPAD_STATIC, 2, {41, 100}, false, 0},
+                        {"synchronised", true, true, false, MOUSEPAD_STATIC, 2, {41}, false, 0},
+                        {"stopped", true, false, true, MOUSEPAD_STATIC, 2, {}, false, 0}};
+  HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeClock own;
+    std::fill(std::begin(leds), std::end(leds), kUntouched);
+    MousePadLiveSettings live = Settings(c.mode, 0, 0);
+    live.speed = c.speed;
+    channel.m_connected = c.connected;
+    channel.m_lightingSync = c.synced;
+    if (c.stopped) {
+      SetEvent(stop);
+    } else {
+      ResetEvent(stop);
+    }
+    int frames = 0;
+    MousePadLightingTargets targets{channel, live, leds, flashRequest, [&] { ++frames; }};
+    RunMousePadLightingPass(stop, targets);
+    EXPECT_EQ(c.pauses, own.Pauses());
+    EXPECT_EQ(c.stepped, !Same(kUntouched, leds[0]));
+    EXPECT_EQ(c.frames, frames);
+  }
+  CloseHandle(stop);
 }
 
 TEST_F(MousePadEffectsTest, TablesAndPanels) {
