@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "mousepad_factory_data.h"
 #include "mousepad_light_profile.h"
 #include "mousepad_test_fixture.h"
 #include "profile_store.h"
@@ -83,6 +84,20 @@ TEST_F(MousePadLightProfileTest, TheResetTakesOnlyTheFactoryBlocksFirst56Bytes) 
   EXPECT_EQ(1, ResetMousePadLightBlock(state, factory));
   EXPECT_EQ(0x11, state.blocks[0][0]);
   EXPECT_EQ(0, std::memcmp(&before.live, &state.live, sizeof state.live));
+}
+
+TEST(MousePadFactoryFile, TheShippedFileHoldsThePadsFactoryBlockZero) {
+  wchar_t program[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  std::wstring release(program);
+  release.resize(release.find_last_of(L'\\') + 1);
+  const std::vector<unsigned char> file = ReadBytes(release + L"..\\dist\\" + MOUSEPAD_FACTORY_FILE);
+  const std::vector<uint8_t> device = SimulatedMousePadModel().factorySettings;
+  ASSERT_EQ(80u, file.size());
+  EXPECT_TRUE(std::equal(device.begin(), device.begin() + 64, file.begin() + 16));
+  EXPECT_TRUE(std::equal(device.begin(), device.begin() + 64, MOUSEPAD_FACTORY_BLOCK.begin()));
+  MousePadState state;
+  EXPECT_EQ(0, LoadMousePadLightProfile(state, release + L"..\\dist\\" + MOUSEPAD_FACTORY_FILE));
 }
 
 }  // namespace
