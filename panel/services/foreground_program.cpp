@@ -5,6 +5,8 @@
 #include <atomic>
 #include <vector>
 
+#include "diagnostics.h"
+
 namespace {
 class WindowsForegroundProgram : public ForegroundProgram {
  public:
@@ -29,7 +31,9 @@ void InstallForegroundProgram(ForegroundProgram* program) { installedProgram.sto
 
 std::wstring ReadProcessPath(DWORD processId, ProcessPathReader first, ProcessPathReader fallback) {
   std::wstring path = first(processId);
-  return path.empty() ? fallback(processId) : path;
+  if (path.empty()) path = fallback(processId);
+  if (path.empty()) DebugLine(L"\u6587\u4ef6\u540d\u5b57\u8bbf\u95ee\u5931\u8d25");  // "file name access failed"
+  return path;
 }
 
 std::wstring ProcessPathFromModuleSnapshot(DWORD processId) {

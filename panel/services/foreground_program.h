@@ -19,7 +19,8 @@ void InstallForegroundProgram(ForegroundProgram* program);
 
 // How the Windows lookup reads a process's program path: the first module of a Toolhelp snapshot
 // of the process, and when that gives nothing (a 32-bit program cannot snapshot a 64-bit one) the
-// process's image name. Each reader returns an empty path when it fails.
+// process's image name. Each reader returns an empty path when it fails; when both fail, the
+// diagnostics say so.
 using ProcessPathReader = std::wstring (*)(DWORD processId);
 std::wstring ReadProcessPath(DWORD processId, ProcessPathReader first, ProcessPathReader fallback);
 std::wstring ProcessPathFromModuleSnapshot(DWORD processId);

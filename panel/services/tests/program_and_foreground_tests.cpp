@@ -4,6 +4,7 @@
 
 #include <cwctype>
 
+#include "debug_log_capture.h"
 #include "foreground_program.h"
 #include "program_folder.h"
 
@@ -36,12 +37,17 @@ TEST(ForegroundProgram, BothReadersGiveTheProgramPathOfARunningProcess) {
 }
 
 // A 32-bit panel cannot snapshot a 64-bit program's modules; the image name stands in.
+// Only when both fail is the failure reported.
 TEST(ForegroundProgram, TheImageNameStandsInWhenTheSnapshotFails) {
+  const std::wstring failure = L"\u6587\u4ef6\u540d\u5b57\u8bbf\u95ee\u5931\u8d25";
+  DebugLogCapture log;
   const DWORD self = GetCurrentProcessId();
   EXPECT_EQ(Lower(ReadProcessPath(self, Fails, ProcessPathFromImageName)), Lower(OwnPath()));
   EXPECT_EQ(ReadProcessPath(self, Answers, ProcessPathFromImageName), L"C:\\first\\answer.exe")
       << "the snapshot's answer comes first";
+  EXPECT_EQ(log.Count(failure), 0);
   EXPECT_EQ(ReadProcessPath(self, Fails, Fails), L"");
+  EXPECT_EQ(log.Count(failure), 1);
 }
 
 struct FixedForegroundProgram : ForegroundProgram {

@@ -1,0 +1,264 @@
+#include "named_profile_list.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "diagnostics.h"
+#include "file_name_check.h"
+#include "foreground_profile_watcher.h"
+#include "ini_values.h"
+#include "profile_store.h"
+
+namespace {
+const wchar_t* const kFileMissing = L"message_text_8";
+const wchar_t* const kNotAProfile = L"message_text_9";
+const wchar_t* const kLastProfile = L"message_text_11";
+const wchar_t* const kConfirmDelete = L"message_text_12";
+const wchar_t* const kNameRefused = L"message_text_14";
+const wchar_t* const kNameTaken = L"message_text_15";
+constexpr int kConfirmed = 1;
+
+bool HasLength(const std::wstring& path, unsigned long long length, bool& exists) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  exists = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) != FALSE;
+  return exists && ((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow) == length;
+}
+}  // namespace
+
+ProfilePayloadFormat BinaryProfilePayloads(size_t payloadSize, int kind) {
+  ProfilePayloadFormat format;
+  format.read = [payloadSize, kind](const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload) {
+    bool exists = true;
+    if (exactLength && !HasLength(path, sizeof(ProfileFileHeader) + payloadSize, exists)) return exists ? -1 : 1;
+    std::vector<uint8_t> buffer(payloadSize, 0);
+    const int result = ReadProfileFile(path, buffer.data(), buffer.size(), kind);
+    if (result == 0) payload = std::move(buffer);
+    return result;
+  };
+  format.write = [payloadSize, kind](const std::wstring& path, const std::vector<uint8_t>& payload) {
+    return payload.size() == payloadSize && WriteProfileFile(path, payload.data(), payload.size(), kind) == 0;
+  };
+  return format;
+}
+
+bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+int ReadListedProfile(const NamedProfileListParams& params, const std::wstring& folder, int index,
+                      std::vector<uint8_t>& payload) {
+  const std::wstring name = ReadIniText(folder + params.indexFile, params.nameSection, std::to_wstring(index));
+  return params.format.read(folder + name + params.extension, false, payload);
+}
+
+NamedProfileList::NamedProfileList(const NamedProfileListParams& params, const NamedProfileListHooks& hooks,
+                                   std::wstring folder, ProfileListView& view)
+    : params_(params), hooks_(hooks), folder_(std::move(folder)), view_(view) {}
+
+bool NamedProfileList::Fill() {
+  const std::wstring index = IndexFile();
+  const int count = std::min(ReadIniNumber(index, params_.countSection, L"count"), kMostListedProfiles);
+  if (count > 0) {
+    for (int i = 0; i < count; ++i)
+      view_.AppendItem(ReadIniText(index, params_.nameSection, std::to_wstring(i)), ProfileListView::ItemOrigin::Filled);
+    return true;
+  }
+  std::vector<uint8_t> payload;
+  if (!ReadFactoryPayload(payload)) return false;
+  const std::wstring first = params_.newNamePrefix + std::to_wstring(1);
+  params_.format.write(ProfileFile(first), payload);
+  view_.AppendItem(first, ProfileListView::ItemOrigin::Filled);
+  WriteIniNumber(index, params_.countSection, L"count", view_.Count());
+  WriteIniText(index, params_.linkFlagSection, L"0", L"0");
+  WriteIniText(index, params_.nameSection, L"0", first);
+  WriteIniNumber(index, params_.selectionSection, L"select", 0);
+  return true;
+}
+
+void NamedProfileList::Add() {
+  int number = 1;
+  while (ItemWithText(params_.newNamePrefix + std::to_wstring(number)) >= 0) ++number;
+  const std::wstring name = params_.newNamePrefix + std::to_wstring(number);
+  view_.AppendItem(name, ProfileListView::ItemOrigin::Added);
+  const int count = view_.Count();
+  WriteNewEntries(count, name);
+  DeleteFileW(ProfileFile(name).c_str());
+  std::vector<uint8_t> payload;
+  if (!ReadFactoryPayload(payload)) return;
+  if (hooks_.takeNewPayload) hooks_.takeNewPayload(payload);
+  params_.format.write(ProfileFile(name), payload);
+  view_.SelectIndex(count - 1);
+}
+
+void NamedProfileList::Delete() {
+  const int selected = view_.SelectedIndex();
+  if (selected < 0) return;
+  if (view_.Count() == 1) {
+    view_.ShowMessage(kLastProfile);
+    return;
+  }
+  if (view_.ShowMessage(kConfirmDelete) != kConfirmed) return;
+  DeleteFileW(ProfileFile(view_.ItemName(selected)).c_str());
+  view_.RemoveItem(selected);
+  MoveEntriesAfterRemoval(selected);
+  view_.SetLinkChecked(false, false);
+  view_.SelectIndex(view_.Count() - 1);
+}
+
+void NamedProfileList::Copy() {
+  const int selected = view_.SelectedIndex();
+  if (selected < 0) return;
+  const std::wstring source = view_.ItemName(selected);
+  std::wstring name = source + L" copy";
+  for (int i = 0; i < view_.Count();) {
+    if (SameTextIgnoringCase(view_.ItemName(i), name)) {
+      name += L" copy";
+      DebugLine(name);
+      i = 0;
+    } else {
+      ++i;
+    }
+  }
+  // A stored name may be one that a file name cannot hold; its copy is refused like a rename.
+  if (!IsUsableAsFileName(name)) {
+    view_.ShowMessage(kNameRefused);
+    return;
+  }
+  std::vector<uint8_t> payload;
+  if (!ReadShowingFailure(ProfileFile(source), false, payload)) return;
+  if (hooks_.takeNewPayload) hooks_.takeNewPayload(payload);
+  if (!params_.format.write(ProfileFile(name), payload)) return;
+  view_.AppendItem(name, ProfileListView::ItemOrigin::Copied);
+  const int count = view_.Count();
+  WriteNewEntries(count, name);
+  view_.SelectIndex(count - 1);
+}
+
+// The imported payload replaces the selected profile's; selecting away and back applies it.
+void NamedProfileList::Import() {
+  const int selected = view_.SelectedIndex();
+  if (selected < 0) return;
+  view_.SetFileButtonsEnabled(false);
+  const std::wstring chosen = ChooseProfileFile(true);
+  std::vector<uint8_t> payload;
+  if (!chosen.empty() && ReadShowingFailure(chosen, true, payload) &&
+      params_.format.write(ProfileFile(view_.ItemName(selected)), payload)) {
+    view_.SelectIndex(selected - 1);
+    view_.SelectIndex(selected);
+  }
+  view_.SetFileButtonsEnabled(true);
+}
+
+void NamedProfileList::Export() {
+  const int selected = view_.SelectedIndex();
+  if (selected < 0) return;
+  view_.SetFileButtonsEnabled(false);
+  const std::wstring chosen = ChooseProfileFile(false);
+  std::vector<uint8_t> payload;
+  if (!chosen.empty() && ReadShowingFailure(ProfileFile(view_.ItemName(selected)), false, payload))
+    params_.format.write(chosen, payload);
+  view_.SetFileButtonsEnabled(true);
+}
+
+void NamedProfileList::Rename() {
+  const std::wstring newName = view_.NameEditText();
+  if (!IsUsableAsFileName(newName)) {
+    view_.ShowMessage(kNameRefused);
+    return;
+  }
+  if (ItemWithText(newName) >= 0) {
+    view_.ShowMessage(kNameTaken);
+    return;
+  }
+  const int selected = view_.SelectedIndex();
+  if (selected < 0) return;
+  const std::wstring oldName = view_.ItemName(selected);
+  std::vector<uint8_t> payload;
+  if (!ReadShowingFailure(ProfileFile(oldName), false, payload)) return;
+  if (!StoreRenamed(selected, oldName, newName, payload)) {
+    view_.ShowMessage(kNameRefused);
+    return;
+  }
+  view_.RenameItem(selected, newName);
+  view_.SetNameEditText(newName);
+}
+
+// A watcher's selection is not the user's choice: the selection entry keeps the user's.
+void NamedProfileList::Select() {
+  const int selected = view_.SelectedIndex();
+  if (selected < 0) return;
+  view_.SetNameEditText(view_.ItemName(selected));
+  if (!SelectingForWatcher()) WriteIniNumber(IndexFile(), params_.selectionSection, L"select", selected);
+  ShowLinkOf(selected);
+  if (hooks_.apply) hooks_.apply(selected);
+}
+
+void NamedProfileList::Reset() {
+  std::vector<uint8_t> payload;
+  if (ReadFactoryPayload(payload) && hooks_.reset) hooks_.reset(payload);
+}
+
+int NamedProfileList::ItemWithText(const std::wstring& text) {
+  for (int i = 0; i < view_.Count(); ++i)
+    if (SameTextIgnoringCase(view_.ItemText(i), text)) return i;
+  return -1;
+}
+
+bool NamedProfileList::ReadShowingFailure(const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload) {
+  const int result = params_.format.read(path, exactLength, payload);
+  if (result == 1) view_.ShowMessage(kFileMissing);
+  else if (result != 0) view_.ShowMessage(kNotAProfile);
+  return result == 0;
+}
+
+bool NamedProfileList::ReadFactoryPayload(std::vector<uint8_t>& payload) {
+  return ReadShowingFailure(hooks_.factoryFile(), false, payload);
+}
+
+// The entries of a profile just appended at index count - 1; it starts unlinked, whatever an
+// earlier delete left at that index.
+bool NamedProfileList::WriteNewEntries(int count, const std::wstring& name) {
+  const std::wstring index = IndexFile(), key = std::to_wstring(count - 1);
+  return WriteIniNumber(index, params_.countSection, L"count", count) &&
+         WriteIniText(index, params_.nameSection, key, name) && WriteIniText(index, params_.linkFlagSection, key, L"0");
+}
+
+// Names follow the items; the links of the profiles after the removed one move down with them.
+// The entries of the former last index stay in the file, beyond the count.
+void NamedProfileList::MoveEntriesAfterRemoval(int removed) {
+  const std::wstring index = IndexFile();
+  const int count = view_.Count();
+  WriteIniNumber(index, params_.countSection, L"count", count);
+  for (int i = 0; i < count; ++i) {
+    const std::wstring key = std::to_wstring(i);
+    WriteIniText(index, params_.nameSection, key, view_.ItemName(i));
+    const int from = i < removed ? i : i + 1;
+    const std::wstring flag = LinkEntry(params_.linkFlagSection, from);
+    const std::wstring path = LinkEntry(params_.linkPathSection, from);
+    WriteIniText(index, params_.linkFlagSection, key, flag);
+    WriteIniText(index, params_.linkPathSection, key, path);
+  }
+}
+
+// The new file first, then the index entry, then the old file goes: a failure at any step undoes
+// the steps before it, so the file, the index entry and the item keep the old name together.
+bool NamedProfileList::StoreRenamed(int index, const std::wstring& oldName, const std::wstring& newName,
+                                    const std::vector<uint8_t>& payload) {
+  const std::wstring newFile = ProfileFile(newName), indexFile = IndexFile(), key = std::to_wstring(index);
+  if (!params_.format.write(newFile, payload)) return false;
+  if (WriteIniNumber(indexFile, params_.countSection, L"count", view_.Count()) &&
+      WriteIniText(indexFile, params_.nameSection, key, newName)) {
+    if (DeleteFileW(ProfileFile(oldName).c_str())) return true;
+    WriteIniText(indexFile, params_.nameSection, key, oldName);
+  }
+  DeleteFileW(newFile.c_str());
+  return false;
+}
+
+std::wstring NamedProfileList::ChooseProfileFile(bool open) {
+  const std::wstring extension = params_.extension;
+  return view_.ChooseFile(open, extension.substr(1), L"*" + extension, params_.fileFilter);
+}

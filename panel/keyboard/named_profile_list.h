@@ -1,0 +1,135 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "profile_list_view.h"
+
+// How a list's payload files are read and written. The binary profile files of keyboard, mouse and
+// mouse pad use BinaryProfilePayloads; a list with other files plugs in its own.
+struct ProfilePayloadFormat {
+  // 0 read, 1 missing or unreadable, -1 not a profile file. With `exactLength` a file whose length
+  // is not that of a whole profile of the list is refused with -1 (an import must not take a file
+  // of another list). `payload` is changed only on 0.
+  std::function<int(const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload)> read;
+  // False when the file could not be written; a previous file then stays as it was.
+  std::function<bool(const std::wstring& path, const std::vector<uint8_t>& payload)> write;
+};
+
+// Files of a 16-byte profile header of `kind` and a payload of `payloadSize` bytes; a shorter file
+// loads with the missing tail as zeros.
+ProfilePayloadFormat BinaryProfilePayloads(size_t payloadSize, int kind);
+
+// The parameters of one named profile list: its controls, its sections of the device's index file
+// and its payload files. Every list of the panel is one of these.
+struct NamedProfileListParams {
+  const wchar_t* combo;
+  const wchar_t* nameEdit;
+  const wchar_t* addButton;
+  const wchar_t* deleteButton;
+  const wchar_t* copyButton;
+  const wchar_t* importButton;
+  const wchar_t* exportButton;
+  const wchar_t* resetButton;
+  const wchar_t* renameButton;
+  const wchar_t* linkCheck;
+  const wchar_t* linkEdit;
+  const wchar_t* linkRow;
+  const wchar_t* linkButton;
+  const wchar_t* cancelLinkButton;  // null when the list has none
+
+  const wchar_t* indexFile;  // in the device's data folder
+  const wchar_t* countSection;
+  const wchar_t* nameSection;
+  const wchar_t* selectionSection;
+  const wchar_t* linkFlagSection;
+  const wchar_t* linkPathSection;
+
+  const wchar_t* newNamePrefix;  // followed by a number: the names that add and the first run give
+  const wchar_t* extension;      // of the payload files, with the dot
+  const wchar_t* fileFilter;  // of the import and export dialogs
+  ProfilePayloadFormat format;
+
+  // Whether the link row stays shown after the profile was unlinked, and after the program dialog
+  // of the link check box was cancelled.
+  bool linkRowShownWhenUnlinked = true;
+  bool linkRowShownWhenCancelled = true;
+};
+
+// What differs between the lists beyond their parameters: the factory file and what a payload does
+// to the device's live state.
+struct NamedProfileListHooks {
+  std::function<std::wstring()> factoryFile;  // full path, for the current model
+  // Add and copy: the new profile's payload before its file is written (empty: nothing).
+  std::function<void(const std::vector<uint8_t>& payload)> takeNewPayload;
+  // Select: load the profile at the index and send it.
+  std::function<void(int index)> apply;
+  // Reset: the factory payload, read.
+  std::function<void(const std::vector<uint8_t>& payload)> reset;
+};
+
+// Start-up takes at most this many profiles; a larger count in the index file is cut to it.
+constexpr int kMostListedProfiles = 1000;
+
+// Profile names and program paths compare without regard to case.
+bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b);
+
+// Whether the profile at `index` is linked (its flag reads exactly 1) to `program`.
+bool IsLinkedTo(const std::wstring& indexFile, const NamedProfileListParams& params, int index,
+                const std::wstring& program);
+
+// The payload of the profile stored at `index` of the list (its name from the index file).
+int ReadListedProfile(const NamedProfileListParams& params, const std::wstring& folder, int index,
+                      std::vector<uint8_t>& payload);
+
+// The operations of a list, written once: each acts on the view's combo and its selected item and
+// rewrites the index file entries that it changes. `folder` ends in a backslash.
+class NamedProfileList {
+ public:
+  NamedProfileList(const NamedProfileListParams& params, const NamedProfileListHooks& hooks, std::wstring folder,
+                   ProfileListView& view);
+
+  // Start-up: the items from the index file, or on a first run "Profile 1" from the factory file.
+  // False when the factory file could not be read (the lists filled after it stay empty).
+  bool Fill();
+  void Add();
+  void Delete();
+  void Copy();
+  void Import();
+  void Export();
+  void Rename();
+  void Select();
+  void Reset();
+
+  // Program links (profile_program_links.cpp).
+  void ToggleLink();
+  void BrowseLink();
+  void CancelLink();
+
+  std::wstring IndexFile() const { return folder_ + params_.indexFile; }
+  std::wstring ProfileFile(const std::wstring& name) const { return folder_ + name + params_.extension; }
+
+ private:
+  int ItemWithText(const std::wstring& text);
+  bool ReadShowingFailure(const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload);
+  bool ReadFactoryPayload(std::vector<uint8_t>& payload);
+  bool WriteNewEntries(int count, const std::wstring& name);
+  void MoveEntriesAfterRemoval(int removed);
+  bool StoreRenamed(int index, const std::wstring& oldName, const std::wstring& newName,
+                    const std::vector<uint8_t>& payload);
+  std::wstring ChooseProfileFile(bool open);
+
+  void ShowLinkOf(int index);
+  void Unlink(int index, bool rowShown);
+  std::wstring LinkEntry(const wchar_t* section, int index) const;
+  void LinkTo(int index, const std::wstring& program);
+  bool ProgramTaken(const std::wstring& program);
+  std::wstring ChooseProgram();
+
+  const NamedProfileListParams& params_;
+  const NamedProfileListHooks& hooks_;
+  std::wstring folder_;
+  ProfileListView& view_;
+};

@@ -1,0 +1,300 @@
+// The operations of a named profile list against its index file and payload files.
+#include "profile_list_fixture.h"
+
+namespace {
+using Names = std::vector<std::wstring>;
+using Origin = ProfileListView::ItemOrigin;
+
+TEST_F(ProfileListFixture, AFirstRunMakesProfile1FromTheFactoryFileInAUnicodeIndexFile) {
+  ASSERT_TRUE(list.Fill());
+  EXPECT_EQ(view.Names(), Names{L"Profile 1"});
+  EXPECT_EQ(view.items[0].origin, Origin::Filled);
+  EXPECT_EQ(view.selected, -1) << "nothing is selected at start-up";
+  EXPECT_EQ(ProfilePayload(L"Profile 1"), factory);
+  EXPECT_EQ(Entry(L"COUNT", L"count"), L"1");
+  EXPECT_EQ(Entry(L"LIKEEXE", L"0"), L"0");
+  EXPECT_EQ(Entry(L"NAME", L"0"), L"Profile 1");
+  EXPECT_EQ(Entry(L"SELECT", L"select"), L"0");
+  const std::vector<unsigned char> index = ReadBytes(IndexFile());
+  ASSERT_GE(index.size(), 2u);
+  EXPECT_EQ(index[0], 0xFF);
+  EXPECT_EQ(index[1], 0xFE) << "a new index file is UTF-16LE with its byte-order mark";
+}
+
+TEST_F(ProfileListFixture, AFirstRunWithoutAUsableFactoryFileStopsTheFilling) {
+  struct Case {
+    std::vector<unsigned char> factoryBytes;  // empty: no factory file
+    const wchar_t* message;
+  };
+  for (const Case& c : {Case{{}, L"message_text_8"}, Case{std::vector<unsigned char>(24, 0x11), L"message_text_9"}}) {
+    DeleteFileW(hooks.factoryFile().c_str());
+    if (!c.factoryBytes.empty()) WriteBytes(hooks.factoryFile(), c.factoryBytes);
+    view.messages.clear();
+    EXPECT_FALSE(list.Fill());
+    EXPECT_EQ(view.messages, Names{c.message});
+    EXPECT_TRUE(view.items.empty());
+    EXPECT_FALSE(PathExists(IndexFile()));
+  }
+}
+
+TEST_F(ProfileListFixture, StoredNamesAreTakenAsTheyAreAndKeepCharactersOutsideAnsi) {
+  const std::wstring unicode = L"Spiel \u00e9\u4e2d\u0416";
+  Given({unicode, L"..\\odd"}, 0);
+  EXPECT_EQ(view.Names(), (Names{unicode, L"..\\odd"}));
+  EXPECT_EQ(Entry(L"NAME", L"0"), unicode);
+  EXPECT_EQ(view.nameEdit, unicode);
+  EXPECT_EQ(applied, std::vector<int>{}) << "Given clears what its own selection applied";
+  SetEntry(L"COUNT", L"count", L"100000000");
+  FakeProfileListView other;
+  NamedProfileList large(params, hooks, folder.path(), other);
+  ASSERT_TRUE(large.Fill());
+  EXPECT_EQ(other.Count(), kMostListedProfiles) << "a hostile count is cut";
+}
+
+TEST_F(ProfileListFixture, AddTakesTheSmallestFreeNumberAndSelectsTheNewProfile) {
+  Given({L"Profile 1", L"profile 3"}, 0);
+  list.Add();
+  EXPECT_EQ(view.Names(), (Names{L"Profile 1", L"profile 3", L"Profile 2"}));
+  EXPECT_EQ(view.items[2].origin, Origin::Added);
+  EXPECT_EQ(view.selected, 2);
+  EXPECT_EQ(applied, std::vector<int>{2});
+  EXPECT_EQ(taken, std::vector<Payload>{factory});
+  EXPECT_EQ(ProfilePayload(L"Profile 2"), factory);
+  EXPECT_EQ(Entry(L"COUNT", L"count"), L"3");
+  EXPECT_EQ(Entry(L"NAME", L"2"), L"Profile 2");
+  EXPECT_EQ(Entry(L"LIKEEXE", L"2"), L"0");
+  EXPECT_EQ(Entry(L"SELECT", L"select"), L"2");
+  list.Add();
+  EXPECT_EQ(view.items.back().name, L"Profile 4");
+}
+
+TEST_F(ProfileListFixture, AnAddWithoutAFactoryFileKeepsItsItemWithoutAPayloadFile) {
+  Given({L"Profile 1"}, 0);
+  DeleteFileW(hooks.factoryFile().c_str());
+  list.Add();
+  EXPECT_EQ(view.messages, Names{L"message_text_8"});
+  EXPECT_EQ(view.Names(), (Names{L"Profile 1", L"Profile 2"}));
+  EXPECT_EQ(Entry(L"NAME", L"1"), L"Profile 2");
+  EXPECT_FALSE(PathExists(folder / L"Profile 2.tp"));
+  EXPECT_EQ(view.selected, 0);
+  EXPECT_TRUE(taken.empty());
+}
+
+TEST_F(ProfileListFixture, CopyAppendsCopyUntilTheNameIsFreeAndStartsUnlinked) {
+  Given({L"Game", L"Game copy", L"GAME COPY COPY"}, 0);
+  SetEntry(L"LIKEEXE", L"3", L"1");  // left behind at index 3 by an earlier delete
+  SetEntry(L"PROCESS", L"3", L"C:\\old.exe");
+  list.Copy();
+  EXPECT_EQ(view.items.back().name, L"Game copy copy copy");
+  EXPECT_EQ(view.items.back().origin, Origin::Copied);
+  EXPECT_EQ(ProfilePayload(L"Game copy copy copy"), PayloadOf(10));
+  EXPECT_EQ(taken, std::vector<Payload>{PayloadOf(10)});
+  EXPECT_EQ(Entry(L"COUNT", L"count"), L"4");
+  EXPECT_EQ(Entry(L"NAME", L"3"), L"Game copy copy copy");
+  EXPECT_EQ(Entry(L"LIKEEXE", L"3"), L"0");
+  EXPECT_EQ(view.selected, 3);
+  EXPECT_EQ(applied, std::vector<int>{3});
+  EXPECT_FALSE(view.linkChecked);
+}
+
+TEST_F(ProfileListFixture, ACopyThatCannotBeMadeChangesNothing) {
+  struct Case {
+    const wchar_t* name;
+    const wchar_t* message;
+  };
+  for (const Case& c : {Case{L"a:b", L"message_text_14"}, Case{L"Lost", L"message_text_8"}}) {
+    FakeProfileListView page;
+    page.onItemSelect = [&] { applied.push_back(page.selected); };
+    NamedProfileList other(params, hooks, folder.path(), page);
+    page.AppendItem(c.name, Origin::Filled);
+    page.selected = 0;
+    other.Copy();
+    EXPECT_EQ(page.messages, Names{c.message}) << c.name;
+    EXPECT_EQ(page.Count(), 1);
+    EXPECT_TRUE(applied.empty());
+    EXPECT_TRUE(taken.empty());
+  }
+}
+
+TEST_F(ProfileListFixture, DeletingIndex1Of4ShiftsNamesAndLinksAndSelectsIndex2) {
+  Given({L"A", L"B", L"C", L"D"}, 1);
+  for (int i = 0; i < 4; ++i) {
+    SetEntry(L"LIKEEXE", std::to_wstring(i), i % 2 ? L"1" : L"0");
+    SetEntry(L"PROCESS", std::to_wstring(i), L"C:\\p" + std::to_wstring(i) + L".exe");
+  }
+  list.Delete();
+  EXPECT_EQ(view.messages, Names{L"message_text_12"});
+  EXPECT_EQ(view.Names(), (Names{L"A", L"C", L"D"}));
+  EXPECT_FALSE(PathExists(folder / L"B.tp"));
+  EXPECT_EQ(Entry(L"COUNT", L"count"), L"3");
+  const Names names{L"A", L"C", L"D"}, flags{L"0", L"0", L"1"}, paths{L"C:\\p0.exe", L"C:\\p2.exe", L"C:\\p3.exe"};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Entry(L"NAME", std::to_wstring(i)), names[i]);
+    EXPECT_EQ(Entry(L"LIKEEXE", std::to_wstring(i)), flags[i]);
+    EXPECT_EQ(Entry(L"PROCESS", std::to_wstring(i)), paths[i]);
+  }
+  EXPECT_EQ(Entry(L"NAME", L"3"), L"D") << "the former last index stays beyond the count";
+  EXPECT_EQ(Entry(L"LIKEEXE", L"3"), L"1");
+  EXPECT_EQ(view.selected, 2);
+  EXPECT_EQ(applied, std::vector<int>{2});
+  EXPECT_EQ(Entry(L"SELECT", L"select"), L"2");
+  EXPECT_TRUE(view.linkChecked) << "index 2 is linked now";
+}
+
+TEST_F(ProfileListFixture, DeleteRefusesACancelledQuestionAndTheLastProfile) {
+  Given({L"Only", L"Other"}, 0);
+  view.messageAnswer = 0;
+  list.Delete();
+  EXPECT_EQ(view.messages, Names{L"message_text_12"});
+  EXPECT_EQ(view.Count(), 2);
+  EXPECT_TRUE(PathExists(folder / L"Only.tp"));
+  view.messageAnswer = 1;
+  list.Delete();
+  EXPECT_EQ(view.Names(), Names{L"Other"});
+  view.messages.clear();
+  list.Delete();
+  EXPECT_EQ(view.messages, Names{L"message_text_11"});
+  EXPECT_TRUE(PathExists(folder / L"Other.tp"));
+  view.selected = -1;
+  view.messages.clear();
+  list.Delete();
+  EXPECT_TRUE(view.messages.empty()) << "without a selection nothing happens";
+}
+
+TEST_F(ProfileListFixture, ARenameWritesTheNewFileTheIndexAndDropsTheOldFile) {
+  Given({L"Old", L"Other"}, 0);
+  SetEntry(L"LIKEEXE", L"0", L"1");
+  view.nameEdit = L"New \u00e9";
+  list.Rename();
+  EXPECT_TRUE(view.messages.empty());
+  EXPECT_EQ(view.Names(), (Names{L"New \u00e9", L"Other"}));
+  EXPECT_EQ(view.items[0].text, L"New \u00e9");
+  EXPECT_EQ(Entry(L"NAME", L"0"), L"New \u00e9");
+  EXPECT_EQ(Entry(L"LIKEEXE", L"0"), L"1") << "the link stays at its index";
+  EXPECT_EQ(ProfilePayload(L"New \u00e9"), PayloadOf(10));
+  EXPECT_FALSE(PathExists(folder / L"Old.tp"));
+  EXPECT_TRUE(applied.empty()) << "nothing is re-applied";
+}
+
+TEST_F(ProfileListFixture, ARefusedRenameChangesNothing) {
+  struct Case {
+    std::wstring name;
+    const wchar_t* message;
+  };
+  std::vector<Case> cases = {{L"", L"message_text_14"},          {L"Other", L"message_text_15"},
+                             {L"OLD", L"message_text_15"},       {L"..", L"message_text_14"},
+                             {L".", L"message_text_14"},         {L"Trailing ", L"message_text_14"},
+                             {L"Trailing.", L"message_text_14"}, {L"Tab\there", L"message_text_14"},
+                             {L"Blocked", L"message_text_14"}};
+  for (const wchar_t* c = L"\\/:*?\"<>|"; *c; ++c) cases.push_back({std::wstring(L"a") + *c + L"b", L"message_text_14"});
+  Given({L"Old", L"Other"}, 0);
+  CreateDirectoryW((folder / L"Blocked.tp").c_str(), nullptr);  // the new file cannot be written
+  for (const Case& c : cases) {
+    view.messages.clear();
+    view.nameEdit = c.name;
+    list.Rename();
+    EXPECT_EQ(view.messages, Names{c.message}) << c.name;
+    EXPECT_EQ(view.Names(), (Names{L"Old", L"Other"})) << c.name;
+    EXPECT_EQ(Entry(L"NAME", L"0"), L"Old") << c.name;
+    EXPECT_EQ(ProfilePayload(L"Old"), PayloadOf(10)) << c.name;
+  }
+  DeleteFileW((folder / L"Old.tp").c_str());
+  view.messages.clear();
+  view.nameEdit = L"Fresh";
+  list.Rename();
+  EXPECT_EQ(view.messages, Names{L"message_text_8"});
+  EXPECT_EQ(Entry(L"NAME", L"0"), L"Old") << "a missing old file leaves the index as it was";
+  EXPECT_FALSE(PathExists(folder / L"Fresh.tp"));
+}
+
+TEST_F(ProfileListFixture, AnImportReplacesTheSelectedPayloadAndAppliesItAgain) {
+  struct Case {
+    int selected;
+    std::vector<int> applied;
+  };
+  for (const Case& c : {Case{0, {0}}, Case{2, {1, 2}}}) {
+    FakeProfileListView page;
+    NamedProfileList other(params, hooks, folder.path(), page);
+    page.onItemSelect = [&] { other.Select(); };
+    for (const wchar_t* name : {L"A", L"B", L"C"}) page.AppendItem(name, Origin::Filled);
+    for (int i = 0; i < 3; ++i) SetEntry(L"NAME", std::to_wstring(i), page.ItemName(i));
+    page.selected = c.selected;
+    WriteProfile(L"import", PayloadOf(99));
+    page.dialogAnswers = {folder / L"import.tp"};
+    page.duringDialog = [&] { EXPECT_FALSE(page.fileButtonsEnabled); };
+    applied.clear();
+    other.Import();
+    EXPECT_EQ(applied, c.applied);
+    EXPECT_EQ(ProfilePayload(page.ItemName(c.selected)), PayloadOf(99));
+    EXPECT_TRUE(page.fileButtonsEnabled);
+    ASSERT_EQ(page.dialogs.size(), 1u);
+    EXPECT_TRUE(page.dialogs[0].open);
+    EXPECT_EQ(page.dialogs[0].defaultExtension, L"tp");
+    EXPECT_EQ(page.dialogs[0].fileName, L"*.tp");
+    EXPECT_EQ(page.dialogs[0].filter, L"(*.tp) | *.tp ||");
+  }
+}
+
+// A file of another list has the magic but not the length: its bytes would land in the wrong places.
+TEST_F(ProfileListFixture, AnImportOfAFileThatIsNotAProfileOfTheListIsRefused) {
+  struct Case {
+    const wchar_t* what;
+    std::vector<unsigned char> bytes;  // empty: no such file
+    const wchar_t* message;
+  };
+  std::vector<unsigned char> longer = ReadBytes(folder / L"factory.tp"), wrongMagic = longer;
+  longer.push_back(0);
+  wrongMagic[0] ^= 0xFF;
+  Given({L"A"}, 0);
+  for (const Case& c : {Case{L"missing", {}, L"message_text_8"}, Case{L"wrong magic", wrongMagic, L"message_text_9"},
+                        Case{L"wrong length", longer, L"message_text_9"}}) {
+    DeleteFileW((folder / L"chosen.tp").c_str());
+    if (!c.bytes.empty()) WriteBytes(folder / L"chosen.tp", c.bytes);
+    view.messages.clear();
+    view.dialogAnswers = {folder / L"chosen.tp"};
+    list.Import();
+    EXPECT_EQ(view.messages, Names{c.message}) << c.what;
+    EXPECT_EQ(ProfilePayload(L"A"), PayloadOf(10)) << c.what;
+    EXPECT_TRUE(view.fileButtonsEnabled) << c.what;
+    EXPECT_TRUE(applied.empty()) << c.what;
+  }
+  list.Import();  // cancelled
+  EXPECT_TRUE(view.fileButtonsEnabled);
+  EXPECT_EQ(ProfilePayload(L"A"), PayloadOf(10));
+}
+
+TEST_F(ProfileListFixture, AnExportWritesTheSelectedPayloadWithAFreshHeader) {
+  Given({L"A", L"B"}, 1);
+  view.dialogAnswers = {folder / L"out.tp"};
+  list.Export();
+  const std::vector<unsigned char> bytes = ReadBytes(folder / L"out.tp");
+  ASSERT_EQ(bytes.size(), 24u);
+  EXPECT_EQ(bytes[0], 0xAA);
+  EXPECT_EQ(bytes[1], 0x55);
+  EXPECT_EQ(bytes[4] | bytes[5] << 8, 1) << "kind";
+  EXPECT_EQ(Payload(bytes.begin() + 16, bytes.end()), PayloadOf(11));
+  EXPECT_FALSE(view.dialogs.at(0).open);
+  EXPECT_TRUE(view.fileButtonsEnabled);
+}
+
+TEST_F(ProfileListFixture, SelectShowsTheNameRecordsTheChoiceAndAppliesIt) {
+  Given({L"A", L"B"}, 0);
+  view.SelectIndex(1);
+  EXPECT_EQ(view.nameEdit, L"B");
+  EXPECT_EQ(Entry(L"SELECT", L"select"), L"1");
+  EXPECT_EQ(applied, std::vector<int>{1});
+  view.SelectIndex(1);
+  EXPECT_EQ(applied, std::vector<int>{1}) << "the selected item is not applied again";
+}
+
+TEST_F(ProfileListFixture, ResetHandsTheFactoryPayloadToTheList) {
+  Given({L"A"}, 0);
+  list.Reset();
+  EXPECT_EQ(resets, std::vector<Payload>{factory});
+  DeleteFileW(hooks.factoryFile().c_str());
+  list.Reset();
+  EXPECT_EQ(view.messages, Names{L"message_text_8"});
+  EXPECT_EQ(resets.size(), 1u);
+}
+
+}  // namespace
