@@ -162,17 +162,26 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 
   // ===== Mouse and mouse-pad pages (panel/mouse) =====
+  // mousepad_page.cpp
+  int ReadMousePadMemory();
+  void ReloadActiveMousePadProfile();
+  void SwitchMousePadOnboardProfile(int index);
+  void OnMousePadOnboardProfileSelect();
+  void ResetMousePadDefaults();
+  int LoadMousePadLightProfile(int index);
+  void SaveMousePadLightProfile();
+  void RefreshMousePadLightPage();
+  // mousepad_lighting_page.cpp
+  void OnMousePadLightModeSelect();
+  void SetMousePadLightColor(DWORD argb, int apply);
+  void SendMousePadLedFrame();
   // panel/shell/page_placeholders.cpp until built
   void InitMousePage();
   void InitMousePadPage();
-  int ReadMousePadMemory();
-  void RefreshMousePadLightPage();
   void SendMouseLedFrame();
-  void SendMousePadLedFrame();
   void ReadMouseMemory();
   void ReloadActiveMouseProfile();
   void RefreshMousePage();
-  void ReloadActiveMousePadProfile();
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);

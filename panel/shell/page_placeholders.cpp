@@ -15,14 +15,10 @@ void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
 // Mouse and mouse-pad pages.
 void CMainWnd::InitMousePage() {}
 void CMainWnd::InitMousePadPage() {}
-int CMainWnd::ReadMousePadMemory() { return 0; }
-void CMainWnd::RefreshMousePadLightPage() {}
 void CMainWnd::SendMouseLedFrame() {}
-void CMainWnd::SendMousePadLedFrame() {}
 void CMainWnd::ReadMouseMemory() {}
 void CMainWnd::ReloadActiveMouseProfile() {}
 void CMainWnd::RefreshMousePage() {}
-void CMainWnd::ReloadActiveMousePadProfile() {}
 void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
@@ -37,7 +33,6 @@ unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p,
 unsigned __stdcall MouseSyncReaderThreadProc(void* p) { return RunUntilStopped(p, L"mouse change reader ended"); }
 unsigned __stdcall KeyboardLightingThreadProc(void* p) { return RunUntilStopped(p, L"keyboard lighting ended"); }
 unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
-unsigned __stdcall MousePadLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad lighting ended"); }
 unsigned __stdcall KeyboardDeviceProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"keyboard device profile watcher ended");
 }

@@ -2,6 +2,7 @@
 
 #include "diagnostics.h"
 #include "keyboard_routes.h"
+#include "mousepad_routes.h"
 #include "shell_routes.h"
 
 namespace {
@@ -15,7 +16,7 @@ RouteIndex BuildPanelRoutes() {
 }
 }  // namespace
 
-std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes()}; }
+std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes(), MousePadRoutes()}; }
 
 const RouteIndex& PanelRoutes() {
   if (const RouteIndex* instead = routesInstead.load()) return *instead;

@@ -315,12 +315,21 @@ TEST_F(MousePadEffectsTest, TablesAndPanels) {
   EXPECT_EQ(15u, placed.size());
   EXPECT_EQ(15u, std::set<int32_t>(placed.begin(), placed.end()).size());
 
+  const auto states = [](const LightingPlanRow* row) {
+    return std::vector<PanelState>{row->direction, row->colour, row->multicolour, row->speed, row->sameMode};
+  };
   using P = PanelState;
-  EXPECT_EQ((MousePadPanelRow{P::Enabled, P::Disabled, P::Disabled, P::Enabled, P::Disabled}), *MousePadRefreshPanels(6));
-  EXPECT_EQ((MousePadPanelRow{P::Disabled, P::Enabled, P::Enabled, P::Kept, P::Disabled}), *MousePadSelectionPanels(9));
-  EXPECT_EQ(nullptr, MousePadRefreshPanels(9));
-  EXPECT_EQ(nullptr, MousePadSelectionPanels(10));
-  EXPECT_EQ(nullptr, MousePadSelectionPanels(-1));
+  // Sweep: the direction panel, no colour panels.
+  EXPECT_EQ((std::vector<P>{P::Enabled, P::Disabled, P::Disabled, P::Enabled, P::Disabled}),
+            states(MousePadShownModePanels(6)));
+  EXPECT_EQ((std::vector<P>{P::Disabled, P::Enabled, P::Enabled, P::Leave, P::Disabled}),
+            states(MousePadPickedModePanels(9)));
+  // The same-mode button only where a synchronised effect exists.
+  for (int mode = 0; mode < 9; ++mode)
+    EXPECT_EQ(mode < 4 ? P::Enabled : P::Disabled, MousePadShownModePanels(mode)->sameMode) << mode;
+  EXPECT_EQ(nullptr, MousePadShownModePanels(9));
+  EXPECT_EQ(nullptr, MousePadPickedModePanels(10));
+  EXPECT_EQ(nullptr, MousePadPickedModePanels(-1));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ namespace {
 enum class WhyUnrouted {
   HandledBeforeTheRouter,  // the caption buttons: Notify consumes them, or opens the skin picker
   RoutedWithItsDevicePage,  // the device's routes come with its pages; then it leaves this list
+  PaintsOnly,               // LED previews: they show the device's frame and act on nothing
 };
 
 struct Unrouted {
@@ -25,7 +26,8 @@ struct Unrouted {
   WhyUnrouted why;
 };
 
-// The reviewed list: controls that notify and reach no route, each with its reason.
+// The reviewed list: controls that notify and reach no route, each with its reason. An entry that
+// ends in '_' stands for every name of that prefix and a number.
 const Unrouted kReviewedUnrouted[] = {
     {L"closebtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"minbtn", WhyUnrouted::HandledBeforeTheRouter},
@@ -34,7 +36,6 @@ const Unrouted kReviewedUnrouted[] = {
     {L"skinbtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"kb_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
-    {L"mp_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"hs_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"hsK27_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_voice_open", WhyUnrouted::RoutedWithItsDevicePage},
@@ -42,6 +43,8 @@ const Unrouted kReviewedUnrouted[] = {
     {L"magic_check_1", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_2", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_3", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"mp_deng_same_mode", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"mp_dkey_", WhyUnrouted::PaintsOnly},
 };
 
 const NotifyType kAllTypes[] = {
@@ -61,9 +64,16 @@ bool Routed(const std::wstring& name) {
                      [&name](NotifyType type) { return PanelRoutes().Find(type, name).route != nullptr; });
 }
 
+bool Matches(const std::wstring& name, const Unrouted& entry) {
+  if (EqualsNoCase(name, entry.name)) return true;
+  std::wstring prefix;
+  int32_t number = 0;
+  return SplitNameIndex(name, prefix, number) && EqualsNoCase(prefix, entry.name);
+}
+
 const Unrouted* Listed(const std::wstring& name) {
   for (const Unrouted& entry : kReviewedUnrouted)
-    if (EqualsNoCase(name, entry.name)) return &entry;
+    if (Matches(name, entry)) return &entry;
   return nullptr;
 }
 
@@ -127,7 +137,9 @@ std::vector<std::wstring> RouteProblems(const wchar_t* mainLayout) {
     else if (!Routed(name) && !Listed(name)) problems.push_back(L"neither routed nor listed: " + name);
   }
   for (const Unrouted& entry : kReviewedUnrouted) {
-    if (layout.Named(entry.name).empty()) problems.push_back(std::wstring(L"listed, not in the layouts: ") + entry.name);
+    if (std::none_of(layout.All().begin(), layout.All().end(),
+                     [&entry](CControlUI* control) { return Matches(control->GetName().str(), entry); }))
+      problems.push_back(std::wstring(L"listed, not in the layouts: ") + entry.name);
     if (Routed(entry.name)) problems.push_back(std::wstring(L"listed and routed: ") + entry.name);
   }
   return problems;
