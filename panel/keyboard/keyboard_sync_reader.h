@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "hid_device.h"
+#include "hardware_sync_reader.h"
 
 // What the keyboard announces on its hardware-sync interface.
 enum class KeyboardChange { None, SettingsChanged, DeviceChanged };
@@ -9,21 +9,17 @@ constexpr uint16_t KEYBOARD_USAGE_SETTINGS_CHANGED = 0x401;
 constexpr uint16_t KEYBOARD_USAGE_DEVICE_CHANGED = 0x402;
 
 // Reads the change reports of the one-colour keyboard (vendor 0x0C45, product 0x0632; the other
-// models have no such interface the panel reads) on a HidDevice of its own, step by step.
+// models have no such interface the panel reads), step by step.
 class KeyboardSyncReader {
  public:
   explicit KeyboardSyncReader(HidBackend& backend = CurrentHidBackend());
   // Closed: looks for the interface and opens it. Open: reads one report (500 ms at most) and
   // returns the change it announces; when nothing came and the interface is gone, closes it.
   KeyboardChange Step();
-  bool IsOpen() const { return open_; }
+  bool IsOpen() const { return reader_.IsOpen(); }
   // Ends a read in progress from another thread.
-  void Close() { device_.Close(); }
+  void Close() { reader_.Close(); }
 
  private:
-  bool OpenInterface();
-  KeyboardChange ReadChange();
-
-  HidDevice device_;
-  bool open_ = false;
+  HardwareSyncReader reader_;
 };

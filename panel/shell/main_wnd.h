@@ -175,12 +175,23 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void OnMousePadLightModeSelect();
   void SetMousePadLightColor(DWORD argb, int apply);
   void SendMousePadLedFrame();
-  // panel/shell/page_placeholders.cpp until built
+  // mouse_page_setup.cpp: the set-up and the profile files (loads: 0 loaded, 1 missing, -1 not a
+  // profile; saves: 0 written, 1 not)
   void InitMousePage();
-  void InitMousePadPage();
-  void SendMouseLedFrame();
+  int LoadMouseDeviceProfile(int n);
+  int SaveMouseDeviceProfile();
+  int LoadMouseLightProfile(int n);
+  int SaveMouseLightProfile();
+  int LoadMouseKeyProfile(int n);
+  int SaveMouseKeyProfile();
+  // mouse_page_memory.cpp (the threads are in mouse_threads.cpp)
   void ReadMouseMemory();
   void ReloadActiveMouseProfile();
+  void SwitchMouseOnboardProfile(int n);
+  // panel/shell/page_placeholders.cpp until built
+  void RelabelMouseKeys(int profile);
+  void InitMousePadPage();
+  void SendMouseLedFrame();
   void RefreshMousePage();
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);

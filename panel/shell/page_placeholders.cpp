@@ -13,12 +13,10 @@ void CMainWnd::RecordKeyboardMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Mouse and mouse-pad pages.
-void CMainWnd::InitMousePage() {}
 void CMainWnd::InitMousePadPage() {}
 void CMainWnd::SendMouseLedFrame() {}
-void CMainWnd::ReadMouseMemory() {}
-void CMainWnd::ReloadActiveMouseProfile() {}
 void CMainWnd::RefreshMousePage() {}
+void CMainWnd::RelabelMouseKeys(int) {}
 void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
@@ -28,9 +26,7 @@ void CMainWnd::InitHeadsetProfileList() {}
 void CMainWnd::InitHeadsetK27Audio() {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
-unsigned __stdcall MouseDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse detection ended"); }
 unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad detection ended"); }
-unsigned __stdcall MouseSyncReaderThreadProc(void* p) { return RunUntilStopped(p, L"mouse change reader ended"); }
 unsigned __stdcall KeyboardLightingThreadProc(void* p) { return RunUntilStopped(p, L"keyboard lighting ended"); }
 unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
 unsigned __stdcall KeyboardDeviceProfileWatchThreadProc(void* p) {

@@ -1,7 +1,7 @@
 // The two short-lived threads that hand the mouse page's pointer settings to Windows.
 #include <algorithm>
 
-#include "mouse_pointer_settings.h"
+#include "mouse_state.h"
 #include "worker_threads.h"
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "diagnostics.h"
 #include "keyboard_routes.h"
+#include "mouse_routes.h"
 #include "mousepad_routes.h"
 #include "shell_routes.h"
 
@@ -16,7 +17,7 @@ RouteIndex BuildPanelRoutes() {
 }
 }  // namespace
 
-std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes(), MousePadRoutes()}; }
+std::vector<RouteTable> AllRouteTables() { return {ShellRoutes(), KeyboardRoutes(), MouseRoutes(), MousePadRoutes()}; }
 
 const RouteIndex& PanelRoutes() {
   if (const RouteIndex* instead = routesInstead.load()) return *instead;

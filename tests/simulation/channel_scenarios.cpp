@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "mouse_memory.h"
+
 namespace {
 constexpr int kProfiles = 5;
 constexpr uint16_t kBlockSize = 64;
@@ -29,20 +31,7 @@ void RunKeyboardReadBack(DeviceCommandChannel& channel) {
   channel.EndTransfer();
 }
 
-void RunMouseReadBack(DeviceCommandChannel& channel) {
-  DeviceInfo info;
-  uint8_t table[DeviceCommandChannel::kMaxTransferSize] = {};
-  uint8_t settings[kSettingsRead] = {};
-  channel.BeginTransfer();
-  channel.ReadDeviceInfo(info);
-  channel.ReadFactoryKeyTable(table);
-  for (int profile = 0; profile < kProfiles; ++profile) {
-    channel.ReadSettings(settings, kSettingsRead, static_cast<uint16_t>(profile * kBlockSize));
-    channel.ReadKeyTable(table, profile);
-  }
-  channel.ReadSettings(settings, 1, 0);
-  channel.EndTransfer();
-}
+void RunMouseReadBack(DeviceCommandChannel& channel) { ReadMouseMemory(channel); }
 
 void RunMousePadReadBack(DeviceCommandChannel& channel) {
   DeviceInfo info;

@@ -51,6 +51,17 @@ void SimulatedDevice::SendChangeReport(uint16_t usage) {
   QueueInputLocked(SimulatedInterface::Sync, std::move(report));
 }
 
+void SimulatedDevice::PressProfileButton() {
+  constexpr int kProfiles = 5;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!plugged_) return;
+    uint8_t& active = firmware_.Memory().settings[0];
+    active = static_cast<uint8_t>((active + 1) % kProfiles);
+  }
+  SendChangeReport(0x401);
+}
+
 void SimulatedDevice::SetRequestObserver(std::function<void(const uint8_t*)> observer) {
   std::lock_guard<std::mutex> lock(mutex_);
   observer_ = std::move(observer);

@@ -55,6 +55,9 @@ class SimulatedDevice {
   void InjectFault(SimulatedFault fault, unsigned afterRequests = 0, unsigned times = 1);
   // The device announces a change of its own settings on its hardware-sync interface.
   void SendChangeReport(uint16_t usage);
+  // The mouse's profile button: the next on-board profile becomes the active one, and the mouse
+  // announces the change of its settings (0x401).
+  void PressProfileButton();
   // Runs on the writing thread for every command request the device takes, before it answers.
   void SetRequestObserver(std::function<void(const uint8_t* request)> observer);
 

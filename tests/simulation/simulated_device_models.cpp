@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "mouse_factory_data.h"
+
 namespace {
 
 constexpr int kProfiles = 5;
@@ -107,23 +109,16 @@ SimulatedDeviceModel SimulatedMouseModel() {
   model.vendorId = kPeripheralVendor;
   model.productId = SIMULATED_MOUSE;
   model.interfaces = {SimulatedInterface::Command, SimulatedInterface::Sync};
-  // Keys 0 to 6: left, wheel, right, forward, back, DPI cycle, DPI up.
-  model.factoryKeyTable = {0x10, 0x01, 0, 0x10, 0x04, 0, 0x10, 0x02, 0, 0x10, 0x10, 0,
-                           0x10, 0x08, 0, 0x13, 0x03, 0, 0x13, 0x01, 0};
+  // The mouse's factory data is the panel's, so its factory files and the simulated mouse agree.
+  model.factoryKeyTable = MouseFactoryKeyAssignments();
   model.info = MakeDeviceInfo(2, SIMULATED_MOUSE, 7, 16);
   model.info.bytes[9] = 0x60;  // sensor 0x3360
   model.info.bytes[10] = 0x33;
   model.info.bytes[11] = 100;  // DPI per slider step
   model.info.bytes[12] = 83;   // slider maximum
   model.info.SetDpiMinimum(100);
-  model.factorySettings = FactorySettings(PROFILE_COLOURS);
-  for (int p = 0; p < kProfiles; ++p) {
-    uint8_t* block = &model.factorySettings[p * kBlockSize];
-    const uint8_t dpi[] = {3, 4, 9, 19, 39, 1};  // report rate, stages 1 to 4, active stage
-    std::copy(std::begin(dpi), std::end(dpi), block + 14);
-    block[33] = 10;  // pointer speed
-    block[34] = 3;   // wheel lines
-  }
+  for (const MouseSettingsBlock& block : MouseFactorySettings())
+    model.factorySettings.insert(model.factorySettings.end(), block.begin(), block.end());
   model.scriptMemorySize = kScriptMemorySize;
   model.ledFrameSize = 60;
   return model;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "edit_clamp.h"
-#include "mouse_pointer_settings.h"
+#include "mouse_state.h"
 #include "notification_router.h"
 #include "pointer_settings_applier.h"
 #include "worker_threads.h"

@@ -5,7 +5,7 @@
 #include "data_folders.h"
 #include "diagnostics.h"
 #include "lighting_state.h"
-#include "mouse_pointer_settings.h"
+#include "mouse_state.h"
 #include "panel_message.h"
 #include "panel_settings.h"
 #include "ui_resources.h"
@@ -48,7 +48,7 @@ std::wstring ClearPanelSettings() {
 void PanelWindowTest::SetUp() {
   SetUpPanelUi();
   ResetLightingStates();
-  ResetMousePointerRecords();
+  ResetMouseState();
   ForgetReportedControlLookups();
   iniPath = ClearPanelSettings();
   window = new TestMainWnd;

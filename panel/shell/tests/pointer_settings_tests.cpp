@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "mouse_pointer_settings.h"
+#include "mouse_state.h"
 #include "worker_threads.h"
 
 namespace {
@@ -22,7 +22,7 @@ TEST(PointerSettings, SpeedIsClampedToWhatWindowsTakesAndStoredAsApplied) {
     RunToEnd(ApplyMouseSpeedThreadProc);
     EXPECT_EQ(MousePointerSpeed.load(), c.applied) << int(c.stored);
   }
-  ResetMousePointerRecords();
+  ResetMouseState();
 }
 
 TEST(PointerSettings, WheelLinesReachWindows) {
@@ -33,7 +33,7 @@ TEST(PointerSettings, WheelLinesReachWindows) {
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &applied, 0));
     EXPECT_EQ(applied, lines);
   }
-  ResetMousePointerRecords();
+  ResetMouseState();
 }
 
 }  // namespace

@@ -23,9 +23,13 @@ class ShellRoutesTest : public PanelWindowTest {
     InstallHidBackend(&bus);
     PanelWindowTest::SetUp();
     OpenWindow();
-    // The keyboard's detection shows and selects its tab on its own thread; the tests start after
-    // it, so that it changes no page under them.
-    ASSERT_TRUE(PumpUntil([this] { return Option(L"kb_tab")->IsSelected() && Find(L"kb_tab")->IsVisible(); }, 10000));
+    // The keyboard's and the mouse's detection show and select their tabs on their own threads;
+    // the tests start after both, with the keyboard's tab selected, so that no detection changes a
+    // page under them. The mouse's pass holds its channel's lock until it is done.
+    ASSERT_TRUE(PumpUntil([this] { return Find(L"kb_tab")->IsVisible() && Find(L"ms_tab")->IsVisible(); }, 10000));
+    { std::lock_guard<std::recursive_mutex> mousePassDone(window->m_mouseChannel.m_lock); }
+    PumpFor(100);
+    Plug(L"kb_tab");
   }
   void TearDown() override {
     PanelWindowTest::TearDown();

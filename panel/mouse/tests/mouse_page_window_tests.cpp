@@ -1,0 +1,194 @@
+// The mouse page in the main window built from the panel's skin, with a simulated mouse on the HID
+// seam: first run, detection, the mouse's change reports and the on-board profile buttons.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+
+#include "data_folders.h"
+#include "hid_backend.h"
+#include "ini_values.h"
+#include "mouse_state.h"
+#include "panel_message.h"
+#include "panel_window_fixture.h"
+#include "simulated_device_models.h"
+#include "simulated_hid_backend.h"
+#include "test_files.h"
+
+namespace {
+
+// Counts the "TRAMOLEX_001" messages that this thread takes from its queue.
+std::atomic<int> announcements{0};
+LRESULT CALLBACK CountAnnouncements(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == PanelRegisteredMessage) ++announcements;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class MousePageTest : public PanelWindowTest {
+ protected:
+  void SetUp() override {
+    bus.SetReadsWaitInRealTime(true);  // the readers block instead of spinning
+    InstallHidBackend(&bus);
+    folder = DeviceProfileFolder(nullptr, L"ms");
+    RemoveTree(folder);
+    folder = DeviceProfileFolder(nullptr, L"ms");
+    announcements = 0;
+    hook = SetWindowsHookExW(WH_GETMESSAGE, CountAnnouncements, nullptr, GetCurrentThreadId());
+    PanelWindowTest::SetUp();
+  }
+  void TearDown() override {
+    PanelWindowTest::TearDown();
+    UnhookWindowsHookEx(hook);
+    InstallHidBackend(nullptr);
+    RemoveTree(folder);
+  }
+
+  COptionUI* Option(const wchar_t* name) { return dynamic_cast<COptionUI*>(Find(name)); }
+  CComboUI* Combo(const wchar_t* name) { return dynamic_cast<CComboUI*>(Find(name)); }
+  bool MouseShown() {
+    COptionUI* tab = Option(L"ms_tab");
+    return tab->IsVisible() && tab->IsSelected();
+  }
+  // Opens the window with the mouse plugged in and waits until its detection has shown it.
+  std::shared_ptr<SimulatedDevice> OpenWithMouse() {
+    auto mouse = MakeSimulatedMouse();
+    bus.Attach(mouse);
+    OpenWindow();
+    EXPECT_TRUE(PumpUntil([this] { return MouseShown(); }, 10000));
+    // The pass that showed it holds the channel's lock until it is done.
+    std::lock_guard<std::recursive_mutex> passDone(window->m_mouseChannel.m_lock);
+    return mouse;
+  }
+  std::vector<unsigned char> DeviceProfileFile() { return ReadBytes(folder + L"Profile 1.config"); }
+
+  SimulatedHidBackend bus;
+  std::wstring folder;
+  HHOOK hook = nullptr;
+};
+
+TEST_F(MousePageTest, AFirstStartWithTheMousePluggedInSeedsReadsAndShowsIt) {
+  WriteText(folder + L"name_3.cur", "kept");
+  auto mouse = OpenWithMouse();
+
+  const size_t sizes[] = {592, 80, 528};
+  const wchar_t* const files[] = {L"Profile 1.config", L"Profile 1.led", L"Profile 1.pro"};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(sizes[i], ReadBytes(folder + files[i]).size()) << files[i];
+  for (const wchar_t* combo : {L"ms_device_profile_combo", L"ms_deng_profile_combo", L"ms_key_profile_combo"}) {
+    ASSERT_EQ(1, Combo(combo)->GetCount()) << combo;
+    EXPECT_EQ(std::wstring(L"Profile 1"), Combo(combo)->GetItemAt(0)->GetText().GetData()) << combo;
+  }
+  EXPECT_EQ(0, Combo(L"ms_device_profile_combo")->GetCurSel());
+  EXPECT_EQ(4, ReadIniNumber(folder + L"msMacro.ini", L"CURSORCOUNT", L"count"));
+  for (const wchar_t* script : {L"name_1.cur", L"name_2.cur", L"name_4.cur"})
+    EXPECT_TRUE(PathExists(folder + script)) << script;
+  EXPECT_EQ(4u, ReadBytes(folder + L"name_3.cur").size()) << "an existing script is kept";
+
+  std::vector<uint8_t> commands;
+  for (const CommandReport& request : mouse->Requests()) commands.push_back(request[COMMAND_FIELD_COMMAND]);
+  EXPECT_EQ(69u, commands.size()) << "one read-back";
+  EXPECT_EQ(0x01, commands.front());
+  EXPECT_EQ(0x02, commands.back());
+  const SimulatedMemory memory = mouse->Memory();
+  EXPECT_TRUE(std::equal(memory.keyMemory.begin() + 126, memory.keyMemory.begin() + 126 + 512, MouseKeyTables[1].begin()));
+  EXPECT_EQ(1, MouseLiveSettings[1]) << "the live settings come from the loaded profile";
+  PumpFor(200);
+  EXPECT_EQ(1, announcements.load());
+}
+
+TEST_F(MousePageTest, AMousePluggedInLaterIsShownWithoutAnnouncement) {
+  OpenWindow();
+  PumpFor(300);
+  EXPECT_FALSE(Find(L"ms_tab")->IsVisible());
+  bus.Attach(MakeSimulatedMouse());
+  EXPECT_TRUE(PumpUntil([this] { return MouseShown(); }, 5000));
+  PumpFor(200);
+  EXPECT_EQ(0, announcements.load());
+}
+
+// After the mouse goes, the keyboard's tab takes over, else the window hides.
+TEST_F(MousePageTest, AnUnpluggedMouseHandsOverToTheKeyboard) {
+  bus.Attach(MakeSimulatedKeyboard());
+  auto mouse = OpenWithMouse();
+  ASSERT_TRUE(PumpUntil([this] { return window->m_keyboardChannel.IsConnected() != 0; }, 5000));
+  ShowWindow(window->GetHWND(), SW_SHOW);
+  Option(L"ms_tab")->Selected(true, true);
+  mouse->Unplug();
+  ASSERT_TRUE(PumpUntil([this] { return !Find(L"ms_tab")->IsVisible(); }, 5000));
+  EXPECT_TRUE(PumpUntil([this] { return Option(L"kb_tab")->IsSelected(); }, 2000));
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(window->GetHWND()));
+}
+
+TEST_F(MousePageTest, AnUnpluggedLastDeviceHidesTheWindow) {
+  auto mouse = OpenWithMouse();
+  ShowWindow(window->GetHWND(), SW_SHOW);
+  mouse->Unplug();
+  ASSERT_TRUE(PumpUntil([this] { return !Find(L"ms_tab")->IsVisible(); }, 5000));
+  EXPECT_TRUE(PumpUntil([this] { return !IsWindowVisible(window->GetHWND()); }, 2000));
+}
+
+TEST_F(MousePageTest, TheMousesChangeReportsReachThePage) {
+  auto mouse = OpenWithMouse();
+  const std::vector<unsigned char> before = DeviceProfileFile();
+  ASSERT_EQ(592u, before.size());
+
+  // The profile button while the page edits profile 3: block 3 keeps the live settings and the
+  // page follows block 0.
+  MouseLiveSettings.fill(0x3C);
+  MouseLiveSettings[0] = 3;
+  mouse->EditMemory([](SimulatedMemory& memory) { memory.settings[6] = 0x42; });  // red, changed on the mouse
+  mouse->PressProfileButton();
+  ASSERT_TRUE(PumpUntil([] { return MouseLiveSettings[0] == 0; }, 5000));
+  EXPECT_EQ(0x3C, MouseSettingsBlocks[3][5]);
+  EXPECT_EQ(mouse->Memory().settings[5], MouseLiveSettings[5]);
+  EXPECT_TRUE(PumpUntil([&] { return DeviceProfileFile() != before; }, 2000)) << "the device profile is saved";
+  EXPECT_EQ(0x42, DeviceProfileFile().at(16 + 512 + 6));
+
+  // A device change: the read-back runs on the window thread.
+  std::atomic<DWORD> readBackThread{0};
+  mouse->SetRequestObserver([&](const uint8_t* request) {
+    if (request[COMMAND_FIELD_COMMAND] == 0x01) readBackThread = GetCurrentThreadId();
+  });
+  mouse->SendChangeReport(0x402);
+  EXPECT_TRUE(PumpUntil([&] { return readBackThread != 0; }, 5000));
+  EXPECT_EQ(GetCurrentThreadId(), readBackThread.load());
+  mouse->SetRequestObserver(nullptr);
+
+  mouse->SendChangeReport(0x403);
+  EXPECT_TRUE(PumpUntil([] { return MouseFlashRequest == 1 && MousePadFlashRequest == 1; }, 5000));
+}
+
+TEST_F(MousePageTest, AnOnBoardProfileButtonSwitchesTheMouse) {
+  auto mouse = OpenWithMouse();
+  NotifyClick(Find(L"ms_profile_3"));
+  EXPECT_EQ(3, mouse->Memory().settings[0]);
+  EXPECT_EQ(3, MouseLiveSettings[0]);
+  EXPECT_EQ(4, MouseLiveSettings[1]) << "profile 3's lighting mode";
+}
+
+// The detection holds the channel's lock while it changes controls; the window thread writing
+// settings meanwhile must never wait on it for good.
+TEST_F(MousePageTest, PlugAndUnplugWhileTheWindowWritesSettingsNeverDeadlocks) {
+  auto mouse = OpenWithMouse();
+  const uint8_t level = 2;
+  int writes = 0;
+  auto writeWhile = [&](const std::function<bool()>& done) {
+    return PumpUntil([&] {
+      window->m_mouseChannel.WriteSettings(&level, 1, 2);
+      ++writes;
+      return done();
+    }, 5000);
+  };
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    mouse->Unplug();
+    ASSERT_TRUE(writeWhile([this] { return !Find(L"ms_tab")->IsVisible(); }));
+    mouse->Plug();
+    ASSERT_TRUE(writeWhile([this] { return MouseShown(); }));
+  }
+  EXPECT_GT(writes, 3);
+}
+
+}  // namespace
