@@ -29,8 +29,6 @@ MousePadState& MousePadPageState() {
   return state;
 }
 
-std::atomic<int> MousePadFlashRequest{0};
-
 std::wstring LastLoadedMousePadProfile() {
   std::lock_guard<std::mutex> hold(loadedLock);
   return loadedProfile;

@@ -175,6 +175,8 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void OnMousePadLightModeSelect();
   void SetMousePadLightColor(DWORD argb, int apply);
   void SendMousePadLedFrame();
+  // mousepad_sync_lighting.cpp: the same-mode buttons; leader 1 keyboard, 2 mouse, 3 mouse pad
+  void SyncLightingMode(int leader);
   // mouse_page_setup.cpp: the set-up and the profile files (loads: 0 loaded, 1 missing, -1 not a
   // profile; saves: 0 written, 1 not)
   void InitMousePage();

@@ -9,6 +9,7 @@
 #include "channel_scenarios.h"
 #include "fake_clock.h"
 #include "hid_backend.h"
+#include "mouse_state.h"
 #include "mousepad_effects.h"
 #include "mousepad_lighting_pass.h"
 #include "mousepad_page_state.h"

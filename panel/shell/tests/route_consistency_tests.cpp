@@ -46,7 +46,6 @@ const Unrouted kReviewedUnrouted[] = {
     {L"magic_check_1", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_2", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_3", WhyUnrouted::RoutedWithItsDevicePage},
-    {L"mp_deng_same_mode", WhyUnrouted::RoutedWithItsDevicePage},
     {L"mp_dkey_", WhyUnrouted::PaintsOnly},
 };
 
