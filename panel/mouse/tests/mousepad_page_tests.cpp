@@ -7,11 +7,10 @@
 #include <cstring>
 
 #include "channel_scenarios.h"
-#include "fake_clock.h"
 #include "hid_backend.h"
+#include "keyboard_page_state.h"
 #include "mouse_state.h"
 #include "mousepad_effects.h"
-#include "mousepad_lighting_pass.h"
 #include "mousepad_page_state.h"
 #include "notification_router.h"
 #include "palette_dialog.h"
@@ -37,7 +36,6 @@ class MousePadPageTest : public PanelWindowTest {
     OpenWindow();
     MousePadPageState().Reset();
     ResetMousePadEffectStates();
-    path = bus.Attach(pad);
     profile = window->GetMousePadProfileFolder() + L"pad test.led";
     DeleteFileW(profile.c_str());
     SetLastLoadedMousePadProfile(L"pad test");
@@ -49,7 +47,18 @@ class MousePadPageTest : public PanelWindowTest {
     InstallHidBackend(nullptr);
   }
 
-  void Connect() { ASSERT_TRUE(ConnectChannel(window->m_mousePadChannel, path)); }
+  // Plugs the pad in once the start-up read is past and waits for the detection thread to show it
+  // and, on its next pass, to see it.
+  void Plug() {
+    PumpFor(600);
+    bus.Attach(pad);
+    ASSERT_TRUE(PumpUntil(
+        [this] {
+          return MousePadPageState().seen == 1 && Find(L"mp_tab")->IsVisible() &&
+                 Get<COptionUI>(L"mp_tab")->IsSelected();
+        },
+        5000));
+  }
 
   template <class T>
   T* Get(const wchar_t* name) {
@@ -80,12 +89,24 @@ class MousePadPageTest : public PanelWindowTest {
 
   SimulatedHidBackend bus;
   std::shared_ptr<SimulatedDevice> pad = MakeSimulatedMousePad();
-  std::wstring path;
   std::wstring profile;
 };
 
+TEST_F(MousePadPageTest, DetectionShowsAndReadsThePadAndItsLossHidesTheWindow) {
+  Plug();
+  EXPECT_EQ((std::vector<Shape>{{0x01, 0, 0}, {0x03, 33, 0}, {0x05, 56, 0}, {0x05, 56, 64}, {0x05, 56, 128},
+                                {0x05, 56, 192}, {0x05, 56, 256}, {0x05, 1, 0}, {0x02, 0, 0}}),
+            Commands());
+  EXPECT_EQ(MousePadPageState().blocks[2][8], 0xFF) << "block 2 read: blue";
+
+  pad->Unplug();
+  EXPECT_TRUE(PumpUntil([this] { return !Find(L"mp_tab")->IsVisible() && !IsWindowVisible(window->GetHWND()); }, 3000))
+      << "with no other device the window hides";
+  EXPECT_FALSE(window->m_mousePadChannel.IsConnected());
+}
+
 TEST_F(MousePadPageTest, PickingAnotherOnboardProfileSwitchesThePadAndShowsItsBlock) {
-  Connect();
+  Plug();
   MousePadPageState().seen = 1;
   ASSERT_EQ(1, window->ReadMousePadMemory());
   window->m_mousePadChannel.m_lightingSync = 1;
@@ -123,22 +144,20 @@ TEST_F(MousePadPageTest, TheStartUpReadWithoutThePadChangesNothingAndSendsNothin
 }
 
 TEST_F(MousePadPageTest, TheResetRestoresThePadAndKeepsTheLiveSettingsOnceSeen) {
-  FakeClock clock;
-  Connect();
+  Plug();
   MousePadPageState().seen = 1;
   pad->EditMemory([](SimulatedMemory& memory) { memory.settings[64 + 6] = 0x77; });
   MousePadPageState().live = {0, 3, 2, 1, 1, 0, 0x12, 0x34, 0x56, 0, {}};
   pad->ClearWireLog();
 
+  const DWORD start = GetTickCount();
   NotifyClick(Find(L"mp_one_profile_default"));
+  EXPECT_GE(GetTickCount() - start, 950u) << "the pad's settling time, before the re-read";
 
   const std::vector<Shape> commands = Commands();
   ASSERT_FALSE(commands.empty());
   EXPECT_EQ(0x0D, commands[0][0]);
   EXPECT_EQ(10u, commands.size()) << "0x0D, then the eight exchanges of the re-read";
-  const std::vector<DWORD> pauses = clock.Pauses();
-  ASSERT_FALSE(pauses.empty());
-  EXPECT_EQ(1000u, pauses[0]) << "the pad's settling time, before the re-read";
   EXPECT_EQ(SimulatedMousePadModel().factorySettings, pad->Memory().settings);
   EXPECT_EQ(0xFF, MousePadPageState().blocks[1][7]) << "block 1 read back from the restored pad";
   EXPECT_EQ(0x12, MousePadPageState().live.red);
@@ -169,15 +188,10 @@ TEST_F(MousePadPageTest, AModePickEndsSynchronisedLightingSavesAndShowsItsPanels
 }
 
 TEST_F(MousePadPageTest, StaticRedReachesThePadAsA33ByteFrame) {
-  Connect();
+  Plug();
   MousePadPageState().live = {0, 3, 4, 0, 0, 0, 255, 0, 0, 0, {}};
-  pad->ClearWireLog();
-  HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  FakeClock clock;
-  MousePadLightingTargets targets{window->m_mousePadChannel, MousePadPageState().live, window->m_mousePadLeds,
-                                  MousePadFlashRequest, [this] { window->SendMousePadLedFrame(); }};
-  RunMousePadLightingPass(stop, targets);
-  CloseHandle(stop);
+  StepMousePadStaticEffect(MousePadPageState().live, window->m_mousePadLeds);
+  window->SendMousePadLedFrame();
   const std::vector<uint8_t> frame = pad->Memory().ledFrame;
   ASSERT_EQ(33u, frame.size());
   for (size_t i = 0; i < frame.size(); ++i) EXPECT_EQ(i % 3 == 0 ? 254 : 0, frame[i]) << i;
@@ -206,6 +220,29 @@ TEST_F(MousePadPageTest, ColourControlsStoreBoundedValuesAndClearMulticolour) {
   EXPECT_EQ(0, live.speed);
   ASSERT_FALSE(SavedLive().empty());
   EXPECT_EQ(0, SavedLive()[3]);
+}
+
+TEST_F(MousePadPageTest, ThePadsSameModeButtonLeadsTheOthersIntoSynchronisedLighting) {
+  MousePadPageState().live = {0, 2, 3, 1, 1, 0, 0x20, 0x40, 0x60, 0, {}};
+  NotifyClick(Find(L"mp_deng_same_mode"));
+
+  EXPECT_EQ(SYNC_LIGHT_BREATHING, window->m_syncLightSettings.effect);
+  EXPECT_EQ(1, window->m_syncLightSettings.speed);
+  EXPECT_EQ(0x60, window->m_syncLightSettings.blue);
+  EXPECT_EQ(2, MouseLiveSettings[1]);
+  EXPECT_EQ(0x40, MouseLiveSettings[7]);
+  EXPECT_EQ(2, KeyboardPageState().liveSettings[1]);
+  EXPECT_FALSE(PathExists(profile)) << "the leader's own file is not written";
+  EXPECT_TRUE(pad->Requests().empty());
+  for (int run = 0; run < 2; ++run) SendMessageW(window->GetHWND(), WM_TIMER, TIMER_LEAVE_SYNC, 0);
+  EXPECT_EQ(1, window->m_keyboardChannel.m_lightingSync.load());
+  EXPECT_EQ(1, window->m_mouseChannel.m_lightingSync.load());
+  EXPECT_EQ(1, window->m_mousePadChannel.m_lightingSync.load());
+
+  // A mode picked on the pad's page ends only the pad's.
+  Get<CComboUI>(L"mp_deng_combo_modeSelect")->SelectItem(3);
+  EXPECT_EQ(0, window->m_mousePadChannel.m_lightingSync.load());
+  EXPECT_EQ(1, window->m_mouseChannel.m_lightingSync.load());
 }
 
 }  // namespace
