@@ -269,6 +269,21 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 
   // ===== Mouse and mouse-pad pages (panel/mouse) =====
+  // mousepad_page.cpp
+  int ReadMousePadMemory();
+  void ReloadActiveMousePadProfile();
+  void SwitchMousePadOnboardProfile(int index);
+  void OnMousePadOnboardProfileSelect();
+  void ResetMousePadDefaults();
+  int LoadMousePadLightProfile(int index);
+  void SaveMousePadLightProfile();
+  void RefreshMousePadLightPage();
+  // mousepad_lighting_page.cpp
+  void OnMousePadLightModeSelect();
+  void SetMousePadLightColor(DWORD argb, int apply);
+  void SendMousePadLedFrame();
+  // mousepad_sync_lighting.cpp: the same-mode buttons; leader 1 keyboard, 2 mouse, 3 mouse pad
+  void SyncLightingMode(int leader);
   // mouse_page_setup.cpp: the set-up and the profile files (loads: 0 loaded, 1 missing, -1 not a
   // profile; saves: 0 written, 1 not)
   void InitMousePage();
@@ -285,12 +300,8 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // panel/shell/page_placeholders.cpp until built
   void RelabelMouseKeys(int profile);
   void InitMousePadPage();
-  int ReadMousePadMemory();
-  void RefreshMousePadLightPage();
   void SendMouseLedFrame();
-  void SendMousePadLedFrame();
   void RefreshMousePage();
-  void ReloadActiveMousePadProfile();
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);

@@ -7,21 +7,15 @@
 
 // Mouse and mouse-pad pages.
 void CMainWnd::InitMousePadPage() {}
-int CMainWnd::ReadMousePadMemory() { return 0; }
-void CMainWnd::RefreshMousePadLightPage() {}
 void CMainWnd::SendMouseLedFrame() {}
-void CMainWnd::SendMousePadLedFrame() {}
 void CMainWnd::RefreshMousePage() {}
 void CMainWnd::RelabelMouseKeys(int) {}
-void CMainWnd::ReloadActiveMousePadProfile() {}
 void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
-unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad detection ended"); }
 unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
-unsigned __stdcall MousePadLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad lighting ended"); }
 unsigned __stdcall MouseDeviceProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"mouse device profile watcher ended");
 }

@@ -7,6 +7,7 @@
 #include "keyboard_profile_routes.h"
 #include "keyboard_routes.h"
 #include "mouse_routes.h"
+#include "mousepad_routes.h"
 #include "shell_routes.h"
 
 namespace {
@@ -23,7 +24,7 @@ RouteIndex BuildPanelRoutes() {
 std::vector<RouteTable> AllRouteTables() {
   return {ShellRoutes(),           KeyboardRoutes(),          KeyboardProfileRoutes(), KeyboardLightRoutes(),
           KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes(),           HeadsetRoutes(),
-          HeadsetK27Routes()};
+          HeadsetK27Routes(),      MousePadRoutes()};
 }
 
 const RouteIndex& PanelRoutes() {

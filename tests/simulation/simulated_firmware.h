@@ -27,6 +27,7 @@ struct SimulatedMemory {
   std::vector<SimulatedFrames> frames;
   unsigned hardwareLightingCommands = 0;
   unsigned restoreDefaultsCommands = 0;
+  unsigned ledFrameCommands = 0;  // 0x12 reports accepted
 };
 
 // The frames of one length a device received; an empty record when it takes no such frame.

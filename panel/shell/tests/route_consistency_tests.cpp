@@ -28,7 +28,8 @@ struct Unrouted {
   WhyUnrouted why;
 };
 
-// The reviewed list: controls that notify and reach no route, each with its reason.
+// The reviewed list: controls that notify and reach no route, each with its reason. An entry that
+// ends in '_' stands for every name of that prefix and a number.
 const Unrouted kReviewedUnrouted[] = {
     {L"closebtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"minbtn", WhyUnrouted::HandledBeforeTheRouter},
@@ -40,7 +41,6 @@ const Unrouted kReviewedUnrouted[] = {
     {L"ms_device_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_deng_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_key_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
-    {L"mp_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"hsK27_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_voice_open", WhyUnrouted::RoutedWithItsDevicePage},
     {L"magic_check_0", WhyUnrouted::RoutedWithItsDevicePage},
@@ -53,19 +53,7 @@ const Unrouted kReviewedUnrouted[] = {
     {L"kb_device_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
     {L"kb_deng_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
     {L"kb_key_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
-    {L"head_dkey_0", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_1", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_2", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_3", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_4", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_5", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_6", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_7", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_8", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_9", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_10", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_11", WhyUnrouted::ShowsOnly},
-    {L"head_dkey_12", WhyUnrouted::ShowsOnly},
+    {L"head_dkey_", WhyUnrouted::ShowsOnly},
     {L"hs_deng_same_mode", WhyUnrouted::ShowsOnly},
     {L"hs_device_profile_name_edit", WhyUnrouted::ShowsOnly},
     {L"hs_device_profile_link_edit", WhyUnrouted::ShowsOnly},
@@ -86,6 +74,7 @@ const Unrouted kReviewedUnrouted[] = {
     {L"kb_macro_mouse_roller", WhyUnrouted::ReadWhenAnotherActs},
     {L"kb_macro_mouse_move", WhyUnrouted::ReadWhenAnotherActs},
     {L"hs_name_edit", WhyUnrouted::ReadWhenUsed},
+    {L"mp_dkey_", WhyUnrouted::ShowsOnly},
 };
 
 // Routed controls that the pages make at run time, so the layouts do not hold them.
@@ -113,9 +102,16 @@ bool Routed(const std::wstring& name) {
                      [&name](NotifyType type) { return PanelRoutes().Find(type, name).route != nullptr; });
 }
 
+bool Matches(const std::wstring& name, const Unrouted& entry) {
+  if (EqualsNoCase(name, entry.name)) return true;
+  std::wstring prefix;
+  int32_t number = 0;
+  return SplitNameIndex(name, prefix, number) && EqualsNoCase(prefix, entry.name);
+}
+
 const Unrouted* Listed(const std::wstring& name) {
   for (const Unrouted& entry : kReviewedUnrouted)
-    if (EqualsNoCase(name, entry.name)) return &entry;
+    if (Matches(name, entry)) return &entry;
   return nullptr;
 }
 
@@ -179,7 +175,9 @@ std::vector<std::wstring> RouteProblems(const wchar_t* mainLayout) {
     else if (!Routed(name) && !Listed(name)) problems.push_back(L"neither routed nor listed: " + name);
   }
   for (const Unrouted& entry : kReviewedUnrouted) {
-    if (layout.Named(entry.name).empty()) problems.push_back(std::wstring(L"listed, not in the layouts: ") + entry.name);
+    if (std::none_of(layout.All().begin(), layout.All().end(),
+                     [&entry](CControlUI* control) { return Matches(control->GetName().str(), entry); }))
+      problems.push_back(std::wstring(L"listed, not in the layouts: ") + entry.name);
     if (Routed(entry.name)) problems.push_back(std::wstring(L"listed and routed: ") + entry.name);
   }
   return problems;

@@ -1,0 +1,21 @@
+#include "mousepad_lighting_pass.h"
+
+#include "mousepad_lighting_tables.h"
+#include "stop_protocol.h"
+
+namespace {
+constexpr DWORD kAbsentPauseMs = 100;
+}
+
+void RunMousePadLightingPass(HANDLE stopEvent, MousePadLightingTargets& targets) {
+  const MousePadLiveSettings settings = targets.live;
+  if (PauseUnlessStopped(stopEvent, MousePadEffectDelay(settings.mode, settings.speed))) return;
+  if (!targets.channel.IsConnected()) {
+    PauseUnlessStopped(stopEvent, kAbsentPauseMs);
+    return;
+  }
+  // The synchronised-lighting thread drives the pad meanwhile.
+  if (targets.channel.m_lightingSync) return;
+  StepMousePadEffect(targets.live, targets.leds, targets.flashRequest);
+  targets.sendFrame();
+}

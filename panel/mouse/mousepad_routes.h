@@ -1,0 +1,5 @@
+#pragma once
+#include "notification_router.h"
+
+// The mouse pad's page routes.
+RouteTable MousePadRoutes();

@@ -1,0 +1,90 @@
+// The mouse pad's worker threads: presence (on the detection engine) and lighting. Each is the stop
+// protocol around a pass. The detection pass holds the pad channel's lock while it reads the pad,
+// loads its light profile and shows it, so it changes controls directly and never waits for the
+// window thread.
+#include "device_detection.h"
+#include "ini_values.h"
+#include "main_wnd.h"
+#include "mouse_state.h"
+#include "mousepad_lighting_pass.h"
+#include "mousepad_page_state.h"
+#include "panel_message.h"
+#include "timer_ids.h"
+#include "worker_threads.h"
+
+namespace {
+
+constexpr DWORD kPresentPauseMs = 100;
+constexpr DWORD kAbsentPauseMs = 1000;
+constexpr UINT kRepaintPeriodMs = 100;
+// The effects start once the window has settled.
+constexpr DWORD kLightingStartPauseMs = 3000;
+
+void SelectTab(CMainWnd& window, const wchar_t* name) {
+  if (COptionUI* tab = window.Find<COptionUI>(name)) tab->Selected(true, true);
+}
+
+void ShowFoundPad(CMainWnd& window) {
+  if (CControlUI* tab = window.Find(L"mp_tab")) tab->SetVisible(true);
+  SelectTab(window, L"mp_tab");
+  window.ReadMousePadMemory();
+  const int selected =
+      ReadIniNumber(window.GetMousePadProfileFolder() + L"mpProfile.ini", L"PROFILEDENGSELECT", L"select");
+  // Runs the light list's selection on this thread, the lock still held.
+  if (CComboUI* combo = window.Find<CComboUI>(L"mp_deng_profile_combo")) combo->SelectItem(selected, false);
+  window.LoadMousePadLightProfile(selected);
+  window.RefreshMousePadLightPage();
+  window.OnDeviceTabShown(window.GetHWND());
+  SetTimer(window.GetHWND(), TIMER_REPAINT, kRepaintPeriodMs, nullptr);
+}
+
+void HideLostPad(CMainWnd& window) {
+  MousePadPageState().seen = 1;
+  if (CControlUI* tab = window.Find(L"mp_tab")) tab->SetVisible(false);
+  if (window.m_keyboardChannel.IsConnected()) {
+    SelectTab(window, L"kb_tab");
+  } else if (window.m_mouseChannel.IsConnected()) {
+    SelectTab(window, L"ms_tab");
+  } else {
+    ShowWindowAsync(window.GetHWND(), SW_HIDE);
+  }
+}
+
+void ShowSameModeButton(CMainWnd& window) {
+  MousePadPageState().seen = 1;
+  const bool peers = window.m_keyboardChannel.IsConnected() || window.m_mouseChannel.IsConnected();
+  if (CControlUI* sameMode = window.Find(L"mp_deng_same_mode")) sameMode->SetVisible(peers);
+}
+
+}  // namespace
+
+unsigned __stdcall MousePadDetectThreadProc(void* parameter) {
+  const WorkerThreadParam& param = *static_cast<WorkerThreadParam*>(parameter);
+  CMainWnd& window = *param.owner;
+  DeviceDetector detector(window.m_mousePadChannel);
+  const DetectionReactions reactions{[&] { ShowFoundPad(window); }, [&] { HideLostPad(window); },
+                                     [&] { ShowSameModeButton(window); }};
+  return RunWorkerLoop(
+      param.stopEvent, 0,
+      [&] {
+        if (detector.RunPass(reactions).firstFind) PostMessageW(window.GetHWND(), PanelRegisteredMessage, 0, 0);
+        PauseUnlessStopped(param.stopEvent,
+                           window.m_mousePadChannel.IsConnected() ? kPresentPauseMs : kAbsentPauseMs);
+        return WorkerPassResult::NextPass;
+      },
+      L"\u9f20\u6807\u57ab\u8bbe\u5907\u4fa6\u6d4b\u7ebf\u7a0b\u8bbe\u5b9a\u9000\u51fa");  // "mouse pad detection thread told to end"
+}
+
+unsigned __stdcall MousePadLightingThreadProc(void* parameter) {
+  const WorkerThreadParam& param = *static_cast<WorkerThreadParam*>(parameter);
+  CMainWnd& window = *param.owner;
+  MousePadLightingTargets targets{window.m_mousePadChannel, MousePadPageState().live, window.m_mousePadLeds,
+                                  MousePadFlashRequest, [&window] { window.SendMousePadLedFrame(); }};
+  return RunWorkerLoop(
+      param.stopEvent, kLightingStartPauseMs,
+      [&] {
+        RunMousePadLightingPass(param.stopEvent, targets);
+        return WorkerPassResult::NextPass;
+      },
+      L"\u9f20\u6807\u57ab\u706f\u5149\u7ebf\u7a0b\u8bbe\u5b9a\u9000\u51fa");  // "mouse pad lighting thread told to end"
+}
