@@ -20,7 +20,10 @@
 namespace {
 const wchar_t* const kNotAProfile = L"The file is not a valid profile for this device.";
 const wchar_t* const kProgramTaken = L"Another profile is already linked to this program.";
-const wchar_t* const kEnterAName = L"Please enter a name.";
+// "message_text_14": the refusal of a name that cannot be a file name.
+const wchar_t* const kUnusableName =
+    L"This name cannot be used: enter a name that can be a file name (not empty, without \\ / : * ? \" < > |, "
+    L"not \".\" or \"..\", not ending in a space or a dot).";
 const wchar_t* const kNameTaken = L"A profile with this name already exists.";
 
 class HeadsetProfileListTest : public PanelWindowTest {
@@ -122,7 +125,7 @@ TEST_F(HeadsetProfileListTest, RenameRefusesTakenAndUnsafeNamesAndKeepsTheOldFil
     Find(L"hs_device_profile_name_edit")->SetText(refused);
     Click(L"hs_device_profile_edit_save_btn");
   }
-  EXPECT_EQ((std::vector<std::wstring>{kNameTaken, kEnterAName, kEnterAName, kEnterAName}), messages);
+  EXPECT_EQ((std::vector<std::wstring>{kNameTaken, kUnusableName, kUnusableName, kUnusableName}), messages);
   EXPECT_EQ(L"profile1", Ini(L"PROFILENAME", L"0"));
 
   WriteText(folder + L"Quiet.json", "{\"LightInfo\": {\"Red\": 200}}");  // left by an earlier profile
