@@ -180,14 +180,43 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ReadMouseMemory();
   void ReloadActiveMouseProfile();
   void SwitchMouseOnboardProfile(int n);
+  // mouse_dpi_page.cpp: the performance controls and the refresh of the whole page
+  void RefreshMousePage();
+  void OnMouseDpiSlider(int stage);
+  void OnMouseDpiSliderMove(int stage);
+  void OnMousePointerSpeedSlider();
+  void OnMouseReportRate();
+  void ChooseMouseDpiColour(int stage);
+  void ShowMouseDpiColourHover(CControlUI* button, bool entered);
+  void OnMouseWheelLinesTyped();
+  void OnMouseWheelLinesLeft();
+  void StepMouseWheelLines(int up);
+  void ResetMousePointerSettings();
+  // mouse_light_page.cpp: the lighting sub-page, its effect steps and frames (the thread is in
+  // mouse_lighting_thread.cpp)
+  void MarkMouseLightingChanged();
+  void ShowMouseLightMode(uint8_t mode, int variant = 2);
+  void SelectMouseLightMode(int variant);
+  void OnMouseLightModeSelect0();
+  void OnMouseLightModeSelect1();
+  void OnMouseLightModeSelect2();
+  void SetMouseLightColor(DWORD colour, int apply);
+  void SetMouseLightDirection(int flag);
+  void StepMouseWaveEffect();
+  void StepMouseSpectrumEffect();
+  void StepMouseBreathingEffect();
+  void StepMouseStaticEffect();
+  void StepMouseFillEffect();
+  void StepMouseRippleEffect();
+  void StepMouseReactiveEffect();
+  void MarkMouseRippleLeds();
+  void SendMouseLedFrame();
   // panel/shell/page_placeholders.cpp until built
   void RelabelMouseKeys(int profile);
   void InitMousePadPage();
   int ReadMousePadMemory();
   void RefreshMousePadLightPage();
-  void SendMouseLedFrame();
   void SendMousePadLedFrame();
-  void RefreshMousePage();
   void ReloadActiveMousePadProfile();
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);

@@ -16,9 +16,7 @@ void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM, LPARAM) {}
 void CMainWnd::InitMousePadPage() {}
 int CMainWnd::ReadMousePadMemory() { return 0; }
 void CMainWnd::RefreshMousePadLightPage() {}
-void CMainWnd::SendMouseLedFrame() {}
 void CMainWnd::SendMousePadLedFrame() {}
-void CMainWnd::RefreshMousePage() {}
 void CMainWnd::RelabelMouseKeys(int) {}
 void CMainWnd::ReloadActiveMousePadProfile() {}
 void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
@@ -32,7 +30,6 @@ void CMainWnd::InitHeadsetK27Audio() {}
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
 unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad detection ended"); }
 unsigned __stdcall KeyboardLightingThreadProc(void* p) { return RunUntilStopped(p, L"keyboard lighting ended"); }
-unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
 unsigned __stdcall MousePadLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad lighting ended"); }
 unsigned __stdcall KeyboardDeviceProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"keyboard device profile watcher ended");

@@ -89,12 +89,18 @@ uint8_t SimulatedFirmware::Execute(uint8_t command, uint8_t length, uint16_t off
     case DEVICE_COMMAND_RESTORE_DEFAULTS: {
       const unsigned restores = memory_.restoreDefaultsCommands + 1;
       const unsigned lightings = memory_.hardwareLightingCommands;
+      const unsigned frames = memory_.ledFrames;
       RestoreDefaults();
       memory_.restoreDefaultsCommands = restores;
       memory_.hardwareLightingCommands = lightings;
+      memory_.ledFrames = frames;
       return kStatusAccepted;
     }
-    case DEVICE_COMMAND_LED_FRAME: return WriteArea(memory_.ledFrame, offset, length, data);
+    case DEVICE_COMMAND_LED_FRAME: {
+      const uint8_t status = WriteArea(memory_.ledFrame, offset, length, data);
+      if (status == kStatusAccepted && offset + length == memory_.ledFrame.size()) ++memory_.ledFrames;
+      return status;
+    }
     case DEVICE_COMMAND_HARDWARE_LIGHTING:
       ++memory_.hardwareLightingCommands;
       return kStatusAccepted;

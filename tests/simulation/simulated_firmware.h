@@ -16,6 +16,7 @@ struct SimulatedMemory {
   std::vector<uint8_t> ledFrame;
   unsigned hardwareLightingCommands = 0;
   unsigned restoreDefaultsCommands = 0;
+  unsigned ledFrames = 0;  // whole LED frames: counted when the chunk that ends one arrives
 };
 
 // The command interpreter of the simulated firmware: one request report in, one reply out.

@@ -18,6 +18,8 @@ namespace {
 enum class WhyUnrouted {
   HandledBeforeTheRouter,  // the caption buttons: Notify consumes them, or opens the skin picker
   RoutedWithItsDevicePage,  // the device's routes come with its pages; then it leaves this list
+  NothingHandlesIt,         // shown for its device's own use; the panel reacts to none of its notifications
+  PreviewOnly,              // LED previews that only show the frames
 };
 
 struct Unrouted {
@@ -33,7 +35,9 @@ const Unrouted kReviewedUnrouted[] = {
     {L"restorebtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"skinbtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"kb_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
-    {L"ms_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"ms_deng_same_mode", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"ms_sensor_height_slider", WhyUnrouted::NothingHandlesIt},
+    {L"ms_dkey_", WhyUnrouted::PreviewOnly},
     {L"ms_device_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_deng_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_key_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
@@ -64,9 +68,18 @@ bool Routed(const std::wstring& name) {
                      [&name](NotifyType type) { return PanelRoutes().Find(type, name).route != nullptr; });
 }
 
+// An entry ending in '_' lists every control named by it and a number.
+bool ListedAs(const std::wstring& name, const Unrouted& entry) {
+  const std::wstring listed = entry.name;
+  std::wstring prefix;
+  int32_t number = 0;
+  if (listed.back() == L'_') return SplitNameIndex(name, prefix, number) && EqualsNoCase(prefix, listed);
+  return EqualsNoCase(name, listed);
+}
+
 const Unrouted* Listed(const std::wstring& name) {
   for (const Unrouted& entry : kReviewedUnrouted)
-    if (EqualsNoCase(name, entry.name)) return &entry;
+    if (ListedAs(name, entry)) return &entry;
   return nullptr;
 }
 
@@ -130,7 +143,9 @@ std::vector<std::wstring> RouteProblems(const wchar_t* mainLayout) {
     else if (!Routed(name) && !Listed(name)) problems.push_back(L"neither routed nor listed: " + name);
   }
   for (const Unrouted& entry : kReviewedUnrouted) {
-    if (layout.Named(entry.name).empty()) problems.push_back(std::wstring(L"listed, not in the layouts: ") + entry.name);
+    const bool present = std::any_of(layout.All().begin(), layout.All().end(),
+                                     [&entry](CControlUI* c) { return ListedAs(c->GetName().str(), entry); });
+    if (!present) problems.push_back(std::wstring(L"listed, not in the layouts: ") + entry.name);
     if (Routed(entry.name)) problems.push_back(std::wstring(L"listed and routed: ") + entry.name);
   }
   return problems;
