@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "device_command_channel.h"
-#include "device_info.h"
 
 // Live-settings bytes of this page.
 constexpr size_t MOUSE_LIVE_REPORT_RATE = 14;

@@ -6,6 +6,7 @@
 #include "mouse_light_effects.h"
 #include "mouse_page_test_fixture.h"
 #include "mouse_state.h"
+#include "worker_threads.h"
 
 namespace {
 
@@ -86,6 +87,17 @@ TEST_F(MouseLightingPage, FramesStreamWhileConnectedAndStopWhileSuspended) {
   window->m_ledFramesEnabled = 1;
   EXPECT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames > frames; }, 2000));
   for (const auto& request : SettingsRequests(*mouse)) EXPECT_NE(0x06, request[0]) << "no settings write";
+}
+
+// A stop during the 3 s start ends the thread there, and the thread leaves its event set.
+TEST_F(MouseLightingPage, AStopDuringTheStartPauseEndsTheLightingThread) {
+  HANDLE stop = CreateEventW(nullptr, TRUE, TRUE, nullptr);
+  WorkerThreadParam param{window, stop};
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(0u, MouseLightingThreadProc(&param));
+  EXPECT_LT(GetTickCount() - start, 1000u);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(stop, 0));
+  CloseHandle(stop);
 }
 
 // Saved only when UI_SCREENSHOT_DIR names a folder.
