@@ -3,3 +3,5 @@
 
 // The mouse pages' routes.
 RouteTable MouseRoutes();
+RouteTable MouseDpiRoutes();
+RouteTable MouseLightRoutes();

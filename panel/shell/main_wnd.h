@@ -262,7 +262,6 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void SendKeyboardLedFrame();
   void PaintKeyboardKeyPreviews(const KeyboardKeyPreviews& previews);
   KeyboardFrameGate m_keyboardFrameGate;
-  // panel/shell/page_placeholders.cpp until built
   // Receivers of the capture hook's messages (wParam and lParam as the hook posts them).
   void CaptureKeyboardKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordKeyboardMacroKeyEvent(WPARAM wParam, LPARAM lParam);
@@ -297,11 +296,40 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ReadMouseMemory();
   void ReloadActiveMouseProfile();
   void SwitchMouseOnboardProfile(int n);
+  // mouse_dpi_page.cpp: the performance controls and the refresh of the whole page
+  void RefreshMousePage();
+  void OnMouseDpiSlider(int stage);
+  void OnMouseDpiSliderMove(int stage);
+  void OnMousePointerSpeedSlider();
+  void OnMouseReportRate();
+  void ChooseMouseDpiColour(int stage);
+  void ShowMouseDpiColourHover(CControlUI* button, bool entered);
+  void OnMouseWheelLinesTyped();
+  void OnMouseWheelLinesLeft();
+  void StepMouseWheelLines(int up);
+  void ResetMousePointerSettings();
+  // mouse_light_page.cpp: the lighting sub-page, its effect steps and frames (the thread is in
+  // mouse_lighting_thread.cpp)
+  void MarkMouseLightingChanged();
+  void ShowMouseLightMode(uint8_t mode, int variant = 2);
+  void SelectMouseLightMode(int variant);
+  void OnMouseLightModeSelect0();
+  void OnMouseLightModeSelect1();
+  void OnMouseLightModeSelect2();
+  void SetMouseLightColor(DWORD colour, int apply);
+  void SetMouseLightDirection(int flag);
+  void StepMouseWaveEffect();
+  void StepMouseSpectrumEffect();
+  void StepMouseBreathingEffect();
+  void StepMouseStaticEffect();
+  void StepMouseFillEffect();
+  void StepMouseRippleEffect();
+  void StepMouseReactiveEffect();
+  void MarkMouseRippleLeds();
+  void SendMouseLedFrame();
   // panel/shell/page_placeholders.cpp until built
   void RelabelMouseKeys(int profile);
   void InitMousePadPage();
-  void SendMouseLedFrame();
-  void RefreshMousePage();
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);

@@ -7,15 +7,12 @@
 
 // Mouse and mouse-pad pages.
 void CMainWnd::InitMousePadPage() {}
-void CMainWnd::SendMouseLedFrame() {}
-void CMainWnd::RefreshMousePage() {}
 void CMainWnd::RelabelMouseKeys(int) {}
 void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
-unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
 unsigned __stdcall MouseDeviceProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"mouse device profile watcher ended");
 }

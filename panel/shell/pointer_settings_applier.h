@@ -1,4 +1,5 @@
 #pragma once
+#include <windows.h>
 
 enum class PointerSetting { Speed, WheelLines };
 
@@ -6,3 +7,9 @@ enum class PointerSetting { Speed, WheelLines };
 // closed at once. One applier per setting runs at a time: a request while it runs makes it apply
 // once more, with the value as it is then, before it ends. False when no thread could be started.
 bool StartPointerSettingApplier(PointerSetting setting);
+
+// Windows' pointer speed (SPI_SETMOUSESPEED, saved to the profile). Wine stores no value, so tests
+// install a setter that records it; null puts Windows back.
+void SetWindowsPointerSpeed(UINT speed);
+using PointerSpeedSetter = void (*)(UINT speed);
+void InstallPointerSpeedSetter(PointerSpeedSetter setter);

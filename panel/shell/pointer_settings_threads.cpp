@@ -1,19 +1,28 @@
 // The two short-lived threads that hand the mouse page's pointer settings to Windows.
 #include <algorithm>
+#include <atomic>
 
 #include "mouse_state.h"
+#include "pointer_settings_applier.h"
 #include "worker_threads.h"
 
 namespace {
 constexpr uint8_t kSlowestPointerSpeed = 1;
 constexpr uint8_t kFastestPointerSpeed = 20;
+
+void SetInWindows(UINT speed) {
+  SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(speed)), SPIF_UPDATEINIFILE);
+}
+std::atomic<PointerSpeedSetter> speedSetter{SetInWindows};
 }  // namespace
+
+void SetWindowsPointerSpeed(UINT speed) { speedSetter.load()(speed); }
+void InstallPointerSpeedSetter(PointerSpeedSetter setter) { speedSetter = setter ? setter : SetInWindows; }
 
 DWORD WINAPI ApplyMouseSpeedThreadProc(void*) {
   const uint8_t speed = std::clamp(MousePointerSpeed.load(), kSlowestPointerSpeed, kFastestPointerSpeed);
   MousePointerSpeed = speed;
-  SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(speed)),
-                        SPIF_UPDATEINIFILE);
+  SetWindowsPointerSpeed(speed);
   return 0;
 }
 

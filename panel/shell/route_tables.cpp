@@ -24,7 +24,8 @@ RouteIndex BuildPanelRoutes() {
 std::vector<RouteTable> AllRouteTables() {
   return {ShellRoutes(),           KeyboardRoutes(),          KeyboardProfileRoutes(), KeyboardLightRoutes(),
           KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes(),           HeadsetRoutes(),
-          HeadsetK27Routes(),      MousePadRoutes()};
+          HeadsetK27Routes(),      MousePadRoutes(),          MouseDpiRoutes(),
+          MouseLightRoutes()};
 }
 
 const RouteIndex& PanelRoutes() {

@@ -83,6 +83,24 @@ std::vector<uint8_t> FactorySettings(const std::array<uint8_t, 3> (&colours)[kPr
   return settings;
 }
 
+// What a mouse reports of its sensor: DPI per slider step, the slider's maximum and its minimum.
+struct MouseSensorFields {
+  uint16_t sensorId;
+  uint8_t dpiStep;
+  uint8_t sliderMaximum;
+  uint16_t dpiMinimum;
+};
+constexpr MouseSensorFields MOUSE_SENSORS[] = {
+    {0x3360, 100, 83, 100}, {0x3325, 100, 73, 200}, {0x3050, 50, 38, 250},
+    {0x3310, 50, 73, 50},   {0x1234, 100, 30, 400},  // one the panel does not know
+};
+
+const MouseSensorFields& SensorFields(uint16_t sensorId) {
+  for (const MouseSensorFields& fields : MOUSE_SENSORS)
+    if (fields.sensorId == sensorId) return fields;
+  return MOUSE_SENSORS[0];
+}
+
 constexpr std::array<uint8_t, 3> PROFILE_COLOURS[kProfiles] = {
     {0xFF, 0x00, 0x00}, {0x00, 0xFF, 0x00}, {0x00, 0x00, 0xFF}, {0xFF, 0xFF, 0x00}, {0x00, 0xFF, 0xFF}};
 
@@ -105,7 +123,7 @@ SimulatedDeviceModel SimulatedKeyboardModel(uint16_t productId) {
   return model;
 }
 
-SimulatedDeviceModel SimulatedMouseModel() {
+SimulatedDeviceModel SimulatedMouseModel(uint16_t sensorId) {
   SimulatedDeviceModel model;
   model.name = L"mouse";
   model.vendorId = kPeripheralVendor;
@@ -114,11 +132,12 @@ SimulatedDeviceModel SimulatedMouseModel() {
   // The mouse's factory data is the panel's, so its factory files and the simulated mouse agree.
   model.factoryKeyTable = MouseFactoryKeyAssignments();
   model.info = MakeDeviceInfo(2, SIMULATED_MOUSE, 7, 16);
-  model.info.bytes[9] = 0x60;  // sensor 0x3360
-  model.info.bytes[10] = 0x33;
-  model.info.bytes[11] = 100;  // DPI per slider step
-  model.info.bytes[12] = 83;   // slider maximum
-  model.info.SetDpiMinimum(100);
+  const MouseSensorFields& sensor = SensorFields(sensorId);
+  model.info.bytes[9] = static_cast<uint8_t>(sensorId);
+  model.info.bytes[10] = static_cast<uint8_t>(sensorId >> 8);
+  model.info.bytes[11] = sensor.dpiStep;
+  model.info.bytes[12] = sensor.sliderMaximum;
+  model.info.SetDpiMinimum(sensor.dpiMinimum);
   for (const MouseSettingsBlock& block : MouseFactorySettings())
     model.factorySettings.insert(model.factorySettings.end(), block.begin(), block.end());
   model.scriptMemorySize = kScriptMemorySize;
@@ -159,7 +178,9 @@ std::shared_ptr<SimulatedDevice> MakeSimulatedKeyboard(uint16_t productId) {
   return std::make_shared<SimulatedDevice>(SimulatedKeyboardModel(productId));
 }
 
-std::shared_ptr<SimulatedDevice> MakeSimulatedMouse() { return std::make_shared<SimulatedDevice>(SimulatedMouseModel()); }
+std::shared_ptr<SimulatedDevice> MakeSimulatedMouse(uint16_t sensorId) {
+  return std::make_shared<SimulatedDevice>(SimulatedMouseModel(sensorId));
+}
 
 std::shared_ptr<SimulatedDevice> MakeSimulatedMousePad() {
   return std::make_shared<SimulatedDevice>(SimulatedMousePadModel());

@@ -12,7 +12,9 @@ constexpr uint16_t SIMULATED_MOUSE_PAD = 0x763D;
 constexpr uint16_t SIMULATED_HEADSET_K27 = 0x01DA;
 
 SimulatedDeviceModel SimulatedKeyboardModel(uint16_t productId);
-SimulatedDeviceModel SimulatedMouseModel();
+// The mouse's sensor sets the DPI fields of its record; the panel knows four sensors.
+constexpr uint16_t SIMULATED_MOUSE_SENSOR = 0x3360;
+SimulatedDeviceModel SimulatedMouseModel(uint16_t sensorId = SIMULATED_MOUSE_SENSOR);
 SimulatedDeviceModel SimulatedMousePadModel();
 SimulatedDeviceModel SimulatedHeadsetK27Model();
 // A device of the K27's vendor that is not the headset's light interface: another product with the
@@ -20,6 +22,6 @@ SimulatedDeviceModel SimulatedHeadsetK27Model();
 SimulatedDeviceModel SimulatedHeadsetK27DecoyModel(uint16_t productId, SimulatedInterface target);
 
 std::shared_ptr<SimulatedDevice> MakeSimulatedKeyboard(uint16_t productId = SIMULATED_KEYBOARD_ONECOLOR);
-std::shared_ptr<SimulatedDevice> MakeSimulatedMouse();
+std::shared_ptr<SimulatedDevice> MakeSimulatedMouse(uint16_t sensorId = SIMULATED_MOUSE_SENSOR);
 std::shared_ptr<SimulatedDevice> MakeSimulatedMousePad();
 std::shared_ptr<SimulatedDevice> MakeSimulatedHeadsetK27();

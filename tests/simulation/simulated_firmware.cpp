@@ -89,16 +89,20 @@ uint8_t SimulatedFirmware::Execute(uint8_t command, uint8_t length, uint16_t off
     case DEVICE_COMMAND_RESTORE_DEFAULTS: {
       const unsigned restores = memory_.restoreDefaultsCommands + 1;
       const unsigned lightings = memory_.hardwareLightingCommands;
-      const unsigned frames = memory_.ledFrameCommands;
+      const unsigned commands = memory_.ledFrameCommands;
+      const unsigned frames = memory_.ledFrames;
       RestoreDefaults();
       memory_.restoreDefaultsCommands = restores;
       memory_.hardwareLightingCommands = lightings;
-      memory_.ledFrameCommands = frames;
+      memory_.ledFrameCommands = commands;
+      memory_.ledFrames = frames;
       return kStatusAccepted;
     }
     case DEVICE_COMMAND_LED_FRAME: {
       const uint8_t status = TakeLedFrameChunk(offset, length, data);
-      if (status == kStatusAccepted) ++memory_.ledFrameCommands;
+      if (status != kStatusAccepted) return status;
+      ++memory_.ledFrameCommands;
+      if (offset + length == memory_.ledFrame.size()) ++memory_.ledFrames;
       return status;
     }
     case DEVICE_COMMAND_HARDWARE_LIGHTING:

@@ -28,6 +28,7 @@ struct SimulatedMemory {
   unsigned hardwareLightingCommands = 0;
   unsigned restoreDefaultsCommands = 0;
   unsigned ledFrameCommands = 0;  // 0x12 reports accepted
+  unsigned ledFrames = 0;  // whole LED frames: counted when the chunk that ends one arrives
 };
 
 // The frames of one length a device received; an empty record when it takes no such frame.

@@ -21,6 +21,7 @@ enum class WhyUnrouted {
   ShowsOnly,                // no action of its own: it shows what the page sets (LED previews, bands)
   ReadWhenAnotherActs,      // its state or text is read by another control's operation
   ReadWhenUsed,  // an edit whose text the operation that needs it reads; its own changes do nothing
+  NothingHandlesIt,         // shown for its device's own use; the panel reacts to none of its notifications
 };
 
 struct Unrouted {
@@ -37,7 +38,9 @@ const Unrouted kReviewedUnrouted[] = {
     {L"restorebtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"skinbtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"kb_deng_same_mode", WhyUnrouted::RoutedWithItsDevicePage},
-    {L"ms_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"ms_deng_same_mode", WhyUnrouted::RoutedWithItsDevicePage},
+    {L"ms_sensor_height_slider", WhyUnrouted::NothingHandlesIt},
+    {L"ms_dkey_", WhyUnrouted::ShowsOnly},
     {L"ms_device_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_deng_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_key_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
