@@ -3,3 +3,6 @@
 
 // The mouse pages' routes.
 RouteTable MouseRoutes();
+// The key page with its download button, and the cursor-script page (mouse_key_routes.cpp).
+RouteTable MouseKeyRoutes();
+RouteTable MouseCursorRoutes();

@@ -22,6 +22,7 @@ class CDeviceKeyButtonUI;
 class CMagicControlUI;
 class Ccopyright;
 struct PanelLanguage;
+struct KeyLabel;
 
 // The main window's handle, for the timers and worker threads that post to it.
 extern HWND MainWindowHandle;
@@ -158,6 +159,8 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // keyboard_page_download.cpp
   int DownloadToDevice(int kind);
   int DownloadKeyboardMacros(int flag);
+  // A download's refusal: a text id, or with a number the language text with its "%d" filled.
+  void ShowDownloadRefusal(const wchar_t* messageId, int messageNumber);
   // panel/shell/page_placeholders.cpp until built
   void RefreshKeyboardLightPage();
   void SendKeyboardLedFrame();
@@ -180,8 +183,38 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ReadMouseMemory();
   void ReloadActiveMouseProfile();
   void SwitchMouseOnboardProfile(int n);
-  // panel/shell/page_placeholders.cpp until built
+  // mouse_key_page.cpp
+  void ShowMouseKeyAssignment(int key);
+  void SelectMouseKeyFunctionPage();
+  void ApplyMouseKeyFunction();
+  void RestoreMouseKeyDefault();
+  void CancelMouseKeyAssignment();
+  void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
+  void OnMouseKeyComboSelect(int number);
+  void OnMouseKeyEditChanged(CControlUI* edit);
+  void UpdateMouseKeyCaption(int key, const KeyLabel& caption);
   void RelabelMouseKeys(int profile);
+  void ShowMouseKeyPicture(int key, bool hover);
+  void FillMouseKeyPage();
+  // mouse_cursor_page.cpp
+  int GetMouseCursorSlot();
+  int GetMouseCursorStep();
+  void SelectMouseCursorSlot(int slot);
+  void SelectMouseCursorStep(int step);
+  void ClickMouseCursorStep(CControlUI* sender);
+  void SelectPreviousMouseCursorStep();
+  void SelectNextMouseCursorStep();
+  void LoadMouseCursorStep(int step);
+  void SaveMouseCursorStep(int step);
+  void OnMouseCursorEditChanged(CControlUI* edit);
+  void OnMouseCursorCheckChanged(CControlUI* check);
+  void ResetMouseCursorScript();
+  void ExportMouseCursorScript();
+  void ImportMouseCursorScript();
+  int DownloadMouseCursorScripts();
+  // mouse_page_download.cpp
+  int DownloadMouseMacros();
+  // panel/shell/page_placeholders.cpp until built
   void InitMousePadPage();
   int ReadMousePadMemory();
   void RefreshMousePadLightPage();
@@ -189,7 +222,6 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void SendMousePadLedFrame();
   void RefreshMousePage();
   void ReloadActiveMousePadProfile();
-  void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 

@@ -19,9 +19,7 @@ void CMainWnd::RefreshMousePadLightPage() {}
 void CMainWnd::SendMouseLedFrame() {}
 void CMainWnd::SendMousePadLedFrame() {}
 void CMainWnd::RefreshMousePage() {}
-void CMainWnd::RelabelMouseKeys(int) {}
 void CMainWnd::ReloadActiveMousePadProfile() {}
-void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 

@@ -18,6 +18,7 @@ namespace {
 enum class WhyUnrouted {
   HandledBeforeTheRouter,  // the caption buttons: Notify consumes them, or opens the skin picker
   RoutedWithItsDevicePage,  // the device's routes come with its pages; then it leaves this list
+  IntentionallyDead,        // notifies, and its page reads it only when it needs it
 };
 
 struct Unrouted {
@@ -28,6 +29,7 @@ struct Unrouted {
 // The reviewed list: controls that notify and reach no route, each with its reason.
 const Unrouted kReviewedUnrouted[] = {
     {L"closebtn", WhyUnrouted::HandledBeforeTheRouter},
+    {L"ms_key_fct_combo_31", WhyUnrouted::IntentionallyDead},  // the modifier, read at capture
     {L"minbtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"maxbtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"restorebtn", WhyUnrouted::HandledBeforeTheRouter},
@@ -110,7 +112,7 @@ void CheckNumberedRoute(const Route& route, const MainWindowControls& layout, st
     int32_t number = 0;
     if (!SplitNameIndex(control->GetName().str(), prefix, number) || !EqualsNoCase(prefix, route.name)) continue;
     ++named;
-    if (number < route.first || number > route.last)
+    if ((number < route.first || number > route.last) && !Listed(control->GetName().str()))
       problems.push_back(L"numbered out of its route's range: " + control->GetName().str());
   }
   if (named == 0) problems.push_back(L"routed, not in the layouts: " + route.name);
