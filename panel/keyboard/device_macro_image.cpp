@@ -2,8 +2,9 @@
 
 #include <new>
 
+#include "ini_values.h"
 #include "macro_files.h"
-#include "text_parsers.h"
+#include "macro_action.h"
 
 namespace {
 
@@ -45,11 +46,15 @@ DeviceMacroImage Refused(uint64_t length, size_t capacity) {
 
 void WriteBlock(ImageWriter& writer, size_t position, const MacroSource& macro) {
   writer.Word(position, static_cast<size_t>(macro.actions));
+  const std::map<std::wstring, std::wstring> records = ReadIniSection(macro.file, L"MACROACTION");
   for (int j = 0; j < macro.actions; ++j) {
-    std::wstring label;
-    uint8_t fields[4] = {};
-    uint16_t down = 0;
-    ParseMacroActionText(ReadMacroActionRecord(macro.file, j), label, fields[0], fields[1], fields[2], fields[3], down);
+    // A record that is missing or does not parse still takes its four bytes, as zeros, so the
+    // offsets stay right.
+    const auto record = records.find(std::to_wstring(j));
+    const std::optional<MacroAction> action =
+        record == records.end() ? std::nullopt : ParseMacroAction(record->second);
+    const uint8_t fields[4] = {action ? action->delayLow : uint8_t{0}, action ? action->delayHigh : uint8_t{0},
+                               action ? action->type : uint8_t{0}, action ? action->code : uint8_t{0}};
     const size_t at = position + kBlockHeaderSize + kActionSize * static_cast<size_t>(j);
     for (size_t k = 0; k < kActionSize; ++k) writer.Byte(at + k, fields[k]);
   }
@@ -58,18 +63,27 @@ void WriteBlock(ImageWriter& writer, size_t position, const MacroSource& macro) 
 }  // namespace
 
 DeviceMacroImage BuildDeviceMacroImage(const std::wstring& folder, const wchar_t* indexFileName, size_t capacity) {
-  const std::wstring indexFile = folder + indexFileName;
-  const int storedCount = ReadMacroCount(indexFile);
+  const DeviceImageSource macros = {indexFileName, L"MACROCOUNT", L"MACRONAME", L".mac", INT32_MAX,
+                                    DEVICE_MACRO_MOST_ACTIONS};
+  return BuildDeviceImage(folder, macros, capacity);
+}
+
+DeviceMacroImage BuildDeviceImage(const std::wstring& folder, const DeviceImageSource& source, size_t capacity) {
+  const std::wstring indexFile = folder + source.indexFileName;
+  const int storedCount = BoundedCount(ReadIniNumber(indexFile, source.countSection, L"count"), source.mostItems);
   if (storedCount <= 0) return {};
   // A count whose offsets and block headers alone fit no device's memory is refused before any name
   // is read.
   uint64_t length = DEVICE_MACRO_HEADER_SIZE + kPerMacroSize * static_cast<uint64_t>(storedCount);
   if (length > kLargestMemory) return Refused(length, capacity);
 
+  const std::map<std::wstring, std::wstring> names = ReadIniSection(indexFile, source.nameSection);
   std::vector<MacroSource> macros;
   for (int i = 0; i < storedCount; ++i) {
-    const std::wstring file = MacroFilePath(folder, ReadMacroName(indexFile, i));
-    const int actions = BoundedCount(ReadMacroActionCount(file), DEVICE_MACRO_MOST_ACTIONS);
+    // A missing name reads as "0", as a single look-up would give it.
+    const auto name = names.find(std::to_wstring(i));
+    const std::wstring file = folder + (name == names.end() ? L"0" : name->second) + source.extension;
+    const int actions = BoundedCount(ReadMacroActionCount(file), source.mostActions);
     macros.push_back({file, actions});
     length += kActionSize * static_cast<uint64_t>(actions);
   }

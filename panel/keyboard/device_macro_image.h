@@ -19,7 +19,21 @@ struct DeviceMacroImage {
   int excessActions = 0;       // TooLong: how many 4-byte actions too many, rounded up
 };
 
+// Where an image's items come from: an index file in the folder with a count and a name per item,
+// and one file per item (name + extension) with its action count and records. The mouse's
+// cursor-script image has the same layout with its own sections and extension. Counts read from
+// the files are bounded: items to `mostItems`, actions to `mostActions`.
+struct DeviceImageSource {
+  const wchar_t* indexFileName;
+  const wchar_t* countSection;
+  const wchar_t* nameSection;
+  const wchar_t* extension;
+  int mostItems;
+  int mostActions;
+};
+DeviceMacroImage BuildDeviceImage(const std::wstring& folder, const DeviceImageSource& source, size_t capacity);
+
 // Builds the image from the macro index file and the macro files beside it, refusing one longer
 // than `capacity` bytes before anything is allocated (NoMemory when even that allocation fails).
-// Counts are read once each; a record that does not parse contributes zeros for the numbers it lacks.
+// Counts are read once each; a record that does not parse gives four zero bytes.
 DeviceMacroImage BuildDeviceMacroImage(const std::wstring& folder, const wchar_t* indexFileName, size_t capacity);

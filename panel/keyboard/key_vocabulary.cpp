@@ -119,7 +119,6 @@ constexpr KeyFunctionTable Table(const KeyFunctionRow (&rows)[N], const wchar_t*
 }
 
 const wchar_t* const kFireLabel = L"mouse_key_fire_key";
-const wchar_t* const kUnknownCodeLabel = L"Schli\u00dfen";
 
 std::optional<KeyLabel> RowLabel(const KeyFunctionTable& table, int row) {
   if (row < 0) return std::nullopt;
@@ -132,6 +131,8 @@ std::optional<KeyLabel> MacroLabel(uint8_t index, const std::vector<std::wstring
 }
 
 }  // namespace
+
+const wchar_t* const KEYBOARD_UNKNOWN_CODE_LABEL = L"Schli\u00dfen";
 
 const KeyFunctionTable MOUSE_BUTTON_FUNCTIONS = Table(MOUSE_BUTTON_ROWS, MOUSE_BUTTON_NAME_IDS);
 const KeyFunctionTable DPI_FUNCTIONS = Table(DPI_ROWS, DPI_NAME_IDS);
@@ -161,7 +162,8 @@ int FindRowByFirstParameter(const KeyFunctionTable& table, uint8_t p1) {
   return -1;
 }
 
-std::optional<KeyLabel> KeyAssignmentLabel(const KeyAssignment& assignment, const std::vector<std::wstring>& macroNames) {
+std::optional<KeyLabel> KeyAssignmentLabel(const KeyAssignment& assignment, const std::vector<std::wstring>& macroNames,
+                                           const wchar_t* unknownCodeLabel) {
   const uint8_t p1 = assignment.p1;
   const uint8_t p2 = assignment.p2;
   switch (assignment.code) {
@@ -184,6 +186,6 @@ std::optional<KeyLabel> KeyAssignmentLabel(const KeyAssignment& assignment, cons
     case KEY_FUNC_FN:
     case 0xB0:
     case 0xC0: return std::nullopt;
-    default: return KeyLabel{kUnknownCodeLabel, false};
+    default: return KeyLabel{unknownCodeLabel, false};
   }
 }

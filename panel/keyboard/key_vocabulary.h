@@ -27,6 +27,7 @@ enum KeyFunctionCode : uint8_t {
   KEY_FUNC_SYSTEM = 0x40,
   KEY_FUNC_MACRO = 0x70,
   KEY_FUNC_MACRO_REPEAT = 0x71,
+  KEY_FUNC_CURSOR_SCRIPT = 0x72,  // the mouse's: p1 the script slot 0..3
   KEY_FUNC_FN = 0xA0,
 };
 
@@ -74,4 +75,7 @@ struct KeyLabel {
   std::wstring text;
   bool verbatim = false;
 };
-std::optional<KeyLabel> KeyAssignmentLabel(const KeyAssignment& assignment, const std::vector<std::wstring>& macroNames);
+// `unknownCodeLabel` is what a code outside the vocabulary shows; each device has its own.
+extern const wchar_t* const KEYBOARD_UNKNOWN_CODE_LABEL;
+std::optional<KeyLabel> KeyAssignmentLabel(const KeyAssignment& assignment, const std::vector<std::wstring>& macroNames,
+                                           const wchar_t* unknownCodeLabel = KEYBOARD_UNKNOWN_CODE_LABEL);

@@ -1,5 +1,5 @@
-// The keyboard's macro and key-table download as the key page's save button runs it: inside the
-// download progress, with the refusals shown over the window.
+// The keyboard's macro and key-table download as the key page's save button runs it, and the
+// mouse's: inside the download progress, with the refusals shown over the window.
 #include "keyboard_download.h"
 #include "keyboard_page_state.h"
 #include "main_wnd.h"
@@ -9,6 +9,7 @@
 
 namespace {
 constexpr int kKeyboardDownload = 1;
+constexpr int kMouseDownload = 2;
 
 // A language text as the window shows it: the hidden label "str_test" resolves the id.
 std::wstring ResolvedText(CMainWnd& window, const wchar_t* textId) {
@@ -22,6 +23,10 @@ std::wstring ResolvedText(CMainWnd& window, const wchar_t* textId) {
 int CMainWnd::DownloadToDevice(int kind) {
   SendMessage(WM_SHOW_PROGRESS);
   if (kind == kKeyboardDownload) DownloadKeyboardMacros(0);
+  if (kind == kMouseDownload) {
+    DownloadMouseCursorScripts();
+    DownloadMouseMacros();
+  }
   SendMessage(WM_HIDE_PROGRESS);
   return -1;
 }
@@ -29,11 +34,15 @@ int CMainWnd::DownloadToDevice(int kind) {
 int CMainWnd::DownloadKeyboardMacros(int flag) {
   const KeyboardDownloadOutcome outcome =
       ::DownloadKeyboardMacros(m_keyboardChannel, KeyboardPageState(), GetKeyboardProfileFolder(), flag != 0);
-  if (outcome.messageNumber > 0) {
-    const std::wstring text = FillNumberPlaceholder(ResolvedText(*this, outcome.messageId), outcome.messageNumber);
-    ShowMessageBox(m_hWnd, nullptr, text.c_str(), false);
-  } else if (outcome.messageId) {
-    ShowMessageBox(m_hWnd, nullptr, outcome.messageId, true);
-  }
+  ShowDownloadRefusal(outcome.messageId, outcome.messageNumber);
   return outcome.result;
+}
+
+void CMainWnd::ShowDownloadRefusal(const wchar_t* messageId, int messageNumber) {
+  if (messageNumber > 0) {
+    const std::wstring text = FillNumberPlaceholder(ResolvedText(*this, messageId), messageNumber);
+    ShowMessageBox(m_hWnd, nullptr, text.c_str(), false);
+  } else if (messageId) {
+    ShowMessageBox(m_hWnd, nullptr, messageId, true);
+  }
 }

@@ -5,26 +5,21 @@
 #include <algorithm>
 
 #include "ini_values.h"
+#include "mouse_cursor_script.h"
 #include "profile_store.h"
 
 namespace {
-constexpr int kCursorScripts = 4;
 // A count read from the index file is bounded before it drives a loop.
 constexpr int kMostListedProfiles = 256;
 const wchar_t* const kFirstProfile = L"Profile 1";
-
-std::wstring CursorScriptName(int slot) { return L"name_" + std::to_wstring(slot + 1); }
 }  // namespace
 
 void SeedMouseCursorScripts(const std::wstring& programFolder, const std::wstring& folder) {
   const std::wstring index = folder + L"msMacro.ini";
   if (ReadIniNumber(index, L"CURSORCOUNT", L"count") != 0) return;
-  WriteIniNumber(index, L"CURSORCOUNT", L"count", kCursorScripts);
-  for (int slot = 0; slot < kCursorScripts; ++slot) {
-    const std::wstring name = CursorScriptName(slot);
-    WriteIniText(index, L"CURSORNAME", std::to_wstring(slot), name);
-    CopyFileW((programFolder + name + L".cur").c_str(), (folder + name + L".cur").c_str(), TRUE);
-  }
+  WriteMouseCursorScriptNames(folder);
+  for (int slot = 0; slot < MOUSE_CURSOR_SLOTS; ++slot)
+    CopyFileW(MouseCursorScriptFile(programFolder, slot).c_str(), MouseCursorScriptFile(folder, slot).c_str(), TRUE);
 }
 
 MouseListSeed SeedMouseProfileList(MouseProfileKind kind, const std::wstring& programFolder,

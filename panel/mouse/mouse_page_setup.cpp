@@ -34,6 +34,7 @@ void CMainWnd::InitMousePage() {
   const std::wstring folder = GetMouseProfileFolder();
   const std::wstring programFolder = ProgramFolder();
   SeedMouseCursorScripts(programFolder, folder);
+  FillMouseKeyPage();
   for (const ProfileCombo& list : kProfileCombos) {
     const MouseListSeed seed = SeedMouseProfileList(list.kind, programFolder, folder);
     if (seed.result != MouseListSeedResult::Listed) {
@@ -44,6 +45,7 @@ void CMainWnd::InitMousePage() {
     if (CComboUI* combo = Find<CComboUI>(list.name))
       for (const std::wstring& name : seed.names) AddProfileRow(*combo, name);
   }
+  if (CControlUI* functionTab = Find(L"ms_tab_function")) functionTab->SetEnabled(false);
 }
 
 int CMainWnd::LoadMouseDeviceProfile(int n) {

@@ -5,3 +5,6 @@
 RouteTable MouseRoutes();
 RouteTable MouseDpiRoutes();
 RouteTable MouseLightRoutes();
+// The key page with its download button, and the cursor-script page (mouse_key_routes.cpp).
+RouteTable MouseKeyRoutes();
+RouteTable MouseCursorRoutes();

@@ -47,4 +47,6 @@ void ResetMouseState() {
   MousePadFlashRequest = 0;
   MouseMacroRecorder.recording = 0;
   MouseMacroRecorder.lastTick = 0;
+  MouseKeyEditState = MouseKeyEdit{};
+  MouseSelectedFunctionCode = 0;
 }

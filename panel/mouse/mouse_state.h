@@ -55,6 +55,15 @@ struct MouseMacroRecorderState {
 
 inline MouseMacroRecorderState MouseMacroRecorder;
 
+// The key page (window thread): the key being edited with its assignment (code, p1, p2), and the
+// code of the function page chosen for it.
+struct MouseKeyEdit {
+  uint16_t key = 0;
+  uint8_t assignment[3] = {};
+};
+inline MouseKeyEdit MouseKeyEditState;
+inline int MouseSelectedFunctionCode = 0;
+
 // Profile indexes come from the mouse and from files: only 0..4 name a block or a table.
 bool IsMouseProfileIndex(int profile);
 // The block or table of on-board profile p; null when p names none.

@@ -38,3 +38,19 @@ bool WriteIniText(const std::wstring& path, const std::wstring& section, const s
 bool WriteIniNumber(const std::wstring& path, const std::wstring& section, const std::wstring& key, int value) {
   return WriteIniText(path, section, key, std::to_wstring(value));
 }
+
+std::map<std::wstring, std::wstring> ReadIniSection(const std::wstring& path, const std::wstring& section) {
+  std::vector<wchar_t> buffer(4096);
+  DWORD length = 0;
+  for (;;) {
+    length = GetPrivateProfileSectionW(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
+    if (length + 2 < buffer.size()) break;
+    buffer.resize(buffer.size() * 2);
+  }
+  std::map<std::wstring, std::wstring> values;
+  for (const wchar_t* line = buffer.data(); *line && line < buffer.data() + length; line += wcslen(line) + 1) {
+    const wchar_t* equals = wcschr(line, L'=');
+    if (equals) values.emplace(std::wstring(line, equals), std::wstring(equals + 1));
+  }
+  return values;
+}

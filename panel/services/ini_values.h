@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 // Values of the panel's INI files ("main.ini", the profile index files, the macro files), read and
@@ -23,3 +24,7 @@ int ReadIniNumber(const std::wstring& path, const std::wstring& section, const s
 bool WriteIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                   const std::wstring& value);
 bool WriteIniNumber(const std::wstring& path, const std::wstring& section, const std::wstring& key, int value);
+
+// Every "key=value" line of a section at once, the first of equal keys kept; for readers that take
+// many values of one file, where a call per value costs a file look-up each.
+std::map<std::wstring, std::wstring> ReadIniSection(const std::wstring& path, const std::wstring& section);

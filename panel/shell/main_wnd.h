@@ -29,6 +29,7 @@ struct KeyCaption;
 class CMagicControlUI;
 class Ccopyright;
 struct PanelLanguage;
+struct KeyLabel;
 
 // The main window's handle, for the timers and worker threads that post to it.
 extern HWND MainWindowHandle;
@@ -239,6 +240,9 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   int DownloadToDevice(int kind);
   int DownloadKeyboardMacros(int flag);
   // keyboard_light_page.cpp (the kit's description and the routes in keyboard_light_routes.cpp)
+  // A download's refusal: a text id, or with a number the language text with its "%d" filled.
+  void ShowDownloadRefusal(const wchar_t* messageId, int messageNumber);
+  // panel/shell/page_placeholders.cpp until built
   void RefreshKeyboardLightPage();
   void OnKeyboardLightModeSelect();
   void OnKeyboardOneColorModeSelect();
@@ -328,9 +332,46 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void MarkMouseRippleLeds();
   void SendMouseLedFrame();
   // panel/shell/page_placeholders.cpp until built
+  // mouse_key_page.cpp
+  void ShowMouseKeyAssignment(int key);
+  void SelectMouseKeyFunctionPage();
+  void ApplyMouseKeyFunction();
+  void RestoreMouseKeyDefault();
+  void CancelMouseKeyAssignment();
+  void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
+  void OnMouseKeyComboSelect(int number);
+  void OnMouseKeyEditChanged(CControlUI* edit);
+  void UpdateMouseKeyCaption(int key, const KeyLabel& caption);
   void RelabelMouseKeys(int profile);
+  void ShowMouseKeyPicture(int key, bool hover);
+  void FillMouseKeyPage();
+  // mouse_cursor_page.cpp
+  int GetMouseCursorSlot();
+  int GetMouseCursorStep();
+  void SelectMouseCursorSlot(int slot);
+  void SelectMouseCursorStep(int step);
+  void ClickMouseCursorStep(CControlUI* sender);
+  void SelectPreviousMouseCursorStep();
+  void SelectNextMouseCursorStep();
+  void LoadMouseCursorStep(int step);
+  void SaveMouseCursorStep(int step);
+  void OnMouseCursorEditChanged(CControlUI* edit);
+  void OnMouseCursorCheckChanged(CControlUI* check);
+  void ResetMouseCursorScript();
+  void ExportMouseCursorScript();
+  void ImportMouseCursorScript();
+  int DownloadMouseCursorScripts();
+  // mouse_page_download.cpp
+  int DownloadMouseMacros();
+  // panel/shell/page_placeholders.cpp until built
   void InitMousePadPage();
   void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
+  int ReadMousePadMemory();
+  void RefreshMousePadLightPage();
+  void SendMouseLedFrame();
+  void SendMousePadLedFrame();
+  void RefreshMousePage();
+  void ReloadActiveMousePadProfile();
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 

@@ -7,8 +7,6 @@
 
 // Mouse and mouse-pad pages.
 void CMainWnd::InitMousePadPage() {}
-void CMainWnd::RelabelMouseKeys(int) {}
-void CMainWnd::CaptureMouseKeyAssignment(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 

@@ -25,7 +25,7 @@ std::vector<RouteTable> AllRouteTables() {
   return {ShellRoutes(),           KeyboardRoutes(),          KeyboardProfileRoutes(), KeyboardLightRoutes(),
           KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes(),           HeadsetRoutes(),
           HeadsetK27Routes(),      MousePadRoutes(),          MouseDpiRoutes(),
-          MouseLightRoutes()};
+          MouseLightRoutes(),      MouseKeyRoutes(),          MouseCursorRoutes()};
 }
 
 const RouteIndex& PanelRoutes() {

@@ -40,6 +40,13 @@ struct MouseFixture : ::testing::Test {
       shapes.push_back({r[COMMAND_FIELD_COMMAND], r[COMMAND_FIELD_LENGTH], CommandReportOffset(r.data())});
     return shapes;
   }
+  // The commands in order, each multi-report transfer counted once.
+  static std::vector<int> Commands(const SimulatedDevice& device) {
+    std::vector<int> commands;
+    for (const auto& shape : Shapes(device))
+      if (commands.empty() || commands.back() != shape[0] || shape[2] == 0) commands.push_back(shape[0]);
+    return commands;
+  }
 };
 
 // The mouse's working state as one comparable value.
