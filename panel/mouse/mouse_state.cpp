@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "mouse_profiles.h"
+
 namespace {
 constexpr uint8_t kStartPointerSpeed = 10;
 constexpr uint8_t kStartWheelLines = 3;
@@ -47,4 +49,5 @@ void ResetMouseState() {
   MousePadFlashRequest = 0;
   MouseMacroRecorder.recording = 0;
   MouseMacroRecorder.lastTick = 0;
+  ForgetLoadedMouseProfiles();
 }

@@ -31,12 +31,6 @@ void CMainWnd::InitHeadsetK27Audio() {}
 unsigned __stdcall MousePadDetectThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad detection ended"); }
 unsigned __stdcall MouseLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse lighting ended"); }
 unsigned __stdcall MousePadLightingThreadProc(void* p) { return RunUntilStopped(p, L"mouse pad lighting ended"); }
-unsigned __stdcall MouseDeviceProfileWatchThreadProc(void* p) {
-  return RunUntilStopped(p, L"mouse device profile watcher ended");
-}
-unsigned __stdcall MouseKeyProfileWatchThreadProc(void* p) {
-  return RunUntilStopped(p, L"mouse key profile watcher ended");
-}
 unsigned __stdcall MousePadLightProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"mouse pad light profile watcher ended");
 }

@@ -3,6 +3,7 @@
 #include "diagnostics.h"
 #include "keyboard_profile_routes.h"
 #include "keyboard_routes.h"
+#include "mouse_profile_routes.h"
 #include "mouse_routes.h"
 #include "shell_routes.h"
 
@@ -18,7 +19,8 @@ RouteIndex BuildPanelRoutes() {
 }  // namespace
 
 std::vector<RouteTable> AllRouteTables() {
-  return {ShellRoutes(), KeyboardRoutes(), KeyboardProfileRoutes(), KeyboardLightRoutes(), MouseRoutes()};
+  return {ShellRoutes(), KeyboardRoutes(), KeyboardProfileRoutes(), KeyboardLightRoutes(), MouseRoutes(),
+          MouseProfileRoutes()};
 }
 
 const RouteIndex& PanelRoutes() {
