@@ -83,7 +83,10 @@ bool NamedProfileList::Fill() {
   return true;
 }
 
-void NamedProfileList::Add() {
+void NamedProfileList::Add() { AddFromFactory(); }
+
+// False when the factory payload could not be read: the new item and its entries stay, without a file.
+bool NamedProfileList::AddFromFactory() {
   int number = 1;
   while (ItemWithText(params_.newNamePrefix + std::to_wstring(number)) >= 0) ++number;
   const std::wstring name = params_.newNamePrefix + std::to_wstring(number);
@@ -92,10 +95,11 @@ void NamedProfileList::Add() {
   WriteNewEntries(count, name);
   DeleteFileW(ProfileFile(name).c_str());
   std::vector<uint8_t> payload;
-  if (!ReadFactoryPayload(payload)) return;
+  if (!ReadFactoryPayload(payload)) return false;
   if (hooks_.takeNewPayload) hooks_.takeNewPayload(payload);
   params_.format.write(ProfileFile(name), payload);
   view_.SelectIndex(count - 1);
+  return true;
 }
 
 void NamedProfileList::Delete() {
@@ -142,17 +146,21 @@ void NamedProfileList::Copy() {
   view_.SelectIndex(count - 1);
 }
 
-// The imported payload replaces the selected profile's; selecting away and back applies it.
+// The imported payload replaces the selected profile's, or that of a new profile that the import
+// adds first; selecting away and back applies it. An add that failed leaves the selected profile
+// as it was.
 void NamedProfileList::Import() {
   const int selected = view_.SelectedIndex();
   if (selected < 0) return;
   view_.SetFileButtonsEnabled(false);
   const std::wstring chosen = ChooseProfileFile(true);
-  std::vector<uint8_t> payload;
-  if (!chosen.empty() && ReadShowingFailure(chosen, true, payload) &&
-      params_.format.write(ProfileFile(view_.ItemName(selected)), payload)) {
-    view_.SelectIndex(selected - 1);
-    view_.SelectIndex(selected);
+  if (!chosen.empty() && (!params_.importAddsProfile || AddFromFactory())) {
+    const int target = params_.importAddsProfile ? view_.Count() - 1 : selected;
+    std::vector<uint8_t> payload;
+    if (ReadShowingFailure(chosen, true, payload) && params_.format.write(ProfileFile(view_.ItemName(target)), payload)) {
+      view_.SelectIndex(target - 1);
+      view_.SelectIndex(target);
+    }
   }
   view_.SetFileButtonsEnabled(true);
 }

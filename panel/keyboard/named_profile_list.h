@@ -60,6 +60,12 @@ struct NamedProfileListParams {
   // index instead of leaving them beyond the count.
   bool renameKeepsOldFile = false;
   bool deleteRemovesFormerLastEntries = false;
+  // Whether an import makes a new profile for the imported payload instead of writing it over the
+  // selected profile.
+  bool importAddsProfile = false;
+  // Whether the duplicate test of a new link passes over the selected profile, so that choosing
+  // its own program again keeps its link instead of unlinking it.
+  bool duplicateTestSkipsSelected = false;
 };
 
 // What differs between the lists beyond their parameters: the factory file and what a payload does
@@ -116,6 +122,7 @@ class NamedProfileList {
   std::wstring ProfileFile(const std::wstring& name) const { return folder_ + name + params_.extension; }
 
  private:
+  bool AddFromFactory();
   int ItemWithText(const std::wstring& text);
   bool ReadShowingFailure(const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload);
   bool ReadFactoryPayload(std::vector<uint8_t>& payload);
@@ -129,7 +136,7 @@ class NamedProfileList {
   void Unlink(int index, bool rowShown);
   std::wstring LinkEntry(const wchar_t* section, int index) const;
   void LinkTo(int index, const std::wstring& program);
-  bool ProgramTaken(const std::wstring& program);
+  bool ProgramTaken(const std::wstring& program, int selected);
   std::wstring ChooseProgram();
 
   const NamedProfileListParams& params_;

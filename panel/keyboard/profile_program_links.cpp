@@ -27,7 +27,7 @@ void NamedProfileList::ToggleLink() {
   if (program.empty()) {
     view_.SetLinkChecked(false, true);
     Unlink(selected, params_.linkRowShownWhenCancelled);
-  } else if (ProgramTaken(program)) {
+  } else if (ProgramTaken(program, selected)) {
     view_.ShowMessage(kProgramTaken);
     view_.SetLinkChecked(false, true);  // its notification unlinks the profile
   } else {
@@ -41,7 +41,7 @@ void NamedProfileList::BrowseLink() {
   view_.SetBrowseEnabled(false);
   const std::wstring program = ChooseProgram();
   if (!program.empty()) {
-    if (ProgramTaken(program)) {
+    if (ProgramTaken(program, selected)) {
       view_.ShowMessage(kProgramTaken);
       view_.SetLinkChecked(false, true);
     } else {
@@ -88,10 +88,12 @@ void NamedProfileList::LinkTo(int index, const std::wstring& program) {
   view_.SetLinkRowShown(true);
 }
 
-// The selected profile takes part: choosing again the program that it links unlinks it.
-bool NamedProfileList::ProgramTaken(const std::wstring& program) {
+// Unless the list passes over it, the selected profile takes part: choosing again the program that
+// it links unlinks it.
+bool NamedProfileList::ProgramTaken(const std::wstring& program, int selected) {
   for (int i = 0; i < view_.Count(); ++i)
-    if (IsLinkedTo(IndexFile(), params_, i, program)) return true;
+    if ((i != selected || !params_.duplicateTestSkipsSelected) && IsLinkedTo(IndexFile(), params_, i, program))
+      return true;
   return false;
 }
 

@@ -1,6 +1,7 @@
 #include "mouse_profiles.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "diagnostics.h"
 #include "ini_values.h"
@@ -29,6 +30,13 @@ void FoldWorkingValuesIntoBlock0() {
 }
 
 uint8_t AtLeastOne(uint8_t value) { return value == 0 ? 1 : value; }
+
+constexpr int kNoneLoaded = -1;
+// By kind: the list index of the profile that the working state was last loaded from. The window,
+// detection and watcher threads load and save without a lock; each index is one atomic value.
+std::atomic<int> loadedProfiles[] = {kNoneLoaded, kNoneLoaded, kNoneLoaded};
+
+std::atomic<int>& LoadedProfile(MouseProfileKind kind) { return loadedProfiles[static_cast<int>(kind)]; }
 
 }  // namespace
 
@@ -75,6 +83,7 @@ void ApplyMouseProfile(MouseProfileKind kind, const std::vector<uint8_t>& payloa
 
 int LoadMouseProfile(MouseProfileKind kind, const std::wstring& folder, int index) {
   const MouseProfileListKeys& keys = MouseProfileKeys(kind);
+  LoadedProfile(kind) = index;
   const std::wstring name = ReadIniText(MouseProfileIndexFile(folder), keys.nameSection, std::to_wstring(index));
   std::vector<uint8_t> payload(keys.payloadSize, 0);
   const int result =
@@ -88,8 +97,14 @@ int LoadMouseProfile(MouseProfileKind kind, const std::wstring& folder, int inde
 int SaveMouseProfile(MouseProfileKind kind, const std::wstring& folder) {
   const MouseProfileListKeys& keys = MouseProfileKeys(kind);
   const std::wstring indexFile = MouseProfileIndexFile(folder);
-  const std::wstring key = ReadIniText(indexFile, keys.selectSection, L"select");
+  const int loaded = LoadedProfile(kind);
+  const std::wstring key =
+      loaded == kNoneLoaded ? ReadIniText(indexFile, keys.selectSection, L"select") : std::to_wstring(loaded);
   const std::wstring name = ReadIniText(indexFile, keys.nameSection, key);
   const std::vector<uint8_t> payload = EncodeMouseProfile(kind);
   return WriteProfileFile(folder + name + keys.saveExtension, payload.data(), payload.size(), PROFILE_KIND_MOUSE);
+}
+
+void ForgetLoadedMouseProfiles() {
+  for (std::atomic<int>& loaded : loadedProfiles) loaded = kNoneLoaded;
 }

@@ -37,7 +37,11 @@ std::vector<uint8_t> EncodeMouseProfile(MouseProfileKind kind);
 void ApplyMouseProfile(MouseProfileKind kind, const std::vector<uint8_t>& payload);
 
 // Loads the profile at that index of its list: 0 loaded, 1 missing, -1 not a profile file; on 1
-// and -1 the state is untouched.
+// and -1 the state is untouched. Either way the index becomes the one that saves of its kind write.
 int LoadMouseProfile(MouseProfileKind kind, const std::wstring& folder, int index);
-// Writes the working state into the selected profile of its list: 0 written, 1 not (the old file stays).
+// Writes the working state into the profile of its list that was last loaded (before any load, the
+// one that the list's select entry names): 0 written, 1 not (the old file stays). A profile that
+// a watcher shows in place of the saved one thus keeps its settings to itself.
 int SaveMouseProfile(MouseProfileKind kind, const std::wstring& folder);
+// Back to "nothing loaded yet"; part of the working state's reset.
+void ForgetLoadedMouseProfiles();

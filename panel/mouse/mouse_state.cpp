@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "mouse_profiles.h"
+
 namespace {
 constexpr uint8_t kStartPointerSpeed = 10;
 constexpr uint8_t kStartWheelLines = 3;
@@ -49,4 +51,5 @@ void ResetMouseState() {
   MouseMacroRecorder.lastTick = 0;
   MouseKeyEditState = MouseKeyEdit{};
   MouseSelectedFunctionCode = 0;
+  ForgetLoadedMouseProfiles();
 }

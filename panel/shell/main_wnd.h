@@ -296,6 +296,38 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   int SaveMouseLightProfile();
   int LoadMouseKeyProfile(int n);
   int SaveMouseKeyProfile();
+  // mouse_profile_page.cpp: the device, light and key profile lists (their watchers are in
+  // mouse_profile_watchers.cpp, their routes in mouse_profile_routes.cpp)
+  void AddMouseDeviceProfile();
+  void DeleteMouseDeviceProfile();
+  void CopyMouseDeviceProfile();
+  void ImportMouseDeviceProfile();
+  void ExportMouseDeviceProfile();
+  void RenameMouseDeviceProfile();
+  void SelectMouseDeviceProfile();
+  void ResetMouseDeviceProfile();
+  void ToggleMouseDeviceProfileLink();
+  void BrowseMouseDeviceProfileLink();
+  void AddMouseLightProfile();
+  void DeleteMouseLightProfile();
+  void CopyMouseLightProfile();
+  void ImportMouseLightProfile();
+  void ExportMouseLightProfile();
+  void RenameMouseLightProfile();
+  void SelectMouseLightProfile();
+  void ResetMouseLightProfile();
+  void ToggleMouseLightProfileLink();
+  void BrowseMouseLightProfileLink();
+  void AddMouseKeyProfile();
+  void DeleteMouseKeyProfile();
+  void CopyMouseKeyProfile();
+  void ImportMouseKeyProfile();
+  void ExportMouseKeyProfile();
+  void RenameMouseKeyProfile();
+  void SelectMouseKeyProfile();
+  void ResetMouseKeyProfile();
+  void ToggleMouseKeyProfileLink();
+  void BrowseMouseKeyProfileLink();
   // mouse_page_memory.cpp (the threads are in mouse_threads.cpp)
   void ReadMouseMemory();
   void ReloadActiveMouseProfile();

@@ -11,12 +11,6 @@ void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
 
 // Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
-unsigned __stdcall MouseDeviceProfileWatchThreadProc(void* p) {
-  return RunUntilStopped(p, L"mouse device profile watcher ended");
-}
-unsigned __stdcall MouseKeyProfileWatchThreadProc(void* p) {
-  return RunUntilStopped(p, L"mouse key profile watcher ended");
-}
 unsigned __stdcall MousePadLightProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"mouse pad light profile watcher ended");
 }

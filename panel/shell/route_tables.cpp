@@ -6,6 +6,7 @@
 #include "keyboard_page_routes.h"
 #include "keyboard_profile_routes.h"
 #include "keyboard_routes.h"
+#include "mouse_profile_routes.h"
 #include "mouse_routes.h"
 #include "mousepad_routes.h"
 #include "shell_routes.h"
@@ -25,7 +26,8 @@ std::vector<RouteTable> AllRouteTables() {
   return {ShellRoutes(),           KeyboardRoutes(),          KeyboardProfileRoutes(), KeyboardLightRoutes(),
           KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes(),           HeadsetRoutes(),
           HeadsetK27Routes(),      MousePadRoutes(),          MouseDpiRoutes(),
-          MouseLightRoutes(),      MouseKeyRoutes(),          MouseCursorRoutes()};
+          MouseLightRoutes(),      MouseKeyRoutes(),          MouseCursorRoutes(),
+          MouseProfileRoutes()};
 }
 
 const RouteIndex& PanelRoutes() {

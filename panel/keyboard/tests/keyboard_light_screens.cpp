@@ -10,8 +10,8 @@
 #include "keyboard_light_settings.h"
 #include "keyboard_page_state.h"
 #include "keyboard_window_fixture.h"
-#include "png_writer.h"
 #include "simulated_firmware.h"
+#include "window_capture.h"
 
 namespace {
 
@@ -32,29 +32,7 @@ class KeyboardLightScreens : public KeyboardWindowTest {
   void Capture(const char* file) {
     InvalidateRect(window->GetHWND(), nullptr, TRUE);
     PumpFor(300);
-    RECT rect{};
-    GetWindowRect(window->GetHWND(), &rect);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    std::vector<uint8_t> bgra(static_cast<size_t>(width) * height * 4);
-    GetDIBits(memory, bitmap, 0, height, bgra.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    RgbImage image(width, height, 0);
-    for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
-      image.pixels[3 * i] = bgra[4 * i + 2];
-      image.pixels[3 * i + 1] = bgra[4 * i + 1];
-      image.pixels[3 * i + 2] = bgra[4 * i];
-    }
-    EXPECT_TRUE(WritePng(file, image));
+    EXPECT_TRUE(CaptureWindowPng(window->GetHWND(), file));
     std::printf("written: %s\n", file);
   }
 };

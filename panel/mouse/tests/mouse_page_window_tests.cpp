@@ -86,11 +86,14 @@ TEST_F(MousePageTest, AFirstStartWithTheMousePluggedInSeedsReadsAndShowsIt) {
     EXPECT_TRUE(PathExists(folder + script)) << script;
   EXPECT_EQ(4u, ReadBytes(folder + L"name_3.cur").size()) << "an existing script is kept";
 
+  // One read-back; the saved device profile's select may send its settings and keys around it.
   std::vector<uint8_t> commands;
   for (const CommandReport& request : mouse->Requests()) commands.push_back(request[COMMAND_FIELD_COMMAND]);
-  EXPECT_EQ(69u, commands.size()) << "one read-back";
-  EXPECT_EQ(0x01, commands.front());
-  EXPECT_EQ(0x02, commands.back());
+  const auto begin = std::find(commands.begin(), commands.end(), 0x01);
+  const auto end = std::find(commands.begin(), commands.end(), 0x02);
+  ASSERT_NE(end, commands.end());
+  EXPECT_EQ(1, std::count(commands.begin(), commands.end(), 0x01));
+  EXPECT_EQ(68, end - begin) << "one read-back";
   const SimulatedMemory memory = mouse->Memory();
   EXPECT_TRUE(std::equal(memory.keyMemory.begin() + 126, memory.keyMemory.begin() + 126 + 512, MouseKeyTables[1].begin()));
   EXPECT_EQ(1, MouseLiveSettings[1]) << "the live settings come from the loaded profile";

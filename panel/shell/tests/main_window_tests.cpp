@@ -111,6 +111,11 @@ bool TimerRuns(HWND window, UINT id) { return KillTimer(window, id) != FALSE; }
 
 TEST_F(PanelWindowTest, LeaveSyncTimerTakesOnlyChangedDevicesOutOfSynchronisedLighting) {
   OpenWindow();
+  // The mouse device watcher's first pass selects the saved profile, which marks the mouse changed.
+  constexpr int kMouseDeviceWatcher = 11;
+  SetEvent(window->m_stopEvents[kMouseDeviceWatcher]);
+  ASSERT_EQ(WaitForSingleObject(window->m_threadHandles[kMouseDeviceWatcher], 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+  window->m_mouseDirty = 0;
   window->m_keyboardChannel.m_lightingSync = 1;
   window->m_mouseChannel.m_lightingSync = 1;
   window->m_mousePadChannel.m_lightingSync = 1;

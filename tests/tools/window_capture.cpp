@@ -1,0 +1,37 @@
+#include "window_capture.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "png_writer.h"
+
+bool CaptureWindowPng(HWND window, const char* file) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint8_t> bgra(static_cast<size_t>(width) * height * 4);
+  GetDIBits(memory, bitmap, 0, height, bgra.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  RgbImage image(width, height, 0);
+  for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
+    image.pixels[3 * i] = bgra[4 * i + 2];
+    image.pixels[3 * i + 1] = bgra[4 * i + 1];
+    image.pixels[3 * i + 2] = bgra[4 * i];
+  }
+  return WritePng(file, image);
+}
