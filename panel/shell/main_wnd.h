@@ -397,18 +397,11 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   int DownloadMouseMacros();
   // panel/shell/page_placeholders.cpp until built
   void InitMousePadPage();
-  void CaptureMouseKeyAssignment(WPARAM wParam, LPARAM lParam);
-  int ReadMousePadMemory();
-  void RefreshMousePadLightPage();
-  void SendMouseLedFrame();
-  void SendMousePadLedFrame();
-  void RefreshMousePage();
-  void ReloadActiveMousePadProfile();
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 
   // ===== Headset pages (panel/headset) =====
-  // panel/shell/page_placeholders.cpp until built
+  // headset_profile_list.cpp
   void InitHeadsetProfileList();
 
   // --- K27 headset ---
