@@ -6,7 +6,6 @@
 #include "worker_threads.h"
 
 // Mouse and mouse-pad pages.
-void CMainWnd::InitMousePadPage() {}
 void CMainWnd::SendMouseLedFrame() {}
 void CMainWnd::RefreshMousePage() {}
 void CMainWnd::RelabelMouseKeys(int) {}
@@ -21,7 +20,4 @@ unsigned __stdcall MouseDeviceProfileWatchThreadProc(void* p) {
 }
 unsigned __stdcall MouseKeyProfileWatchThreadProc(void* p) {
   return RunUntilStopped(p, L"mouse key profile watcher ended");
-}
-unsigned __stdcall MousePadLightProfileWatchThreadProc(void* p) {
-  return RunUntilStopped(p, L"mouse pad light profile watcher ended");
 }

@@ -34,6 +34,12 @@ class MousePadPageTest : public PanelWindowTest {
     InstallHidBackend(&bus);
     PanelWindowTest::SetUp();
     OpenWindow();
+    // The light list's watcher selects the saved profile on its first pass; then it ends, so that
+    // no pass of its loads a profile between a test's steps.
+    ASSERT_TRUE(PumpUntil(
+        [this] { return dynamic_cast<CComboUI*>(Find(L"mp_deng_profile_combo"))->GetCurSel() >= 0; }, 10000));
+    SetEvent(window->m_stopEvents[kLightListWatcher]);
+    ASSERT_EQ(WaitForSingleObject(window->m_threadHandles[kLightListWatcher], 5000), static_cast<DWORD>(WAIT_OBJECT_0));
     MousePadPageState().Reset();
     ResetMousePadEffectStates();
     profile = window->GetMousePadProfileFolder() + L"pad test.led";
@@ -86,6 +92,8 @@ class MousePadPageTest : public PanelWindowTest {
     if (file.size() < 16 + 21) return {};
     return std::vector<unsigned char>(file.begin() + 16, file.begin() + 16 + 21);
   }
+
+  static constexpr int kLightListWatcher = 13;  // its place in the workers' start order
 
   SimulatedHidBackend bus;
   std::shared_ptr<SimulatedDevice> pad = MakeSimulatedMousePad();

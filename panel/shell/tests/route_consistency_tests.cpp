@@ -53,6 +53,8 @@ const Unrouted kReviewedUnrouted[] = {
     {L"kb_device_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
     {L"kb_deng_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
     {L"kb_key_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
+    {L"mp_deng_profile_name_edit", WhyUnrouted::ReadWhenAnotherActs},
+    {L"mp_deng_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
     {L"head_dkey_", WhyUnrouted::ShowsOnly},
     {L"hs_deng_same_mode", WhyUnrouted::ShowsOnly},
     {L"hs_device_profile_name_edit", WhyUnrouted::ShowsOnly},
