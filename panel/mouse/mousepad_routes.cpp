@@ -11,8 +11,11 @@ RouteTable MousePadRoutes() {
       ExactRoute(NotifyType::ItemSelect, L"mp_deng_combo_modeSelect", Calls(&CMainWnd::OnMousePadLightModeSelect)),
       ExactRoute(NotifyType::ItemSelect, L"mp_deng_combo_profile", Calls(&CMainWnd::OnMousePadOnboardProfileSelect)),
       ExactRoute(NotifyType::Click, L"mp_one_profile_default", Calls(&CMainWnd::ResetMousePadDefaults)),
+      // The same-mode buttons of the lighting pages: each leads the others into one synchronised lighting.
       ExactRoute(NotifyType::Click, L"mp_deng_same_mode",
                  [](CMainWnd& window, const RouteCall&) { window.SyncLightingMode(SYNC_LEADER_MOUSEPAD); }),
+      ExactRoute(NotifyType::Click, L"kb_deng_same_mode",
+                 [](CMainWnd& window, const RouteCall&) { window.SyncLightingMode(SYNC_LEADER_KEYBOARD); }),
       // The light profile list.
       ExactRoute(NotifyType::ItemSelect, L"mp_deng_profile_combo", Calls(&CMainWnd::SelectMousePadLightProfile)),
       ExactRoute(NotifyType::Click, L"mp_pro_deng_add_btn", Calls(&CMainWnd::AddMousePadLightProfile)),

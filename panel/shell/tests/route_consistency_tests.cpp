@@ -36,7 +36,6 @@ const Unrouted kReviewedUnrouted[] = {
     {L"maxbtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"restorebtn", WhyUnrouted::HandledBeforeTheRouter},
     {L"skinbtn", WhyUnrouted::HandledBeforeTheRouter},
-    {L"kb_deng_same_mode", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_deng_Color_Pallet", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_device_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
     {L"ms_deng_profile_combo", WhyUnrouted::RoutedWithItsDevicePage},
