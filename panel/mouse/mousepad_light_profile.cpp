@@ -25,7 +25,11 @@ int ResetMousePadLightBlock(MousePadState& state, const std::wstring& factoryPat
   std::array<uint8_t, MOUSEPAD_BLOCK_READ> factory{};
   const int result = ReadProfileFile(factoryPath, factory.data(), factory.size(), PROFILE_KIND_MOUSEPAD);
   if (result != 0) return result;
-  std::copy(factory.begin(), factory.end(), state.blocks[0].begin());
-  state.TakeLiveFrom(state.blocks[0]);
+  TakeMousePadFactoryStart(state, factory.data());
   return 0;
+}
+
+void TakeMousePadFactoryStart(MousePadState& state, const uint8_t* factory) {
+  std::copy(factory, factory + MOUSEPAD_BLOCK_READ, state.blocks[0].begin());
+  state.TakeLiveFrom(state.blocks[0]);
 }

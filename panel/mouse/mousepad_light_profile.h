@@ -2,6 +2,7 @@
 // The mouse pad's light profile files: a profile header of kind 3 followed by one 64-byte settings
 // block. The working state takes a file only when it reads; a missing or malformed file changes
 // nothing.
+#include <cstdint>
 #include <string>
 
 #include "mousepad_state.h"
@@ -20,3 +21,5 @@ int SaveMousePadLightProfile(MousePadState& state, const std::wstring& path);
 // The factory block's first 56 bytes over block 0 (bytes 56..63 kept) and into the live settings.
 // ReadProfileFile's result; nothing changes unless it is 0.
 int ResetMousePadLightBlock(MousePadState& state, const std::wstring& factoryPath);
+// The same with the factory block already read (at least its first 56 bytes).
+void TakeMousePadFactoryStart(MousePadState& state, const uint8_t* factory);

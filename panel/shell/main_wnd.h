@@ -287,6 +287,19 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void SendMousePadLedFrame();
   // mousepad_sync_lighting.cpp: the same-mode buttons; leader 1 keyboard, 2 mouse, 3 mouse pad
   void SyncLightingMode(int leader);
+  // mousepad_profile_page.cpp: the light profile list (the page set-up fills it)
+  void InitMousePadPage();
+  void AddMousePadLightProfile();
+  void DeleteMousePadLightProfile();
+  void CopyMousePadLightProfile();
+  void ImportMousePadLightProfile();
+  void ExportMousePadLightProfile();
+  void RenameMousePadLightProfile();
+  void SelectMousePadLightProfile();
+  void ResetMousePadLightProfile();
+  void ToggleMousePadLightProfileLink();
+  void BrowseMousePadLightProfileLink();
+  void CancelMousePadLightProfileLink();
   // mouse_page_setup.cpp: the set-up and the profile files (loads: 0 loaded, 1 missing, -1 not a
   // profile; saves: 0 written, 1 not)
   void InitMousePage();
@@ -396,7 +409,6 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // mouse_page_download.cpp
   int DownloadMouseMacros();
   // panel/shell/page_placeholders.cpp until built
-  void InitMousePadPage();
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 

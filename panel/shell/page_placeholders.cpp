@@ -1,16 +1,6 @@
-// The one list of operations that the shell already calls but whose own work comes later: the
-// keyboard, mouse, mouse-pad and headset pages and the worker threads that serve them. Each moves
-// out of this file when it is built; nothing here does device work. The worker threads keep the
-// stop protocol, so start-up and exit run as they will.
+// The operations that the shell already calls but whose own work comes later: the mouse's macro
+// recorder. Each moves out of this file when it is built; nothing here does device work.
 #include "main_wnd.h"
-#include "worker_threads.h"
 
-// Mouse and mouse-pad pages.
-void CMainWnd::InitMousePadPage() {}
 void CMainWnd::RecordMouseMacroKeyEvent(WPARAM, LPARAM) {}
 void CMainWnd::RecordMouseMacroMouseEvent(WPARAM, LPARAM) {}
-
-// Worker thread bodies (the synchronised-lighting thread is built: sync_lighting_thread.cpp).
-unsigned __stdcall MousePadLightProfileWatchThreadProc(void* p) {
-  return RunUntilStopped(p, L"mouse pad light profile watcher ended");
-}

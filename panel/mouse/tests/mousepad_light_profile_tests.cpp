@@ -1,7 +1,10 @@
 #include <cstring>
 
+#include "fake_profile_list_view.h"
+#include "ini_values.h"
 #include "mousepad_factory_data.h"
 #include "mousepad_light_profile.h"
+#include "mousepad_light_profile_list.h"
 #include "mousepad_test_fixture.h"
 #include "profile_store.h"
 
@@ -84,6 +87,37 @@ TEST_F(MousePadLightProfileTest, TheResetTakesOnlyTheFactoryBlocksFirst56Bytes) 
   EXPECT_EQ(1, ResetMousePadLightBlock(state, factory));
   EXPECT_EQ(0x11, state.blocks[0][0]);
   EXPECT_EQ(0, std::memcmp(&before.live, &state.live, sizeof state.live));
+}
+
+// The pad's list on a first run: "Profile 1" from the factory file, or nothing at all without it.
+TEST_F(MousePadLightProfileTest, AFirstRunMakesProfile1FromTheFactoryFileOrWritesNothingWithoutIt) {
+  const std::wstring factory = folder / MOUSEPAD_FACTORY_FILE;
+  NamedProfileListHooks hooks;
+  hooks.factoryFile = [&factory] { return factory; };
+  const std::wstring index = folder / L"mpProfile.ini";
+  {
+    FakeProfileListView view;
+    NamedProfileList list(MousePadLightProfiles(), hooks, folder.path(), view);
+    EXPECT_FALSE(list.Fill());
+    EXPECT_EQ(std::vector<std::wstring>{L"message_text_8"}, view.messages);
+    EXPECT_EQ(0, view.Count());
+    EXPECT_FALSE(PathExists(index));
+  }
+  WriteProfileFile(factory, MOUSEPAD_FACTORY_BLOCK.data(), MOUSEPAD_FACTORY_BLOCK.size(), PROFILE_KIND_MOUSEPAD);
+  FakeProfileListView view;
+  NamedProfileList list(MousePadLightProfiles(), hooks, folder.path(), view);
+  ASSERT_TRUE(list.Fill());
+  ASSERT_EQ(1, view.Count());
+  EXPECT_EQ(L"Profile 1", view.ItemName(0));
+  EXPECT_EQ(-1, view.SelectedIndex()) << "the watcher and the detection select";
+  const std::vector<unsigned char> file = ReadBytes(folder / L"Profile 1.led");
+  ASSERT_EQ(80u, file.size());
+  EXPECT_EQ(3, file[4]) << "kind 3";
+  EXPECT_TRUE(std::equal(MOUSEPAD_FACTORY_BLOCK.begin(), MOUSEPAD_FACTORY_BLOCK.end(), file.begin() + 16));
+  EXPECT_EQ(1, ReadIniNumber(index, L"PROFILEDENGCOUNT", L"count"));
+  EXPECT_EQ(L"Profile 1", ReadIniText(index, L"PROFILEDENGNAME", L"0"));
+  EXPECT_EQ(L"0", ReadIniText(index, L"PROFILELIKEDENGEXE", L"0", L"<none>"));
+  EXPECT_EQ(L"0", ReadIniText(index, L"PROFILEDENGSELECT", L"select", L"<none>"));
 }
 
 TEST(MousePadFactoryFile, TheShippedFileHoldsThePadsFactoryBlockZero) {

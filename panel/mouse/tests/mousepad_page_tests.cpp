@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "channel_scenarios.h"
@@ -34,6 +36,12 @@ class MousePadPageTest : public PanelWindowTest {
     InstallHidBackend(&bus);
     PanelWindowTest::SetUp();
     OpenWindow();
+    // The light list's watcher selects the saved profile on its first pass; then it ends, so that
+    // no pass of its loads a profile between a test's steps.
+    ASSERT_TRUE(PumpUntil(
+        [this] { return dynamic_cast<CComboUI*>(Find(L"mp_deng_profile_combo"))->GetCurSel() >= 0; }, 10000));
+    SetEvent(window->m_stopEvents[kLightListWatcher]);
+    ASSERT_EQ(WaitForSingleObject(window->m_threadHandles[kLightListWatcher], 5000), static_cast<DWORD>(WAIT_OBJECT_0));
     MousePadPageState().Reset();
     ResetMousePadEffectStates();
     profile = window->GetMousePadProfileFolder() + L"pad test.led";
@@ -86,6 +94,8 @@ class MousePadPageTest : public PanelWindowTest {
     if (file.size() < 16 + 21) return {};
     return std::vector<unsigned char>(file.begin() + 16, file.begin() + 16 + 21);
   }
+
+  static constexpr int kLightListWatcher = 13;  // its place in the workers' start order
 
   SimulatedHidBackend bus;
   std::shared_ptr<SimulatedDevice> pad = MakeSimulatedMousePad();
@@ -243,6 +253,20 @@ TEST_F(MousePadPageTest, ThePadsSameModeButtonLeadsTheOthersIntoSynchronisedLigh
   Get<CComboUI>(L"mp_deng_combo_modeSelect")->SelectItem(3);
   EXPECT_EQ(0, window->m_mousePadChannel.m_lightingSync.load());
   EXPECT_EQ(1, window->m_mouseChannel.m_lightingSync.load());
+}
+
+TEST_F(MousePadPageTest, TheKeyboardsSameModeButtonLeadsThePadAndTheMouse) {
+  std::array<uint8_t, 8> lighting = {3, 4, 2, 0, 0, 0x11, 0x22, 0x33};  // static, level 4, speed 2
+  std::copy(lighting.begin(), lighting.end(), KeyboardPageState().liveSettings.begin() + 1);
+  NotifyClick(Find(L"kb_deng_same_mode"));
+
+  EXPECT_EQ(0, std::memcmp(&MousePadPageState().live.mode, lighting.data(), lighting.size()));
+  EXPECT_EQ(0, std::memcmp(&MouseLiveSettings[1], lighting.data(), lighting.size()));
+  EXPECT_EQ(SYNC_LIGHT_STATIC, window->m_syncLightSettings.effect);
+  EXPECT_EQ(0x33, window->m_syncLightSettings.blue);
+  EXPECT_EQ(L"17", Text(L"mp_Deng_edit_R")) << "the pad's page shows what it follows";
+  EXPECT_EQ(1, window->m_keyboardChannel.m_lightingSync.load());
+  EXPECT_EQ(1, window->m_mousePadChannel.m_lightingSync.load());
 }
 
 }  // namespace
