@@ -9,6 +9,7 @@
 
 #include "debug_log_capture.h"
 #include "hid_backend.h"
+#include "panel_message.h"
 #include "panel_window_fixture.h"
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
@@ -23,11 +24,16 @@ class ShellRoutesTest : public PanelWindowTest {
     bus.Attach(MakeSimulatedMouse());
     InstallHidBackend(&bus);
     PanelWindowTest::SetUp();
+    DebugLogCapture log;
     OpenWindow();
-    // The keyboard's and the mouse's detection show and select their tabs on their own threads;
-    // the tests start after both, with the keyboard's tab selected, so that no detection changes a
-    // page under them. The mouse's pass holds its channel's lock until it is done.
+    // The keyboard's and the mouse's detection show and select their tabs on their own threads and
+    // each announces its first find, which brings the window to the front (and so closes an open
+    // menu); the tests start after all of it, with the keyboard's tab selected, so that no
+    // detection changes a page under them. The mouse's pass holds its channel's lock until it is done.
     ASSERT_TRUE(PumpUntil([this] { return Find(L"kb_tab")->IsVisible() && Find(L"ms_tab")->IsVisible(); }, 10000));
+    const std::wstring announcement =
+        L"\u8F6F\u4EF6\u6807\u793A " + std::to_wstring(PanelRegisteredMessage) + L"\uFF0C0d0d";
+    ASSERT_TRUE(PumpUntil([&] { return log.Count(announcement) >= 2; }, 10000)) << "keyboard and mouse announced";
     { std::lock_guard<std::recursive_mutex> mousePassDone(window->m_mouseChannel.m_lock); }
     PumpFor(100);
     Plug(L"kb_tab");
@@ -126,21 +132,21 @@ std::vector<HWND> OpenMenus() {
 }
 
 TEST_F(ShellRoutesTest, ASecondMenuButtonClickLeavesOneMenuOpen) {
+  // A menu counts as open once it shows and has taken the activation, which a click elsewhere
+  // takes from it and closes it; a loaded machine can take a while to get there.
+  const auto oneMenuOpen = [] {
+    const std::vector<HWND> menus = OpenMenus();
+    return menus.size() == 1 && GetForegroundWindow() == menus[0];
+  };
   NotifyClick(Find(L"menubtn"));
-  // The menu shows once its window has been laid out; a loaded machine can take a while.
-  PumpUntil([] { return !OpenMenus().empty(); }, 5000);
-  PumpFor(100);
-  const std::vector<HWND> first = OpenMenus();
-  ASSERT_EQ(first.size(), 1u);
+  ASSERT_TRUE(PumpUntil(oneMenuOpen, 10000));
+  const HWND first = OpenMenus()[0];
   ASSERT_NE(window->m_trayMenu, nullptr);
   EXPECT_EQ(window->m_trayMenu->GetMenuUI()->GetCount(), 4) << "the items of menu.xml";
   NotifyClick(Find(L"menubtn"));
-  PumpUntil([&first] { return !OpenMenus().empty() && OpenMenus()[0] != first[0]; }, 5000);
-  PumpFor(100);
-  const std::vector<HWND> second = OpenMenus();
-  ASSERT_EQ(second.size(), 1u);
-  EXPECT_NE(second[0], first[0]);
-  EXPECT_FALSE(IsWindow(first[0])) << "the first menu is gone with its object";
+  ASSERT_TRUE(PumpUntil([&] { return oneMenuOpen() && OpenMenus()[0] != first; }, 10000));
+  EXPECT_FALSE(IsWindow(first)) << "the first menu is gone with its object";
+  EXPECT_EQ(window->m_trayMenu->GetHWND(), OpenMenus()[0]);
 }
 
 TEST_F(ShellRoutesTest, TheDpiButtonSetsTheDpiInItsUserData) {

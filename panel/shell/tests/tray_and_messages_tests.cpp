@@ -158,9 +158,18 @@ std::vector<std::wstring> ItemNames(CMenuWnd& menu) {
   return names;
 }
 
+// A loaded machine can take long to show a window or to relabel one.
+constexpr DWORD kShownMs = 10000;
+
+// The menu, once it shows and has taken the activation (a click elsewhere then closes it).
 CMenuWnd& RightClickTrayIcon(TestMainWnd& window) {
   window.SendMessage(WM_TRAYICON_NOTIFY, 0, WM_RBUTTONUP);
-  PumpFor(100);
+  EXPECT_TRUE(PumpUntil(
+      [&window] {
+        const HWND menu = window.m_trayMenu ? window.m_trayMenu->GetHWND() : nullptr;
+        return IsWindowVisible(menu) && GetForegroundWindow() == menu;
+      },
+      kShownMs));
   return *window.m_trayMenu;
 }
 
@@ -200,8 +209,8 @@ TEST_F(PanelWindowTest, ChoosingGermanInTheMenuRelabelsWindowAndMenuAndIsKept) {
   EXPECT_EQ(english.GetMenuUI()->GetItemAt(0)->GetText(), L"Close");
   EXPECT_EQ(english.GetMenuUI()->GetItemAt(4)->GetText(), L"About");
   Choose(english, L"lan_de");
-  ASSERT_TRUE(PumpUntil([&] { return Find(L"main_title")->GetText() == L"KARVO Treiber"; }, 2000));
-  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(english.GetHWND()); }, 1000)) << "the menu closes with the choice";
+  ASSERT_TRUE(PumpUntil([&] { return Find(L"main_title")->GetText() == L"KARVO Treiber"; }, kShownMs));
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(english.GetHWND()); }, kShownMs)) << "the menu closes with the choice";
   EXPECT_EQ(CResourceManager::GetInstance()->GetLanguage(), L"de");
   EXPECT_EQ(ReadSkinImageText(iniPath, L"LANGUAGE"), L"1");
   std::wstring registry;
@@ -214,7 +223,7 @@ TEST_F(PanelWindowTest, ChoosingGermanInTheMenuRelabelsWindowAndMenuAndIsKept) {
   EXPECT_EQ(german.GetMenuUI()->GetItemAt(4)->GetText(), L"\u00DCber");
 
   Choose(german, L"lan_fr");
-  ASSERT_TRUE(PumpUntil([&] { return Find(L"main_title")->GetText() == L"Pilote KARVO"; }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return Find(L"main_title")->GetText() == L"Pilote KARVO"; }, kShownMs));
   ASSERT_TRUE(ReadRegistryLanguage(registry));
   EXPECT_EQ(registry, L"3030");
 }
