@@ -67,6 +67,7 @@ void CMainWnd::OutputHeadsetK27LightFrame() {
     if (button && button->IsVisible())
       button->SetLightState(led.red | led.blue << 8 | led.green << 16, led.level, 1);
   }
+  RepaintChangedPreviews(m_hWnd, m_headsetK27KeyButtons.data(), m_headsetK27KeyButtons.size());
   const HeadsetK27FrameOutcome outcome =
       SendHeadsetK27Frame(m_headsetK27Channel, m_headsetK27Connections, BuildHeadsetK27FrameReports(m_headsetK27Leds));
   if (outcome.result != HeadsetK27FrameOutcome::Result::FirstRefused) return;

@@ -109,10 +109,9 @@ void CMainWnd::OutputHeadsetLightFrame() {
   for (size_t i = 0; i < HEADSET_LED_COUNT; ++i) {
     CDeviceKeyButtonUI* button = m_headsetKeyButtons[i];
     const LedColor& led = m_headsetLeds[i];
-    if (!button || !button->IsVisible()) continue;
-    button->SetLightState(led.red | led.blue << 8 | led.green << 16, led.level, 1);
-    button->Invalidate();
+    if (button && button->IsVisible()) button->SetLightState(led.red | led.blue << 8 | led.green << 16, led.level, 1);
   }
+  RepaintChangedPreviews(m_hWnd, m_headsetKeyButtons.data(), m_headsetKeyButtons.size());
   OutputHeadsetLight(AudioControlLibrary(), HeadsetLight, m_headsetLeds[0], m_headsetChannel.IsConnected() != 0,
                      m_headsetHardwareEffect != 0, m_headsetLightDirty);
 }

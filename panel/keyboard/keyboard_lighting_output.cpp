@@ -21,6 +21,8 @@ void CMainWnd::SendKeyboardLedFrame() {
     if (button && button->IsVisible())
       button->SetLightState(PackPreviewColour(record.red, record.green, record.blue), record.level, 1);
   }
+  // Also repaints what the one-colour steps painted from the lighting thread.
+  RepaintChangedPreviews(m_hWnd, m_keyboardKeyButtons.data(), m_keyboardKeyButtons.size());
   uint8_t frame[KEYBOARD_RGB_FRAME_SIZE];
   BuildKeyboardLedFrame(keyboard.model, m_keyboardLeds, frame);
   m_keyboardFrameGate.Tick(m_keyboardChannel, keyboard.liveSettings[1], m_ledFramesEnabled != 0, frame);

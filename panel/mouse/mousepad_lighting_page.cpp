@@ -98,15 +98,11 @@ void CMainWnd::SetMousePadLightColor(DWORD argb, int apply) {
 void CMainWnd::SendMousePadLedFrame() {
   COptionUI* pageTab = Find<COptionUI>(L"mp_deng_Op_tab");
   const int on = pageTab && pageTab->IsSelected() ? 1 : 0;
-  // Nothing else repaints the pad's previews while the keyboard's frame timer is not running; a
-  // window in the tray or on another device's page needs no repaint.
-  COptionUI* deviceTab = Find<COptionUI>(L"mp_tab");
-  const bool shown = IsWindowVisible(m_hWnd) && deviceTab && deviceTab->IsSelected();
   for (size_t i = 0; i < MOUSEPAD_LED_COUNT; ++i) {
     CDeviceKeyButtonUI* preview = m_mousePadKeyButtons[i];
-    if (!preview || !preview->IsVisible()) continue;
-    preview->SetLightState(MousePadPreviewColor(m_mousePadLeds[i]), m_mousePadLeds[i].level, on);
-    if (shown) preview->Invalidate();
+    if (preview && preview->IsVisible())
+      preview->SetLightState(MousePadPreviewColor(m_mousePadLeds[i]), m_mousePadLeds[i].level, on);
   }
+  RepaintChangedPreviews(m_hWnd, m_mousePadKeyButtons.data(), m_mousePadKeyButtons.size());
   if (m_ledFramesEnabled) ::SendMousePadLedFrame(m_mousePadChannel, m_mousePadLeds);
 }

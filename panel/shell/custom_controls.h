@@ -11,8 +11,10 @@ class CDeviceKeyButtonUI : public CButtonUI {
  public:
   LPCTSTR GetClass() const override { return L"DeviceKeyButton"; }
   // `color` packed red | blue << 8 | green << 16, `brightness` the LED level 0..255. Only stores the
-  // values (lighting threads call it for every frame); the frame timer repaints the window.
+  // values (lighting threads call it for every frame); `RepaintChangedPreviews` repaints the key.
   void SetLightState(DWORD color, int brightness, int on);
+  // True once after each light state that differs from the one before.
+  bool TakeLightChange() { return lightChanged_.exchange(false, std::memory_order_relaxed); }
   void SetLightImage(LPCTSTR image);
   // Kept for the layouts that name one; the panel never shows the key-set image.
   void SetKeySetImage(LPCTSTR image);
@@ -26,7 +28,13 @@ class CDeviceKeyButtonUI : public CButtonUI {
   std::atomic<int> lightOn_{0};
   std::atomic<DWORD> lightColor_{255};
   std::atomic<int> lightBrightness_{200};
+  std::atomic<bool> lightChanged_{false};
 };
+
+// Invalidates the shown previews whose light changed, and nothing while the window is hidden: the
+// frames go on every few milliseconds, a repaint of what nobody sees or of what stayed the same
+// would cost a core. Showing the window or a page repaints it whole anyway.
+void RepaintChangedPreviews(HWND window, CDeviceKeyButtonUI* const* previews, size_t count);
 
 // A progress shown as a ring: the background colour as a full disc, the foreground colour as a
 // pie from the bottom (90 degrees, clockwise) over the value's share, and a white centre.

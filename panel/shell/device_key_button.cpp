@@ -1,9 +1,18 @@
 #include "custom_controls.h"
 
 void CDeviceKeyButtonUI::SetLightState(DWORD color, int brightness, int on) {
-  lightColor_.store(color, std::memory_order_relaxed);
-  lightBrightness_.store(brightness, std::memory_order_relaxed);
-  lightOn_.store(on, std::memory_order_relaxed);
+  const bool changed = lightColor_.exchange(color, std::memory_order_relaxed) != color;
+  const bool dimmed = lightBrightness_.exchange(brightness, std::memory_order_relaxed) != brightness;
+  const bool switched = lightOn_.exchange(on, std::memory_order_relaxed) != on;
+  if (changed || dimmed || switched) lightChanged_.store(true, std::memory_order_relaxed);
+}
+
+void RepaintChangedPreviews(HWND window, CDeviceKeyButtonUI* const* previews, size_t count) {
+  if (!IsWindowVisible(window)) return;
+  for (size_t i = 0; i < count; ++i) {
+    CDeviceKeyButtonUI* preview = previews[i];
+    if (preview && preview->IsVisible() && preview->TakeLightChange()) preview->Invalidate();
+  }
 }
 
 void CDeviceKeyButtonUI::SetLightImage(LPCTSTR image) {

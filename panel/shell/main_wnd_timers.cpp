@@ -35,10 +35,7 @@ LRESULT CMainWnd::OnTimer(UINT, WPARAM wParam, LPARAM, BOOL& handled) {
     case TIMER_KEYBOARD_LED_FRAME:
       KillTimer(m_hWnd, TIMER_KEYBOARD_LED_FRAME);
       SendKeyboardLedFrame();
-      if (m_keyboardChannel.IsConnected()) {
-        InvalidateRect(m_hWnd, nullptr, TRUE);
-        SetTimer(m_hWnd, TIMER_KEYBOARD_LED_FRAME, kKeyboardFrameIntervalMs, nullptr);
-      }
+      if (m_keyboardChannel.IsConnected()) SetTimer(m_hWnd, TIMER_KEYBOARD_LED_FRAME, kKeyboardFrameIntervalMs, nullptr);
       break;
     default:
       break;

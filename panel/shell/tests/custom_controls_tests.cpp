@@ -59,6 +59,36 @@ TEST(DeviceKeyButton, TheLightImageIsTintedWithTheLedColourWhileTheLightIsOn) {
   EXPECT_EQ(Painted(button, 16, 16).At(8, 8), kWhite) << "off until the first light state";
 }
 
+// The frames repeat every few milliseconds: only a light that changed is repainted, and only while
+// the window shows; a hidden window keeps the change for later.
+TEST(DeviceKeyButton, ALightChangeIsRepaintedOnceAndOnlyWhileTheWindowShows) {
+  CDeviceKeyButtonUI button;
+  EXPECT_FALSE(button.TakeLightChange()) << "nothing set yet";
+  const struct {
+    DWORD color;
+    int level, on;
+    bool changed;
+  } states[] = {{0x0000FF, 200, 1, true}, {0x0000FF, 200, 1, false}, {0x00FF00, 200, 1, true},
+                {0x00FF00, 100, 1, true}, {0x00FF00, 100, 0, true}, {0x00FF00, 100, 0, false}};
+  for (const auto& state : states) {
+    button.SetLightState(state.color, state.level, state.on);
+    EXPECT_EQ(button.TakeLightChange(), state.changed) << std::hex << state.color << std::dec << " " << state.level;
+    EXPECT_FALSE(button.TakeLightChange()) << "reported once";
+  }
+
+  CDeviceKeyButtonUI* previews[] = {&button, nullptr};
+  const HWND window = CreateWindowExW(0, L"STATIC", L"previews", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(window);
+  button.SetLightState(0xFF0000, 50, 1);
+  RepaintChangedPreviews(window, previews, std::size(previews));
+  EXPECT_TRUE(button.TakeLightChange()) << "kept while the window is hidden";
+  button.SetLightState(0xFF0000, 60, 1);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  RepaintChangedPreviews(window, previews, std::size(previews));
+  EXPECT_FALSE(button.TakeLightChange()) << "taken by the repaint of the shown window";
+  DestroyWindow(window);
+}
+
 TEST(CircleProgress, SweepIsTheValuesShareOfTheCircleAndZeroForAnEmptyRange) {
   const struct {
     int value, minimum, maximum, sweep;
