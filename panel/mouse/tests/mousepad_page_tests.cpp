@@ -233,6 +233,16 @@ TEST_F(MousePadPageTest, ColourControlsStoreBoundedValuesAndClearMulticolour) {
 }
 
 TEST_F(MousePadPageTest, ThePadsSameModeButtonLeadsTheOthersIntoSynchronisedLighting) {
+  // The keyboard's and the mouse's device watchers select their saved profiles at start, which
+  // marks those devices changed; the leave-sync timer takes those marks before the button is used.
+  ASSERT_TRUE(PumpUntil(
+      [this] {
+        auto* keyboardCombo = Get<CComboUI>(L"kb_device_profile_combo");
+        auto* mouseCombo = Get<CComboUI>(L"ms_device_profile_combo");
+        return keyboardCombo->GetCurSel() >= 0 && mouseCombo->GetCurSel() >= 0 && !window->m_keyboardDirty &&
+               !window->m_mouseDirty;
+      },
+      10000));
   MousePadPageState().live = {0, 2, 3, 1, 1, 0, 0x20, 0x40, 0x60, 0, {}};
   NotifyClick(Find(L"mp_deng_same_mode"));
 
