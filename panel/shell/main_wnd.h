@@ -363,6 +363,9 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // The property calls of the K27 pages, on the devices the set-up picked.
   HeadsetK27Properties HeadsetK27AudioProperties();
   std::wstring GetHeadsetK27ProfileFolder();
+  // headset_k27_profile_file.cpp
+  void LoadHeadsetK27LightInfo();
+  void SaveHeadsetK27LightInfo();
   // headset_k27_voice_page.cpp
   void RefreshHeadsetK27AudioPage();
   void OnHeadsetK27MicVolumeChanged();
