@@ -381,6 +381,10 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void SaveHeadsetK27UserEqPreset();
   void DeleteHeadsetK27UserEqPreset();
   void RefreshHeadsetK27EqPage();
+  // headset_k27_light_page.cpp (on the lighting-page kit)
+  void OnHeadsetK27LightModeChanged();
+  void SetHeadsetK27LightColor(DWORD argb, bool apply);
+  void RefreshHeadsetK27LightPage();
   // headset_k27_threads.cpp
   void OutputHeadsetK27LightFrame();
 
