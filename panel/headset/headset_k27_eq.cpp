@@ -44,10 +44,20 @@ void WriteHeadsetK27EqBand(HeadsetK27Properties& properties, int band, int32_t v
 
 std::wstring HeadsetK27IndexPath(const std::wstring& folder) { return folder + kIndexFile; }
 
-std::wstring HeadsetK27VoiceIniPath(const std::wstring& folder) {
+namespace {
+std::wstring SelectedProfileFile(const std::wstring& folder, const wchar_t* nameSection, const wchar_t* extension) {
   const std::wstring index = HeadsetK27IndexPath(folder);
   const std::wstring selected = ReadIniText(index, L"PROFILESELECT", L"select");
-  return folder + ReadIniText(index, L"VOICEPROFILENAME", selected) + L".ini";
+  return folder + ReadIniText(index, nameSection, selected) + extension;
+}
+}  // namespace
+
+std::wstring HeadsetK27ProfilePath(const std::wstring& folder) {
+  return SelectedProfileFile(folder, L"PROFILENAME", L".json");
+}
+
+std::wstring HeadsetK27VoiceIniPath(const std::wstring& folder) {
+  return SelectedProfileFile(folder, L"VOICEPROFILENAME", L".ini");
 }
 
 std::wstring HeadsetK27EqPresetPath(const std::wstring& folder, const std::wstring& name) {

@@ -26,7 +26,9 @@ void WriteHeadsetK27EqBand(HeadsetK27Properties& properties, int band, int32_t v
 
 // The files, in the family's folder (with its trailing backslash).
 std::wstring HeadsetK27IndexPath(const std::wstring& folder);  // "hsK27Profile.ini"
-// The voice INI of the profile that [PROFILESELECT] select names.
+// The light JSON file and the voice INI of the profile that [PROFILESELECT] select names
+// ([PROFILENAME] and [VOICEPROFILENAME] under that key; a missing entry reads "0").
+std::wstring HeadsetK27ProfilePath(const std::wstring& folder);
 std::wstring HeadsetK27VoiceIniPath(const std::wstring& folder);
 std::wstring HeadsetK27EqPresetPath(const std::wstring& folder, const std::wstring& name);
 

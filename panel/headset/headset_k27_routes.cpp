@@ -6,7 +6,7 @@
 
 RouteTable HeadsetK27Routes() {
   using T = NotifyType;
-  return {
+  RouteTable routes = {
       ExactRoute(T::ValueChanged, L"hs_mic_slider", Calls(&CMainWnd::OnHeadsetK27MicVolumeChanged)),
       ExactRoute(T::ValueChanged, L"hs_monitor_slider", Calls(&CMainWnd::OnHeadsetK27MonitorVolumeChanged)),
       ExactRoute(T::Click, L"btn_mic_in", Calls(&CMainWnd::ToggleHeadsetK27MicMute)),
@@ -23,4 +23,6 @@ RouteTable HeadsetK27Routes() {
       ExactRoute(T::Click, L"hs_EQ_btn_save", Calls(&CMainWnd::SaveHeadsetK27UserEqPreset)),
       ExactRoute(T::Click, L"hs_EQ_btn_delete", Calls(&CMainWnd::DeleteHeadsetK27UserEqPreset)),
   };
+  for (Route& route : HeadsetK27LightingRoutes()) routes.push_back(std::move(route));
+  return routes;
 }

@@ -3,6 +3,7 @@
 // the magic voice.
 #include <memory>
 
+#include "control_profile_list_view.h"
 #include "file_replace.h"
 #include "headset_page.h"
 #include "headset_profile_json.h"
@@ -11,7 +12,6 @@
 #include "main_wnd.h"
 #include "named_profile_list.h"
 #include "profile_store.h"
-#include "window_profile_list_view.h"
 
 namespace {
 // A profile file is copied whole; an import must be a JSON object with a "LightInfo" object.
@@ -101,7 +101,7 @@ struct HeadsetProfileList {
         list(HeadsetListParams(), hooks, window.GetHeadsetProfileFolder(), view) {}
 
   NamedProfileListHooks hooks;
-  WindowProfileListView view;
+  ControlProfileListView view;
   NamedProfileList list;
 };
 

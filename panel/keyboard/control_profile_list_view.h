@@ -2,10 +2,12 @@
 #include "named_profile_list.h"
 #include "profile_list_view.h"
 
+class CControlUI;
 class CMainWnd;
 
 // A named profile list's page on the main window's controls, found by the names of the list's
-// parameters. A missing control reads as empty and ignores what it is told.
+// parameters. A missing control (or a name the list leaves null) reads as empty and ignores what
+// it is told.
 class ControlProfileListView : public ProfileListView {
  public:
   ControlProfileListView(CMainWnd& window, const NamedProfileListParams& params);
@@ -34,6 +36,9 @@ class ControlProfileListView : public ProfileListView {
                           const std::wstring& filter) override;
 
  private:
+  template <class T = CControlUI>
+  T* Control(const wchar_t* name) const;
+  CControlUI* Item(int index) const;
   void SetEnabled(const wchar_t* name, bool enabled);
 
   CMainWnd& window_;

@@ -14,6 +14,8 @@ RouteTable MousePadRoutes() {
       // The same-mode buttons of the lighting pages: each leads the others into one synchronised lighting.
       ExactRoute(NotifyType::Click, L"mp_deng_same_mode",
                  [](CMainWnd& window, const RouteCall&) { window.SyncLightingMode(SYNC_LEADER_MOUSEPAD); }),
+      ExactRoute(NotifyType::Click, L"ms_deng_same_mode",
+                 [](CMainWnd& window, const RouteCall&) { window.SyncLightingMode(SYNC_LEADER_MOUSE); }),
       ExactRoute(NotifyType::Click, L"kb_deng_same_mode",
                  [](CMainWnd& window, const RouteCall&) { window.SyncLightingMode(SYNC_LEADER_KEYBOARD); }),
       // The light profile list.

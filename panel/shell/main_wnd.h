@@ -469,6 +469,9 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // The property calls of the K27 pages, on the devices the set-up picked.
   HeadsetK27Properties HeadsetK27AudioProperties();
   std::wstring GetHeadsetK27ProfileFolder();
+  // headset_k27_profile_file.cpp
+  void LoadHeadsetK27LightInfo();
+  void SaveHeadsetK27LightInfo();
   // headset_k27_voice_page.cpp
   void RefreshHeadsetK27AudioPage();
   void OnHeadsetK27MicVolumeChanged();
@@ -484,6 +487,10 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void SaveHeadsetK27UserEqPreset();
   void DeleteHeadsetK27UserEqPreset();
   void RefreshHeadsetK27EqPage();
+  // headset_k27_light_page.cpp (on the lighting-page kit)
+  void OnHeadsetK27LightModeChanged();
+  void SetHeadsetK27LightColor(DWORD argb, bool apply);
+  void RefreshHeadsetK27LightPage();
   // headset_k27_threads.cpp
   void OutputHeadsetK27LightFrame();
 

@@ -13,10 +13,13 @@ class HeadsetK27EqFilesTest : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(HeadsetK27EqFilesTest, TheVoiceIniIsFoundThroughTheSelectedProfile) {
+TEST_F(HeadsetK27EqFilesTest, TheProfilesFilesAreFoundThroughTheSelectedProfile) {
+  EXPECT_EQ(folder / L"0.json", HeadsetK27ProfilePath(folder.path())) << "no index file: both entries read 0";
+  WriteIniText(Index(), L"PROFILENAME", L"1", L"Game");
   WriteIniText(Index(), L"VOICEPROFILENAME", L"0", L"voiceprofile1");
   WriteIniText(Index(), L"VOICEPROFILENAME", L"1", L"voiceGame");
   WriteIniNumber(Index(), L"PROFILESELECT", L"select", 1);
+  EXPECT_EQ(folder / L"Game.json", HeadsetK27ProfilePath(folder.path()));
   const std::wstring voice = HeadsetK27VoiceIniPath(folder.path());
   EXPECT_EQ(folder / L"voiceGame.ini", voice);
   EXPECT_EQ(L"0", ReadHeadsetK27EqSelect(voice));  // missing file

@@ -7,6 +7,7 @@
 
 #include "audio_standin_steering.h"
 #include "data_folders.h"
+#include "headset_state.h"
 #include "hid_backend.h"
 #include "panel_window_fixture.h"
 #include "simulated_device_models.h"
@@ -135,6 +136,36 @@ TEST_F(HeadsetK27PageTest, DeletingTheLastUserPresetReturnsToPresetZero) {
   ASSERT_EQ(11u, writes.size());
   EXPECT_EQ("PropertyControl(output, EQ_Slider1, write 7) = 0", writes[1]);
   EXPECT_TRUE(boxes.empty());
+}
+
+// Every LED of both controllers, as the last frame left them.
+bool AllLedsShow(const SimulatedHeadsetLeds& leds, uint8_t red, uint8_t green, uint8_t blue) {
+  for (const auto& controller : leds.colours)
+    for (const auto& led : controller)
+      if (led[0] != red || led[1] != green || led[2] != blue) return false;
+  return true;
+}
+
+TEST_F(HeadsetK27PageTest, AModePickedOnTheLightingPageChangesTheReports) {
+  ShowPage(L"hs_deng_Op_tab_K27");
+  auto* modes = dynamic_cast<CComboUI*>(Find(L"hsK27_deng_combo_modeSelect0"));
+  modes->SelectItem(3);
+  auto* palette = dynamic_cast<CColorPaletteUI*>(Find(L"hsK27_deng_Color_Pallet"));
+  palette->SetSelectColor(0xFFFF0000);
+  window->Manager().SendNotify(palette, L"colorchanged");
+  auto* light = dynamic_cast<CSliderUI*>(Find(L"hsK27_deng_light_slider"));
+  light->SetValue(4);
+  window->Manager().SendNotify(light, L"valuechanged");
+  EXPECT_FALSE(Find(L"hsK27_deng_fx_layout")->IsEnabled()) << "static has no direction";
+  EXPECT_EQ(L"255", Find(L"hsK27_Deng_edit_R")->GetText().str());
+  // Static red at the top level: 255 scaled and capped at 247 on every LED.
+  ASSERT_TRUE(PumpUntil([this] { return AllLedsShow(headset->HeadsetLeds(), 247, 0, 0); }, 10000));
+
+  modes->SelectItem(1);
+  EXPECT_EQ(1, HeadsetK27Light.mode);
+  EXPECT_FALSE(Find(L"hsK27_deng_color_layout")->IsEnabled()) << "the colour cycle has no fixed colour";
+  EXPECT_TRUE(PumpUntil([this] { return !AllLedsShow(headset->HeadsetLeds(), 247, 0, 0); }, 10000))
+      << "the colour cycle moves away from the static red";
 }
 
 TEST_F(HeadsetK27PageTest, TheExitsTwoReportsReachTheHeadset) {
