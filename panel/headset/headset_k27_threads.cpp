@@ -47,7 +47,7 @@ unsigned __stdcall HeadsetK27LightingThreadProc(void* parameter) {
   return RunWorkerLoop(
       param.stopEvent, kLightingStartPauseMs,
       [&] {
-        PauseUnlessStopped(param.stopEvent, EffectDelay(HeadsetK27Light.mode, HeadsetK27Light.speed));
+        PauseBeforeEffectStep(param.stopEvent, EffectDelay(HeadsetK27Light.mode, HeadsetK27Light.speed));
         if (!window.m_headsetK27Channel.IsConnected()) {
           PauseUnlessStopped(param.stopEvent, kAbsentLightingPauseMs);
           return WorkerPassResult::NextPass;

@@ -84,7 +84,7 @@ void RunHeadsetDetectionPass(CMainWnd& window, HeadsetDetector& detector) {
 void RunHeadsetLightingPass(CMainWnd& window, HANDLE stopEvent) {
   HeadsetLightSettings& light = HeadsetLight;
   const uint8_t mode = HeadsetMode(light);
-  if (PauseUnlessStopped(stopEvent, EffectDelay(mode, light.speed))) return;
+  if (PauseBeforeEffectStep(stopEvent, EffectDelay(mode, light.speed))) return;
   if (!window.m_headsetChannel.IsConnected()) {
     PauseUnlessStopped(stopEvent, kAbsentLightingPauseMs);
     return;

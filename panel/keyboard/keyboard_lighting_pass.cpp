@@ -16,7 +16,7 @@ KeyboardLightingPass::KeyboardLightingPass(DeviceCommandChannel& channel, Keyboa
 WorkerPassResult KeyboardLightingPass::Run(HANDLE stopEvent) {
   constexpr auto next = WorkerPassResult::NextPass;
   const KeyboardLightView view(context_.keyboard);
-  if (PauseUnlessStopped(stopEvent, EffectDelay(view.Mode(), view.Speed()))) return next;
+  if (PauseBeforeEffectStep(stopEvent, EffectDelay(view.Mode(), view.Speed()))) return next;
   if (PauseUnlessStopped(stopEvent, kStepPauseMs)) return next;
   if (!channel_.IsConnected()) {
     PauseUnlessStopped(stopEvent, kAbsentPauseMs);

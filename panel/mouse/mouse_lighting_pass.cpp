@@ -15,7 +15,7 @@ MouseLightingPass::MouseLightingPass(DeviceCommandChannel& channel, MouseLeds& l
 WorkerPassResult MouseLightingPass::Run(HANDLE stopEvent) {
   constexpr auto next = WorkerPassResult::NextPass;
   const uint8_t mode = MouseLiveSettings[MOUSE_LIGHT_MODE];
-  if (PauseUnlessStopped(stopEvent, EffectDelay(mode, MouseLiveSettings[MOUSE_LIGHT_SPEED]))) return next;
+  if (PauseBeforeEffectStep(stopEvent, EffectDelay(mode, MouseLiveSettings[MOUSE_LIGHT_SPEED]))) return next;
   if (!channel_.IsConnected()) {
     PauseUnlessStopped(stopEvent, kAbsentPauseMs);
     return next;

@@ -9,7 +9,7 @@ constexpr DWORD kAbsentPauseMs = 100;
 
 void RunMousePadLightingPass(HANDLE stopEvent, MousePadLightingTargets& targets) {
   const MousePadLiveSettings settings = targets.live;
-  if (PauseUnlessStopped(stopEvent, MousePadEffectDelay(settings.mode, settings.speed))) return;
+  if (PauseBeforeEffectStep(stopEvent, MousePadEffectDelay(settings.mode, settings.speed))) return;
   if (!targets.channel.IsConnected()) {
     PauseUnlessStopped(stopEvent, kAbsentPauseMs);
     return;

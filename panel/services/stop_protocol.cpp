@@ -13,6 +13,10 @@ bool PauseUnlessStopped(HANDLE stopEvent, DWORD milliseconds) {
   return CurrentClock().WaitForEvent(stopEvent, milliseconds);
 }
 
+bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs) {
+  return PauseUnlessStopped(stopEvent, delayMs < kShortestEffectStepMs ? kShortestEffectStepMs : delayMs);
+}
+
 unsigned RunWorkerLoop(HANDLE stopEvent, DWORD startupPauseMs, const std::function<WorkerPassResult()>& pass,
                        const wchar_t* exitLine) {
   if (startupPauseMs == 0 || !PauseUnlessStopped(stopEvent, startupPauseMs)) {

@@ -11,6 +11,11 @@
 bool StopRequested(HANDLE stopEvent);
 // A pause inside a pass; true when it was ended by a stop.
 bool PauseUnlessStopped(HANDLE stopEvent, DWORD milliseconds);
+// The pause before a lighting effect's next step: its delay, but never below one tick of Windows'
+// default timer. A delay of 0 (the fastest speed) left the pace to the 1 ms wait at the pass's top,
+// which a finer timer turns into a thousand passes a second, each sending a frame.
+constexpr DWORD kShortestEffectStepMs = 15;
+bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs);
 
 // What a pass tells its loop.
 enum class WorkerPassResult {

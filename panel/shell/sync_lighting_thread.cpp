@@ -7,6 +7,9 @@
 
 namespace {
 constexpr DWORD kIdlePassMs = 1000;  // nothing connected
+// Nothing synchronised: the same-mode buttons start an effect within this time, and the thread
+// does not wake at the effect's pace for nothing.
+constexpr DWORD kNothingSyncedPauseMs = 100;
 constexpr DWORD kKeyboardFramePauseMs = 30;
 constexpr DWORD kShortPauseMs = 1;
 
@@ -32,7 +35,7 @@ void CMainWnd::StepSyncStaticEffect() { ::StepSyncStaticEffect(m_syncLightSettin
 
 WorkerPassResult RunSyncLightingPass(CMainWnd& wnd, HANDLE stopEvent) {
   constexpr auto next = WorkerPassResult::NextPass;
-  if (PauseUnlessStopped(stopEvent, wnd.m_syncLightSettings.speed)) return next;
+  if (PauseBeforeEffectStep(stopEvent, wnd.m_syncLightSettings.speed)) return next;
   const bool connected = wnd.m_keyboardChannel.IsConnected() || wnd.m_mouseChannel.IsConnected() ||
                          wnd.m_mousePadChannel.IsConnected();
   if (!connected) {
@@ -40,7 +43,10 @@ WorkerPassResult RunSyncLightingPass(CMainWnd& wnd, HANDLE stopEvent) {
     return next;
   }
   const bool keyboardSynced = IsSynced(&wnd.m_keyboardChannel);
-  if (!keyboardSynced && !IsSynced(&wnd.m_mouseChannel) && !IsSynced(&wnd.m_mousePadChannel)) return next;
+  if (!keyboardSynced && !IsSynced(&wnd.m_mouseChannel) && !IsSynced(&wnd.m_mousePadChannel)) {
+    PauseUnlessStopped(stopEvent, kNothingSyncedPauseMs);
+    return next;
+  }
 
   const uint8_t effect = wnd.m_syncLightSettings.effect;
   if (effect < std::size(kSyncSteps)) (wnd.*kSyncSteps[effect])();

@@ -208,11 +208,12 @@ bool SimulatedDevice::SetOutputReport(SimulatedInterface target, uint32_t genera
 
 void SimulatedDevice::QueueInputLocked(SimulatedInterface target, std::vector<uint8_t> report) {
   InputOf(target).push_back(std::move(report));
-  WakeReadersLocked();
+  WakeReadersLocked(target);
 }
 
-void SimulatedDevice::WakeReadersLocked() {
-  for (HANDLE arrival : waitingReaders_) SetEvent(arrival);
+void SimulatedDevice::WakeReadersLocked(std::optional<SimulatedInterface> target) {
+  for (const WaitingReader& reader : waitingReaders_)
+    if (!target || reader.target == *target) SetEvent(reader.arrival);
 }
 
 bool SimulatedDevice::Read(SimulatedInterface target, uint32_t generation, uint8_t* buffer, size_t length,
@@ -220,7 +221,7 @@ bool SimulatedDevice::Read(SimulatedInterface target, uint32_t generation, uint8
   transferred = 0;
   const ULONGLONG deadline = GetTickCount64() + wait.timeoutMs;
   std::unique_lock<std::mutex> lock(mutex_);
-  if (wait.arrival) waitingReaders_.push_back(wait.arrival);
+  if (wait.arrival) waitingReaders_.push_back({target, wait.arrival});
   bool read = false;
   for (;;) {
     const InputState state = TakeInputLocked(target, generation, buffer, length, transferred);
@@ -239,7 +240,9 @@ bool SimulatedDevice::Read(SimulatedInterface target, uint32_t generation, uint8
     lock.lock();
     if (woke != WAIT_OBJECT_0 && woke != WAIT_TIMEOUT) break;  // aborted, or the wait itself failed
   }
-  if (wait.arrival) waitingReaders_.erase(std::find(waitingReaders_.begin(), waitingReaders_.end(), wait.arrival));
+  if (wait.arrival)
+    waitingReaders_.erase(std::find_if(waitingReaders_.begin(), waitingReaders_.end(),
+                                       [&wait](const WaitingReader& reader) { return reader.arrival == wait.arrival; }));
   return read;
 }
 

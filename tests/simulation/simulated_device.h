@@ -107,7 +107,7 @@ class SimulatedDevice {
   std::optional<SimulatedFault> TakeFault();
   void Answer(const uint8_t* request, std::optional<SimulatedFault> fault);
   void QueueInputLocked(SimulatedInterface target, std::vector<uint8_t> report);
-  void WakeReadersLocked();
+  void WakeReadersLocked(std::optional<SimulatedInterface> target = std::nullopt);
   InputState TakeInputLocked(SimulatedInterface target, uint32_t generation, uint8_t* buffer, size_t length,
                              size_t& transferred);
   void TimeOutLocked(SimulatedInterface target);
@@ -123,7 +123,13 @@ class SimulatedDevice {
   std::array<Queue, 3> input_;  // one per SimulatedInterface
   std::optional<std::vector<uint8_t>> lateReply_;
   WireLogRing wireLog_;
-  std::vector<HANDLE> waitingReaders_;  // arrival events of the reads waiting in real time
+  struct WaitingReader {
+    SimulatedInterface target;
+    HANDLE arrival;
+  };
+  // The reads waiting in real time. Input wakes only the readers of its own interface: a reply to
+  // a command must not wake the reader waiting on the key interface a hundred times a second.
+  std::vector<WaitingReader> waitingReaders_;
   std::function<void(const uint8_t*)> observer_;
   bool refusesOutputReports_ = false;
   SimulatedHeadsetLeds headsetLeds_;

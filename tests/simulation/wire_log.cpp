@@ -1,5 +1,6 @@
 #include "wire_log.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "device_command_report.h"
@@ -75,23 +76,27 @@ std::string FormatWireRecord(const WireRecord& record) {
 }
 
 void WireLogRing::Append(WireEvent event, const uint8_t* bytes, size_t length) {
-  if (slots_.size() < capacity_) {
-    slots_.push_back({event, std::vector<uint8_t>(bytes, bytes + length)});
-    return;
-  }
-  WireRecord& slot = slots_[oldest_];
+  const size_t kept = std::min(length, kLongestReport);
+  Slot& slot = slots_[(oldest_ + count_) % slots_.size()];  // once full, that is the oldest
+  if (count_ < slots_.size()) ++count_;
+  else oldest_ = (oldest_ + 1) % slots_.size();
   slot.event = event;
-  slot.bytes.assign(bytes, bytes + length);
-  oldest_ = (oldest_ + 1) % capacity_;
+  slot.length = static_cast<uint8_t>(kept);
+  std::copy(bytes, bytes + kept, slot.bytes.begin());
+}
+
+WireRecord WireLogRing::RecordOf(const Slot& slot) const {
+  return {slot.event, std::vector<uint8_t>(slot.bytes.begin(), slot.bytes.begin() + slot.length)};
 }
 
 std::vector<WireRecord> WireLogRing::Records() const {
-  std::vector<WireRecord> records(slots_.begin() + oldest_, slots_.end());
-  records.insert(records.end(), slots_.begin(), slots_.begin() + oldest_);
+  std::vector<WireRecord> records;
+  records.reserve(count_);
+  for (size_t i = 0; i < count_; ++i) records.push_back(RecordOf(slots_[(oldest_ + i) % slots_.size()]));
   return records;
 }
 
 void WireLogRing::Clear() {
-  slots_.clear();
+  count_ = 0;
   oldest_ = 0;
 }

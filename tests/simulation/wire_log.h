@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,21 +19,30 @@ struct WireRecord {
   std::vector<uint8_t> bytes;  // a whole report, its id included
 };
 
-// The newest records of one device's wire, oldest first. Once full, each new record takes the
-// place of the oldest, reusing its storage, so a device that runs for hours keeps a log of fixed size.
+// The newest records of one device's wire, oldest first. Its storage is taken whole when it is
+// made and each new record past the capacity takes the place of the oldest, so a device that runs
+// for hours keeps a log of fixed size, and appending never allocates.
 class WireLogRing {
  public:
   static constexpr size_t kDefaultCapacity = 8192;
+  static constexpr size_t kLongestReport = 64;  // no report on the seam is longer
 
-  explicit WireLogRing(size_t capacity = kDefaultCapacity) : capacity_(capacity ? capacity : 1) {}
+  explicit WireLogRing(size_t capacity = kDefaultCapacity) : slots_(capacity ? capacity : 1) {}
 
   void Append(WireEvent event, const uint8_t* bytes, size_t length);
   std::vector<WireRecord> Records() const;
   void Clear();
 
  private:
-  size_t capacity_;
-  std::vector<WireRecord> slots_;
+  struct Slot {
+    WireEvent event;
+    uint8_t length;
+    std::array<uint8_t, kLongestReport> bytes;
+  };
+  WireRecord RecordOf(const Slot& slot) const;
+
+  std::vector<Slot> slots_;
+  size_t count_ = 0;   // records held, up to the capacity
   size_t oldest_ = 0;  // once full, the slot the next record overwrites
 };
 

@@ -20,13 +20,47 @@ constexpr UINT kSampleMs = 10000;
 // what any per-frame or per-pass leak would add in 50 s.
 constexpr SIZE_T kFlatMemoryBytes = 512 * 1024;
 
-ULONGLONG ProcessCpu100ns() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+ULONGLONG Total100ns(const FILETIME& kernel, const FILETIME& user) {
   auto value = [](const FILETIME& time) {
     return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
   };
   return value(kernel) + value(user);
+}
+
+ULONGLONG ProcessCpu100ns() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  return Total100ns(kernel, user);
+}
+
+ULONGLONG ThreadCpu100ns(HANDLE thread) {
+  FILETIME created, exited, kernel, user;
+  if (!thread || !GetThreadTimes(thread, &created, &exited, &kernel, &user)) return 0;
+  return Total100ns(kernel, user);
+}
+
+// The worker threads in start order, for the printout.
+const char* const kWorkerNames[kWorkerThreadCount] = {
+    "keyboard detection", "mouse detection",   "pad detection",      "mouse sync reader",
+    "keyboard sync reader", "keyboard lighting", "mouse lighting",   "pad lighting",
+    "synchronised lighting", "kb device watcher", "kb key watcher",   "mouse device watcher",
+    "mouse key watcher",  "pad light watcher",   "headset detection", "headset lighting",
+    "K27 detection",      "K27 lighting"};
+
+// Every thread's CPU time, the window thread last.
+std::vector<ULONGLONG> ThreadTimes(const CMainWnd& window) {
+  std::vector<ULONGLONG> times;
+  for (HANDLE thread : window.m_threadHandles) times.push_back(ThreadCpu100ns(thread));
+  times.push_back(ThreadCpu100ns(GetCurrentThread()));
+  return times;
+}
+
+void PrintThreadShares(const std::vector<ULONGLONG>& before, const std::vector<ULONGLONG>& after, double wallMs) {
+  for (size_t i = 0; i < after.size(); ++i) {
+    const double ms = (after[i] - before[i]) / 10000.0;
+    std::printf("  %-22s %8.1f ms  %6.3f %%\n", i < kWorkerThreadCount ? kWorkerNames[i] : "window thread", ms,
+                100.0 * ms / wallMs);
+  }
 }
 
 struct MemorySample {
@@ -85,12 +119,14 @@ TEST_F(DemoPanelTest, IdleCpuUseOfOneCoreAndFlatMemory) {
   OpenWindow();
   PumpFor(1000);  // past the start-up read-backs
   const ULONGLONG cpuBefore = ProcessCpu100ns();
+  const std::vector<ULONGLONG> threadsBefore = ThreadTimes(*window);
   const DWORD start = GetTickCount();
   RunMessageLoopFor(kIdleMs);
   const double wallMs = GetTickCount() - start;
   const double cpuMs = (ProcessCpu100ns() - cpuBefore) / 10000.0;
   std::printf("idle window: %.0f ms, process CPU %.1f ms (the clock counts in steps of about 10 ms)\n", wallMs, cpuMs);
   std::printf("idle CPU share of one core: %.3f %% (target below 0.5 %%)\n", 100.0 * cpuMs / wallMs);
+  PrintThreadShares(threadsBefore, ThreadTimes(*window), wallMs);
   std::printf("committed / working set every %u s (KiB):", kSampleMs / 1000);
   for (const MemorySample& sample : memorySamples)
     std::printf(" %lu/%lu", static_cast<unsigned long>(sample.committed / 1024),

@@ -81,6 +81,7 @@ TEST_F(SetupProgramStart, AnElevatedStartThatFailsShowsNothingAndWaitsForNothing
 // A process that ends after a while, standing for the started setup program.
 std::atomic<bool> ended{false};
 HANDLE startedProcess = nullptr;
+HANDLE startedProcessWatch = nullptr;  // a handle of our own to the same object
 DWORD WINAPI EndsAfterAWhile(void*) {
   Sleep(300);
   ended = true;
@@ -88,15 +89,26 @@ DWORD WINAPI EndsAfterAWhile(void*) {
 }
 HANDLE StartedAsAThread(const std::wstring&, const std::wstring&, DWORD&) {
   startedProcess = CreateThread(nullptr, 0, EndsAfterAWhile, nullptr, 0, nullptr);
+  DuplicateHandle(GetCurrentProcess(), startedProcess, GetCurrentProcess(), &startedProcessWatch, 0, FALSE,
+                  DUPLICATE_SAME_ACCESS);
   return startedProcess;
+}
+
+// Whether a handle value still refers to the object: a closed value may already be reused for
+// another object by a thread of an earlier test, so its mere validity says nothing.
+bool StillRefersTo(HANDLE value, HANDLE object) {
+  using CompareHandles = BOOL(WINAPI*)(HANDLE, HANDLE);
+  const auto compare = reinterpret_cast<CompareHandles>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernelbase.dll"), "CompareObjectHandles")));
+  return !compare || compare(value, object);  // without the call nothing can be shown closed
 }
 
 TEST_F(SetupProgramStart, TheStartedProcessIsAwaitedAndItsHandleClosed) {
   StartSetupProgramWith(StartedAsAThread);
   RunSetupProgram(program);
   EXPECT_TRUE(ended);
-  DWORD flags = 0;
-  EXPECT_FALSE(GetHandleInformation(startedProcess, &flags)) << "closed after the wait";
+  EXPECT_FALSE(StillRefersTo(startedProcess, startedProcessWatch)) << "closed after the wait";
+  CloseHandle(startedProcessWatch);
   EXPECT_FALSE(PathExists(program + L".log")) << "nothing else was started";
 }
 

@@ -36,10 +36,19 @@ TEST_F(SyncLightingPassTest, ASynchronisedKeyboardGetsTheEffectByteStepThenTheFr
   wnd.m_keyboardChannel.m_lightingSync = 1;
   wnd.m_syncLightSettings = {SYNC_LIGHT_STATIC, 4, 5, 1, 0, 200, 100, 50};
   RunSyncLightingPass(wnd, stop);
-  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{5, 30, 1, 1})) << "speed, keyboard frame, mouse, mouse pad";
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{15, 30, 1, 1}))
+      << "the shortest effect step (the speed byte 5 is below it), keyboard frame, mouse, mouse pad";
   const LedColor& led = wnd.m_keyboardLeds[0];
   EXPECT_EQ((std::vector<int>{led.red, led.green, led.blue, led.level}), (std::vector<int>{200, 100, 50, 255}));
   EXPECT_EQ(wnd.m_mouseLeds[0].level, 0) << "the mouse is not synchronised";
+}
+
+TEST_F(SyncLightingPassTest, ConnectedButNothingSynchronisedAPassStepsNothingAndWaitsATenthOfASecond) {
+  wnd.m_keyboardChannel.m_connected = 1;
+  wnd.m_syncLightSettings = {SYNC_LIGHT_STATIC, 4, 0, 1, 0, 200, 100, 50};
+  RunSyncLightingPass(wnd, stop);
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{15, 100}));
+  EXPECT_EQ(wnd.m_keyboardLeds[0].level, 0);
 }
 
 TEST_F(SyncLightingPassTest, AnEffectByteAboveThreeStepsNothing) {
