@@ -187,7 +187,8 @@ TEST_F(HeadsetThreadTest, LightingPassWritesTheCappedColourOnlyWhileConnected) {
   HeadsetLight = HeadsetLightSettings{3, 4, 0, 1, 0, 255, 255, 255, 0};
   RunHeadsetLightingPass(window, stop);
   EXPECT_TRUE(SettingCalls().empty());
-  EXPECT_EQ(100u, clock.Elapsed()) << "an absent headset is polled every 100 ms";
+  EXPECT_EQ(kShortestEffectStepMs + 100u, clock.Elapsed())
+      << "an absent headset is polled every 100 ms after the effect's step (speed 0: the shortest)";
 
   window.m_headsetChannel.m_connected = 1;
   RunHeadsetLightingPass(window, stop);

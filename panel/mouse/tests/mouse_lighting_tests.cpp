@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "stop_protocol.h"
 #include "fake_clock.h"
 #include "lighting_helpers.h"
 #include "mouse_light_effects.h"
@@ -189,12 +190,12 @@ struct MouseLightingPassTest : MouseLightingTest {
   bool framesEnabled = true;
   MouseLightingPass pass{channel, leds, [this] { SendMouseFrame(channel, leds, framesEnabled); }};
   ~MouseLightingPassTest() override { CloseHandle(stop); }
-  // The pauses from `from` on, without the zero waits of speed 0.
+  // The pauses from `from` on, without the shortest effect steps of speed 0.
   std::vector<DWORD> Pauses(size_t from = 0) const {
     std::vector<DWORD> pauses;
     const std::vector<DWORD> all = clock.Pauses();
     for (size_t i = from; i < all.size(); ++i)
-      if (all[i]) pauses.push_back(all[i]);
+      if (all[i] != kShortestEffectStepMs) pauses.push_back(all[i]);
     return pauses;
   }
 };

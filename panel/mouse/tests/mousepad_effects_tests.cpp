@@ -1,5 +1,6 @@
 #include <set>
 
+#include "stop_protocol.h"
 #include "fake_clock.h"
 #include "lighting_helpers.h"
 #include "mousepad_frame.h"
@@ -272,8 +273,9 @@ TEST_F(MousePadEffectsTest, ALightingPassStepsAndSendsOnlyForAConnectedPadOutsid
     int frames;
   };
   const Case cases[] = {{"static", true, false, false, MOUSEPAD_STATIC, 2, {41}, true, 1},
-                        {"fill at speed 0", true, false, false, MOUSEPAD_FILL, 0, {9, 100}, true, 1},
-                        {"mode 9", true, false, false, 9, 0, {9}, false, 1},
+                        {"fill at speed 0: its 9 ms is below the shortest step", true, false, false,
+                         MOUSEPAD_FILL, 0, {kShortestEffectStepMs, 100}, true, 1},
+                        {"mode 9", true, false, false, 9, 0, {kShortestEffectStepMs}, false, 1},
                         {"absent", false, false, false, MOUSEPAD_STATIC, 2, {41, 100}, false, 0},
                         {"synchronised", true, true, false, MOUSEPAD_STATIC, 2, {41}, false, 0},
                         {"stopped", true, false, true, MOUSEPAD_STATIC, 2, {}, false, 0}};
