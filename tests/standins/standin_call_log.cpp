@@ -4,13 +4,25 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <mutex>
 
 namespace {
-constexpr size_t kKeptLines = 20000;
+// The log's lines, each ending in '\n', in storage taken whole at the first call: a polling thread
+// of a long demo run neither grows it nor allocates per call. When full, the older half goes.
+constexpr size_t kKeptBytes = 1 << 20;
 std::mutex logLock;
-std::deque<std::string> lines;
+std::string lines;
+
+void AppendLine(const char* line) {
+  const size_t length = strlen(line) + 1;
+  if (lines.capacity() < kKeptBytes) lines.reserve(kKeptBytes);
+  if (lines.size() + length > kKeptBytes) {
+    const size_t halfEnd = lines.find('\n', lines.size() / 2);
+    lines.erase(0, halfEnd == std::string::npos ? lines.size() : halfEnd + 1);
+  }
+  lines += line;
+  lines += '\n';
+}
 }  // namespace
 
 void LogStandinCall(const char* format, ...) {
@@ -20,8 +32,7 @@ void LogStandinCall(const char* format, ...) {
   vsnprintf(line, sizeof line, format, args);
   va_end(args);
   std::lock_guard<std::mutex> guard(logLock);
-  if (lines.size() == kKeptLines) lines.pop_front();
-  lines.emplace_back(line);
+  AppendLine(line);
 }
 
 void ClearStandinCallLog() {
@@ -42,7 +53,7 @@ extern "C" int StandinCopyCallLog(char* buffer, int size) {
   std::string all;
   {
     std::lock_guard<std::mutex> guard(logLock);
-    for (const std::string& line : lines) all += line + '\n';
+    all = lines;
   }
   if (buffer && size > 0) {
     size_t n = std::min(all.size(), static_cast<size_t>(size - 1));

@@ -3,7 +3,7 @@
 
 // Each stand-in library keeps a log of the calls made into it, one line per call with its
 // arguments; tests read it through the library's StandinCopyCallLog export. Only the most recent
-// lines are kept, so a long demo run with a polling thread stays small.
+// lines are kept, in storage of a fixed size, so a long demo run with a polling thread stays small.
 
 // printf-style; the line is cut at 512 characters.
 void LogStandinCall(const char* format, ...);

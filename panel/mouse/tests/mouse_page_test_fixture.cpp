@@ -31,6 +31,12 @@ std::shared_ptr<SimulatedDevice> MousePagesTest::OpenWithMouse(uint16_t sensorId
         return tab->IsVisible() && tab->IsSelected();
       },
       10000));
+  // The device watcher selects the saved profile at start, which sends it and marks the mouse
+  // changed until the leave-sync timer takes the mark: tests that count what the page sends begin
+  // after that.
+  EXPECT_TRUE(PumpUntil(
+      [this] { return Get<CComboUI>(L"ms_device_profile_combo")->GetCurSel() >= 0 && !window->m_mouseDirty; },
+      10000));
   std::lock_guard<std::recursive_mutex> passDone(window->m_mouseChannel.m_lock);
   return mouse;
 }
