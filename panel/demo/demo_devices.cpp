@@ -1,16 +1,15 @@
 // Demo program only: the simulated devices stand on the HID seam before the panel starts, so that
 // the demo run needs no hardware. The release program never links this.
-#include "demo_device_set.h"
+#include <cstdlib>
+
+#include "demo_run.h"
 
 namespace {
-struct DemoDevices {
-  DemoDevices() {
-    AttachDemoDevices(bus);
-    InstallHidBackend(&bus);
-  }
-  SimulatedHidBackend bus;
-};
+std::string PluggedAtStart() {
+  const char* value = std::getenv("KARVO_DEMO_DEVICES");
+  return value ? value : "";
+}
 
 // Made before wWinMain runs, and so before the main window's command channels.
-DemoDevices demoDevices;
+DemoRun demoRun(PluggedAtStart());
 }  // namespace
