@@ -11,6 +11,7 @@ class DemoRun {
  public:
   // `plugged` as KARVO_DEMO_DEVICES gives it: a comma-separated list of device names, empty for all.
   explicit DemoRun(const std::string& plugged);
+  // At the end of the process: the logs into the folder KARVO_DEMO_LOG_FOLDER names, if any.
   ~DemoRun();
 
   // "" when done, else why not.
@@ -18,6 +19,8 @@ class DemoRun {
   const DemoDeviceSet& Devices() const { return devices_; }
 
  private:
+  void WriteExitLogs(const std::wstring& folder) const;
+
   SimulatedHidBackend bus_;
   DemoDeviceSet devices_;
 };
