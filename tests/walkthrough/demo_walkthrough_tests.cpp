@@ -151,7 +151,8 @@ void DemoWalkthrough::AddAProfileChangeItsBrightnessAndSwitch() {
       << "the new profile is listed and selected";
 
   const int before = panel.Control("kb_deng_light_slider").value;
-  ASSERT_TRUE(panel.ClickControl("kb_deng_light_slider", before > 0 ? 0.02 : 0.98));
+  // Half way keeps the previews lit for the screenshots.
+  ASSERT_TRUE(panel.ClickControl("kb_deng_light_slider", before == 2 ? 0.98 : 0.5));
   ASSERT_TRUE(panel.WaitForControl("kb_deng_light_slider", [&](const ControlState& c) { return c.value != before; }));
   const int brightness = panel.Control("kb_deng_light_slider").value;
 
