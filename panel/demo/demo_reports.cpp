@@ -43,6 +43,7 @@ ULONGLONG Milliseconds(const FILETIME& time) {
 
 CMainWnd* DemoMainWindow() {
   if (!MainWindowHandle || !IsWindow(MainWindowHandle)) return nullptr;
+  // The UI library keeps each window's object in its user data, until the window is gone.
   auto* window = reinterpret_cast<CWindowWnd*>(GetWindowLongPtrW(MainWindowHandle, GWLP_USERDATA));
   return dynamic_cast<CMainWnd*>(window);
 }
