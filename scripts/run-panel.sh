@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Starts the panel under Wine, in a Wine session of its own. With DISPLAY set it runs on that
-# display until the panel ends; otherwise it runs under Xvfb for RUN_SECONDS (default 20) and saves
-# a screenshot.
+# Starts the demo panel under Wine, in a Wine session of its own. With DISPLAY set it runs on that
+# display until the panel ends; otherwise it runs under Xvfb, saves a screenshot of its window and
+# runs on for RUN_SECONDS (default 20).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export WINE_SESSION="run-$$"
@@ -32,10 +32,17 @@ if [ "$own_display" = 1 ]; then
   exit 0
 fi
 
-sleep "${SCREENSHOT_AFTER:-8}"
-# A second start wakes the running panel as a user's second start would: it shows its window, or
-# the "no device" box when nothing is connected. That is what the screenshot shows.
-(cd "$folder" && wine ./Marvane.exe "$@")
-sleep 2
-import -window root -display "$DISPLAY" "$screenshot" 2>/dev/null && echo "Screenshot saved: $screenshot"
-sleep "$(( ${RUN_SECONDS:-20} > ${SCREENSHOT_AFTER:-8} ? ${RUN_SECONDS:-20} - ${SCREENSHOT_AFTER:-8} : 0 ))"
+# The detection threads' first pass brings the window forward (a device was found); the screenshot
+# is that window, once it shows with the keyboard's tab.
+shown() {
+  "$here/demo-control.sh" window 2>/dev/null | grep -q '^visible=1' &&
+    "$here/demo-control.sh" control kb_tab 2>/dev/null | grep -q '^visible=1'
+}
+for _ in $(seq 120); do
+  shown && break
+  sleep 0.5
+done
+sleep "${SCREENSHOT_AFTER:-2}"
+"$here/demo-control.sh" screenshot "$screenshot" >/dev/null && echo "Screenshot saved: $screenshot"
+echo "The panel runs for ${RUN_SECONDS:-20} s; meanwhile scripts/demo-control.sh sends it commands (see README)."
+sleep "${RUN_SECONDS:-20}"

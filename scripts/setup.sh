@@ -11,7 +11,7 @@ sudo=""
 packages=(
   cmake make ninja-build pkg-config dpkg-dev
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix
-  wine wine32:i386 xvfb xauth x11-utils imagemagick
+  wine wine32:i386 xvfb xauth x11-utils imagemagick xdotool
   googletest
 )
 

@@ -1,6 +1,37 @@
 #pragma once
+#include <array>
+#include <memory>
+#include <string>
+
 #include "simulated_hid_backend.h"
 
-// Every simulated device that the demo panel runs with, attached to `bus`; the idle benchmark
-// runs the panel with the same set.
+// The devices of the demo run. The first headset is no simulated HID device: the stand-in audio
+// control library reports it, steered through the library's own exports.
+enum class DemoDevice { Keyboard, Mouse, MousePad, Headset, HeadsetK27 };
+constexpr size_t kDemoDeviceCount = 5;
+
+// "keyboard", "mouse", "mousepad", "headset", "k27": the names the environment and the control
+// channel use.
+const char* DemoDeviceName(DemoDevice device);
+// False for a name that is none of them.
+bool DemoDeviceByName(const std::string& name, DemoDevice& device);
+
+// Which devices are plugged in at start: a comma-separated list of names, or everything when the
+// text is empty. Unknown names are left out and reported in `unknown`.
+std::array<bool, kDemoDeviceCount> ParsePluggedDemoDevices(const std::string& text, std::string& unknown);
+
+// The simulated HID devices of a demo run, attached to a bus.
+class DemoDeviceSet {
+ public:
+  // Every simulated device attached and plugged in, its reads waiting in real time.
+  explicit DemoDeviceSet(SimulatedHidBackend& bus);
+  // Null for the first headset, which has no simulated HID device.
+  std::shared_ptr<SimulatedDevice> Device(DemoDevice device) const;
+
+ private:
+  std::array<std::shared_ptr<SimulatedDevice>, kDemoDeviceCount> devices_;
+};
+
+// Every simulated device of the demo attached to `bus` and plugged in; the idle benchmark runs the
+// panel with the same set.
 void AttachDemoDevices(SimulatedHidBackend& bus);

@@ -1,14 +1,11 @@
 #include "window_capture.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "png_writer.h"
-
-bool CaptureWindowPng(HWND window, const char* file) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+RgbImage CaptureScreen(const RECT& rect) {
+  const int width = std::max(0L, rect.right - rect.left), height = std::max(0L, rect.bottom - rect.top);
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
@@ -33,5 +30,11 @@ bool CaptureWindowPng(HWND window, const char* file) {
     image.pixels[3 * i + 1] = bgra[4 * i + 1];
     image.pixels[3 * i + 2] = bgra[4 * i];
   }
-  return WritePng(file, image);
+  return image;
+}
+
+bool CaptureWindowPng(HWND window, const char* file) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return WritePng(file, CaptureScreen(rect));
 }

@@ -1,0 +1,67 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "window_capture.h"
+
+// A control as the demo's control channel reports it.
+struct ControlState {
+  bool found = false;
+  bool visible = false;
+  RECT rect{};  // screen coordinates
+  int selected = -1;  // option or check box 0/1, a combo's or tab layout's row; -1 when none
+  int value = -1;     // a slider's or progress bar's value; -1 when none
+  std::string text;
+};
+ControlState ParseControlReport(const std::string& reply);
+
+// Runs `done` until it holds or the time is up; true when it held. Polls, never sleeps a fixed time
+// for the condition itself.
+bool WaitFor(const std::function<bool()>& done, DWORD atMostMs);
+
+// The lines of a text file (empty when it is missing).
+std::vector<std::string> FileLines(const std::wstring& path);
+
+// How many distinct colours `rect` of the screen shows.
+size_t DistinctColours(const RECT& rect);
+
+// The demo panel as a user meets it: started as its own process, looked at through its control
+// channel and driven with real X input (a helper outside Wine runs xdotool for each request put in
+// the folder WALKTHROUGH_INPUT names).
+class DemoPanelDriver {
+ public:
+  // The demo folder beside the test programs; logs and screenshots go to `artefacts`.
+  DemoPanelDriver(std::wstring demoFolder, std::wstring artefacts);
+  ~DemoPanelDriver();
+
+  // Starts the demo with the devices named (KARVO_DEMO_DEVICES); false when it cannot be started.
+  bool Start(const std::string& pluggedDevices);
+  HANDLE Process() const { return process_.hProcess; }
+  // The command's answer; "" when the demo did not answer.
+  std::string Command(const std::string& command);
+  ControlState Control(const std::string& name);
+  bool WaitForControl(const std::string& name, const std::function<bool(const ControlState&)>& done,
+                      DWORD atMostMs = 15000);
+  HWND MainWindow() const;
+
+  // Real input through the X server: xdotool's own words ("mousemove 10 20 click 1", "key Down").
+  bool Xdo(const std::string& words);
+  bool ClickAt(long x, long y);
+  // Clicks the middle of the control, or the point at `fraction` of its width.
+  bool ClickControl(const std::string& name, double fraction = 0.5);
+
+  const std::wstring& Artefacts() const { return artefacts_; }
+  // A file of the artefacts folder, as the demo and this test both name it.
+  std::wstring Artefact(const std::wstring& name) const { return artefacts_ + name; }
+  std::vector<std::string> DebugLog() const { return FileLines(Artefact(L"panel.log")); }
+
+ private:
+  std::wstring demoFolder_;
+  std::wstring artefacts_;
+  std::wstring input_;
+  PROCESS_INFORMATION process_{};
+};
