@@ -22,6 +22,7 @@ int ReadKeyboardDeviceSelection(const std::wstring& folder) {
 
 int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, int index) {
   std::vector<uint8_t> payload;
+  state.loadedDeviceProfile = index;
   const int result = ReadKeyboardListedProfile(KeyboardDeviceProfiles(), folder, index, payload);
   if (result != 0) return result;
   ApplyKeyboardDeviceProfile(state, payload.data());
@@ -31,7 +32,8 @@ int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, 
 
 int SaveKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder) {
   const std::wstring indexFile = KeyboardProfileIndexFile(folder);
-  const std::wstring key = ReadIniText(indexFile, kSelection, L"select");
+  const std::wstring key = state.loadedDeviceProfile < 0 ? ReadIniText(indexFile, kSelection, L"select")
+                                                         : std::to_wstring(state.loadedDeviceProfile);
   const std::wstring name = ReadIniText(indexFile, kNames, key);
   const std::vector<uint8_t> payload = EncodeKeyboardDeviceProfile(state);
   return WriteProfileFile(ProfilePath(folder, name), payload.data(), payload.size(), PROFILE_KIND_KEYBOARD);

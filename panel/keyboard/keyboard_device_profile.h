@@ -10,7 +10,8 @@ std::wstring KeyboardProfileIndexFile(const std::wstring& folder);
 int ReadKeyboardDeviceSelection(const std::wstring& folder);
 
 // Loads the device profile at that index of the list into the state: 0 loaded, 1 missing, -1 not a
-// profile file; on 1 and -1 the state is untouched.
+// profile file; on 1 and -1 the state is untouched. Either way the index becomes the one saves write.
 int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, int index);
-// Writes the live state into the selected device profile: 0 written, 1 not written (the old file stays).
+// Writes the live state into the device profile last loaded (before any load, the selected one):
+// 0 written, 1 not written (the old file stays).
 int SaveKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder);

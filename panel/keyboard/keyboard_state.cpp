@@ -17,6 +17,7 @@ void KeyboardState::Reset() {
   paint.fill(0);
   for (auto& layout : layouts) layout.fill(0);
   uiKeyMap.fill(KEYBOARD_NO_SLOT);
+  loadedDeviceProfile = -1;
 }
 
 int BoundedProfileIndex(int index) { return index >= 0 && index < KEYBOARD_PROFILES ? index : 0; }

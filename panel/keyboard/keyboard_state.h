@@ -41,6 +41,9 @@ struct KeyboardState {
   std::array<uint8_t, KEYBOARD_CUSTOM_PAINT_SIZE> paint;          // layout, red, green, blue
   std::array<std::array<uint8_t, KEYBOARD_LAYOUT_SIZE>, KEYBOARD_CUSTOM_LAYOUTS> layouts;
   std::array<int, KEYBOARD_UI_KEYS> uiKeyMap;  // UI position -> key slot, KEYBOARD_NO_SLOT for none
+  // The device profile's list index that the state was last loaded from, -1 before any load: the
+  // profile that saves write, so a profile a watcher shows keeps its changes to itself.
+  int loadedDeviceProfile;
 
   // The live profile index, which comes from the device or a file: above 4 counts as 0.
   int LiveProfileIndex() const;

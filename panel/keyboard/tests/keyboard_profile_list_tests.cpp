@@ -159,3 +159,21 @@ TEST_F(KeyboardListFixture, ResetsRewriteOnlyTheSelectedDeviceProfile) {
 }
 
 }  // namespace
+
+// A watcher loads a linked profile without changing the saved selection: changes made meanwhile
+// belong to the profile shown, and the user's saved profile keeps its settings.
+TEST_F(KeyboardListFixture, ChangesAreSavedToTheProfileLastLoadedNotTheSavedSelection) {
+  auto keyboard = Connect(0x763E);
+  const Payload a = Patterned(KEYBOARD_DEVICE_PAYLOAD_SIZE, 1, 0), b = Patterned(KEYBOARD_DEVICE_PAYLOAD_SIZE, 2, 0);
+  Store(KeyboardDeviceProfiles(), {L"A", L"B"}, {a, b});
+  WriteIniNumber(index, L"PROFILEDEVICESELECT", L"select", 0);
+  ASSERT_EQ(SaveKeyboardDeviceProfile(state, folder.path()), 0) << "before any load: the selected one";
+  const Payload firstSave = DeviceFile(L"A");
+  EXPECT_EQ(DeviceFile(L"B"), b);
+
+  SelectKeyboardDeviceProfileAt(channel, state, folder.path(), 1, [] {});
+  state.paint.fill(0x5A);
+  ASSERT_EQ(SaveKeyboardDeviceProfile(state, folder.path()), 0);
+  EXPECT_EQ(DeviceFile(L"A"), firstSave) << "the saved selection is untouched";
+  EXPECT_EQ(DeviceFile(L"B"), EncodeKeyboardDeviceProfile(state));
+}
