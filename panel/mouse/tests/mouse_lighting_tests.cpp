@@ -6,13 +6,13 @@
 #include <set>
 #include <vector>
 
-#include "stop_protocol.h"
 #include "fake_clock.h"
 #include "lighting_helpers.h"
 #include "mouse_light_effects.h"
 #include "mouse_light_plans.h"
 #include "mouse_lighting_pass.h"
 #include "mouse_test_fixture.h"
+#include "stop_protocol.h"
 
 namespace {
 

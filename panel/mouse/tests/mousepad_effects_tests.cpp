@@ -1,6 +1,5 @@
 #include <set>
 
-#include "stop_protocol.h"
 #include "fake_clock.h"
 #include "lighting_helpers.h"
 #include "mousepad_frame.h"
@@ -8,6 +7,7 @@
 #include "mousepad_lighting_tables.h"
 #include "mousepad_mode_panels.h"
 #include "mousepad_test_fixture.h"
+#include "stop_protocol.h"
 
 namespace {
 
