@@ -3,7 +3,6 @@
 #include "keyboard_profile_page.h"
 
 #include "control_profile_list_view.h"
-#include "ini_values.h"
 #include "keyboard_device_profile.h"
 #include "keyboard_page_state.h"
 #include "keyboard_profile_lists.h"
@@ -109,23 +108,9 @@ void RunOnKeyboardList(CMainWnd& window, KeyboardList which, void (NamedProfileL
   OnKeyboardList(window, which, [operation](NamedProfileList& list) { (list.*operation)(); });
 }
 
-namespace {
-// No watcher selects the light list's saved profile, so the combo would stay empty until the user
-// picks one. It shows the saved one without loading it: the live lighting is not changed here.
-void ShowSavedKeyboardLightProfile(CMainWnd& window) {
-  const NamedProfileListParams& params = KeyboardLightProfiles().params;
-  const int saved = ReadIniNumber(window.GetKeyboardProfileFolder() + params.indexFile, params.selectionSection, L"select");
-  CComboUI* combo = window.Find<CComboUI>(params.combo);
-  if (!combo || saved < 0 || saved >= combo->GetCount()) return;
-  combo->SelectItem1(saved, false, false);
-  if (CControlUI* edit = window.Find(params.nameEdit)) edit->SetText(combo->GetItemAt(saved)->GetUserData().GetData());
-}
-}  // namespace
-
 void FillKeyboardProfileLists(CMainWnd& window) {
   for (KeyboardList which : {KeyboardList::Device, KeyboardList::Light, KeyboardList::Key})
     if (!OnKeyboardList(window, which, [](NamedProfileList& list) { return list.Fill(); })) return;
-  ShowSavedKeyboardLightProfile(window);
 }
 
 void CMainWnd::AddKeyboardDeviceProfile() { RunOnKeyboardList(*this, KeyboardList::Device, &NamedProfileList::Add); }

@@ -69,8 +69,6 @@ class KeyboardProfilePageTest : public PanelWindowTest {
 TEST_F(KeyboardProfilePageTest, AddRenameAndSelectThroughThePage) {
   ASSERT_NE(Find(L"kb_deng_profile_combo"), nullptr);
   EXPECT_EQ(dynamic_cast<CComboUI*>(Find(L"kb_deng_profile_combo"))->GetCount(), 1);
-  EXPECT_EQ(dynamic_cast<CComboUI*>(Find(L"kb_deng_profile_combo"))->GetCurSel(), 0) << "the saved light profile";
-  EXPECT_EQ(Text(L"kb_deng_profile_name_edit"), L"Profile 1");
 
   keyboard->ClearWireLog();
   NotifyClick(Find(L"kb_pro_device_add_btn"));
