@@ -87,6 +87,9 @@ void CMainWnd::SaveMousePadLightProfile() {
 void CMainWnd::RefreshMousePadLightPage() {
   const MousePadLiveSettings live = MousePadPageState().live;
   if (CComboUI* combo = Find<CComboUI>(L"mp_deng_combo_modeSelect")) combo->SelectItem1(live.mode, true, false);
+  // Shows which on-board profile the settings came from; choosing one there is what switches.
+  CComboUI* onboard = Find<CComboUI>(L"mp_deng_combo_profile");
+  if (onboard && IsMousePadProfile(live.profile)) onboard->SelectItem1(live.profile, false, false);
   ShowMousePadModePanels(*this, live.mode, false);
   const DWORD argb = LightingArgb(live.red, live.green, live.blue);
   if (CColorPaletteUI* palette = Find<CColorPaletteUI>(L"mp_deng_Color_Pallet")) palette->SetSelectColor(argb);

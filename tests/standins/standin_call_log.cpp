@@ -5,23 +5,31 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <vector>
 
 namespace {
-// The log's lines, each ending in '\n', in storage taken whole at the first call: a polling thread
-// of a long demo run neither grows it nor allocates per call. When full, the older half goes.
+// The log's lines, each ending in '\n', in storage of a fixed size that is written through once
+// when the library loads. Storage only reserved would be committed page by page as a polling
+// thread's lines reach it, a steady growth for the first minutes of a long run. When full, the
+// older half goes.
 constexpr size_t kKeptBytes = 1 << 20;
 std::mutex logLock;
-std::string lines;
+std::vector<char> storage(kKeptBytes);  // value-initialised: every page touched now
+size_t used = 0;
+
+void DropOlderHalf() {
+  const auto begin = storage.begin();
+  const auto halfEnd = std::find(begin + used / 2, begin + used, '\n');
+  const auto kept = halfEnd == begin + used ? halfEnd : halfEnd + 1;
+  used = std::copy(kept, begin + used, begin) - begin;
+}
 
 void AppendLine(const char* line) {
-  const size_t length = strlen(line) + 1;
-  if (lines.capacity() < kKeptBytes) lines.reserve(kKeptBytes);
-  if (lines.size() + length > kKeptBytes) {
-    const size_t halfEnd = lines.find('\n', lines.size() / 2);
-    lines.erase(0, halfEnd == std::string::npos ? lines.size() : halfEnd + 1);
-  }
-  lines += line;
-  lines += '\n';
+  const size_t length = strlen(line);
+  if (used + length + 1 > kKeptBytes) DropOlderHalf();
+  std::copy(line, line + length, storage.begin() + used);
+  used += length;
+  storage[used++] = '\n';
 }
 }  // namespace
 
@@ -37,7 +45,7 @@ void LogStandinCall(const char* format, ...) {
 
 void ClearStandinCallLog() {
   std::lock_guard<std::mutex> guard(logLock);
-  lines.clear();
+  used = 0;
 }
 
 std::string StandinLogText(const wchar_t* text) {
@@ -50,17 +58,13 @@ std::string StandinLogText(const wchar_t* text) {
 // The log as lines ending in '\n', copied into `buffer` (cut to `size` - 1 and terminated).
 // Returns the full length, so a caller can ask with size 0 first.
 extern "C" int StandinCopyCallLog(char* buffer, int size) {
-  std::string all;
-  {
-    std::lock_guard<std::mutex> guard(logLock);
-    all = lines;
-  }
+  std::lock_guard<std::mutex> guard(logLock);
   if (buffer && size > 0) {
-    size_t n = std::min(all.size(), static_cast<size_t>(size - 1));
-    memcpy(buffer, all.data(), n);
+    const size_t n = std::min(used, static_cast<size_t>(size - 1));
+    std::copy(storage.begin(), storage.begin() + n, buffer);
     buffer[n] = '\0';
   }
-  return static_cast<int>(all.size());
+  return static_cast<int>(used);
 }
 
 extern "C" void StandinClearCallLog() { ClearStandinCallLog(); }

@@ -108,6 +108,8 @@ TEST_F(MousePadPageTest, DetectionShowsAndReadsThePadAndItsLossHidesTheWindow) {
                                 {0x05, 56, 192}, {0x05, 56, 256}, {0x05, 1, 0}, {0x02, 0, 0}}),
             Commands());
   EXPECT_EQ(MousePadPageState().blocks[2][8], 0xFF) << "block 2 read: blue";
+  EXPECT_EQ(MousePadPageState().live.profile, Get<CComboUI>(L"mp_deng_combo_profile")->GetCurSel())
+      << "the on-board profile the live settings came from";
 
   pad->Unplug();
   EXPECT_TRUE(PumpUntil([this] { return !Find(L"mp_tab")->IsVisible() && !IsWindowVisible(window->GetHWND()); }, 3000))

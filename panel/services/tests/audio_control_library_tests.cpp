@@ -1,6 +1,8 @@
 #include "audio_control_library.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <psapi.h>
 
 #include "audio_standin_steering.h"
 #include "diagnostics.h"
@@ -8,6 +10,15 @@
 
 namespace {
 const wchar_t* const kLibrary = L"Harkin_UsbAudio73xx_x32.dll";
+
+// What Wine reports as the process's committed memory: its pages in use, so storage counts once
+// it is written to.
+SIZE_T CommittedBytes() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof(counters);
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+  return counters.PagefileUsage;
+}
 
 std::vector<std::string> Lines(std::initializer_list<const char*> lines) {
   return std::vector<std::string>(lines.begin(), lines.end());
@@ -131,5 +142,20 @@ TEST_F(AudioControlStandinDevice, LogsEverySettingWithItsArguments) {
                    "Harkin_Set3D_OnOff_ById(1, 0)", "Harkin_SetEncOnOff(0)",
                    "Harkin_SetMagicSoundOnOff(1)", "Harkin_SetMagicSound_Level(-6)"}),
             standin.CallLog());
+}
+// A polling thread of a long run logs without end: the log keeps the newest whole lines in storage
+// it holds from the start, so filling it commits nothing more.
+TEST_F(AudioControlStandinDevice, CallLogKeepsTheNewestLinesWithoutGrowing) {
+  constexpr int kCalls = 60000;  // about 1.4 MB of lines, past the log's size
+  const SIZE_T before = CommittedBytes();
+  for (int volume = 0; volume < kCalls; ++volume) loader.Harkin_SetMicVolume(volume);
+  EXPECT_LT(CommittedBytes(), before + 256 * 1024);
+
+  const std::vector<std::string> log = standin.CallLog();
+  ASSERT_FALSE(log.empty());
+  EXPECT_LT(log.size(), static_cast<size_t>(kCalls));
+  EXPECT_EQ("Harkin_SetMicVolume(" + std::to_string(kCalls - 1) + ")", log.back());
+  const int first = kCalls - static_cast<int>(log.size());
+  EXPECT_EQ("Harkin_SetMicVolume(" + std::to_string(first) + ")", log.front()) << "whole lines, none lost between";
 }
 }  // namespace

@@ -1,11 +1,16 @@
-// The colour picker run modally, and pictures of the pop-ups for a person to look at.
+// The colour picker run modally, pictures of the pop-ups for a person to look at, and how the
+// main window's pages place their pickers and colour their texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "demo_window.h"
+#include "diagnostics.h"
 #include "palette_dialog.h"
 #include "panel_window_fixture.h"
 #include "window_messages.h"
@@ -116,4 +121,77 @@ TEST_F(PanelWindowTest, PicturesOfThePickerTheAboutWindowAndThePalette) {
   EXPECT_EQ(dialog.ShowModal(), 2u);
 }
 
+// The lowest bottom edge of the visible controls in and below `control`.
+LONG LowestVisibleBottom(CControlUI* control) {
+  if (!control || !control->IsVisible()) return LONG_MIN;
+  LONG lowest = control->GetPos().bottom;
+  if (auto* container = dynamic_cast<CContainerUI*>(control))
+    for (int i = 0; i < container->GetCount(); ++i) lowest = std::max(lowest, LowestVisibleBottom(container->GetItemAt(i)));
+  return lowest;
+}
+
+// A lighting page's colour picker lies below the page's controls, also while the profile panel
+// above the page takes its share of the height.
+TEST_F(PanelWindowTest, ALightingPagesPaletteStaysClearOfThePageWithTheProfilePanelOpen) {
+  const struct {
+    const wchar_t* page;
+    const wchar_t* profilePanel;
+    const wchar_t* palette;
+  } pages[] = {
+      {L"kb_page", L"kb_profile_fun_spead_tab", L"kb_deng_Color_Pallet"},
+      {L"ms_page", L"ms_profile_fun_spead_tab", L"ms_deng_Color_Pallet"},
+      {L"mp_page", L"mp_profile_fun_spead_tab", L"mp_deng_Color_Pallet"},
+      {L"hs_page", L"hs_profile_fun_spead_tab", L"hs_deng_Color_Pallet"},
+  };
+  OpenWindow();
+  ShowWindow(window->GetHWND(), SW_SHOW);
+  for (const auto& p : pages) {
+    SCOPED_TRACE(ToUtf8(p.page));
+    static_cast<CTabLayoutUI*>(Find(L"tab_switch"))->SelectItem(Find(p.page));
+    for (bool panelOpen : {false, true}) {
+      Find(p.profilePanel)->SetVisible(panelOpen);
+      PumpFor(200);
+      CControlUI* palette = Find(p.palette);
+      ASSERT_TRUE(palette->IsVisible());
+      EXPECT_LT(palette->GetPos().top + 40, palette->GetPos().bottom) << "a picker with room to pick in";
+      auto* parent = static_cast<CContainerUI*>(palette->GetParent());
+      for (int i = 0; parent->GetItemAt(i) != palette; ++i)
+        EXPECT_LE(LowestVisibleBottom(parent->GetItemAt(i)), palette->GetPos().top) << "panel open: " << panelOpen;
+    }
+  }
+}
+double RelativeLuminance(DWORD argb) {
+  auto channel = [](DWORD value) {
+    const double c = (value & 0xFF) / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(argb >> 16) + 0.7152 * channel(argb >> 8) + 0.0722 * channel(argb);
+}
+
+double Contrast(DWORD a, DWORD b) {
+  const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void CollectTexts(CControlUI* control, std::vector<CLabelUI*>& labels) {
+  if (auto* label = dynamic_cast<CLabelUI*>(control)) labels.push_back(label);
+  if (auto* container = dynamic_cast<CContainerUI*>(control))
+    for (int i = 0; i < container->GetCount(); ++i) CollectTexts(container->GetItemAt(i), labels);
+}
+
+// Every text drawn on a colour of its own stays readable there, enabled or not. Dimmed texts may
+// be dim, not the colour of what they stand on.
+TEST_F(PanelWindowTest, TextsStandOutFromTheColourTheyAreDrawnOn) {
+  constexpr double kLeastContrast = 1.75;
+  OpenWindow();
+  std::vector<CLabelUI*> labels;
+  CollectTexts(window->Manager().GetRoot(), labels);
+  for (CLabelUI* label : labels) {
+    const DWORD background = label->GetBkColor();
+    if ((background >> 24) != 0xFF || label->GetText().IsEmpty()) continue;
+    const std::string name = ToUtf8(label->GetName().GetData());
+    EXPECT_GE(Contrast(label->GetTextColor(), background), kLeastContrast) << name;
+    EXPECT_GE(Contrast(label->GetDisabledTextColor(), background), kLeastContrast) << name << " disabled";
+  }
+}
 }  // namespace
