@@ -1,5 +1,6 @@
 // The K27 headset's audio set-up at "windowinit": the old-Windows mixer and notifications, the
-// audio configuration library, its device picks and the defaults of unreadable properties.
+// audio configuration library, its device picks and the defaults of unreadable properties; then
+// the profile list, whose selection fills the lighting and equaliser pages.
 #include "data_folders.h"
 #include "diagnostics.h"
 #include "headset_k27_audio_defaults.h"
@@ -32,7 +33,7 @@ void CMainWnd::InitHeadsetK27Audio() {
     RefreshHeadsetK27AudioPage();
     if (CControlUI* tab = Find(L"hsK27_tab")) tab->SetVisible(true);
   }
-  RefreshHeadsetK27EqPage();
+  InitHeadsetK27ProfileList();
 }
 
 int CMainWnd::OpenHeadsetK27Mixer() { return m_headsetK27LegacyAudio.OpenMixer(m_hWnd); }

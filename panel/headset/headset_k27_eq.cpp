@@ -24,8 +24,6 @@ const std::array<HeadsetK27EqValues, kHeadsetK27BuiltInEqPresets> HEADSET_K27_EQ
 }};
 
 namespace {
-const wchar_t kIndexFile[] = L"hsK27Profile.ini";
-
 bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b) {
   return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
          CSTR_EQUAL;
@@ -42,7 +40,7 @@ void WriteHeadsetK27EqBand(HeadsetK27Properties& properties, int band, int32_t v
   properties.WriteInteger(HeadsetK27Device::Output, EQ_SLIDER_PROPERTY_NAMES[band], HeadsetK27Second::None(), value);
 }
 
-std::wstring HeadsetK27IndexPath(const std::wstring& folder) { return folder + kIndexFile; }
+std::wstring HeadsetK27IndexPath(const std::wstring& folder) { return folder + kHeadsetK27ProfileIndexFile; }
 
 namespace {
 std::wstring SelectedProfileFile(const std::wstring& folder, const wchar_t* nameSection, const wchar_t* extension) {

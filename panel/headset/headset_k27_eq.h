@@ -25,7 +25,8 @@ void WriteHeadsetK27EqValues(HeadsetK27Properties& properties, const HeadsetK27E
 void WriteHeadsetK27EqBand(HeadsetK27Properties& properties, int band, int32_t value);
 
 // The files, in the family's folder (with its trailing backslash).
-std::wstring HeadsetK27IndexPath(const std::wstring& folder);  // "hsK27Profile.ini"
+constexpr const wchar_t* kHeadsetK27ProfileIndexFile = L"hsK27Profile.ini";
+std::wstring HeadsetK27IndexPath(const std::wstring& folder);
 // The light JSON file and the voice INI of the profile that [PROFILESELECT] select names
 // ([PROFILENAME] and [VOICEPROFILENAME] under that key; a missing entry reads "0").
 std::wstring HeadsetK27ProfilePath(const std::wstring& folder);

@@ -24,5 +24,6 @@ RouteTable HeadsetK27Routes() {
       ExactRoute(T::Click, L"hs_EQ_btn_delete", Calls(&CMainWnd::DeleteHeadsetK27UserEqPreset)),
   };
   for (Route& route : HeadsetK27LightingRoutes()) routes.push_back(std::move(route));
+  for (Route& route : HeadsetK27ProfileListRoutes()) routes.push_back(std::move(route));
   return routes;
 }

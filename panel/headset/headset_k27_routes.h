@@ -5,3 +5,5 @@
 RouteTable HeadsetK27Routes();
 // Those of its lighting page, on the lighting-page kit (headset_k27_light_page.cpp).
 RouteTable HeadsetK27LightingRoutes();
+// Those of its profile list, on the profile list kit (headset_k27_profile_list.cpp).
+RouteTable HeadsetK27ProfileListRoutes();

@@ -23,3 +23,13 @@ std::wstring HeadsetK27CopyVoiceName(const std::wstring& folder, int count) {
   while (VoiceNameTaken(folder, name)) name += L"copy";
   return name;
 }
+
+std::wstring HeadsetK27VoiceName(const std::wstring& folder, ProfileListView::ItemOrigin origin, int index,
+                                 const std::wstring& profileName) {
+  switch (origin) {
+    case ProfileListView::ItemOrigin::Filled: return L"voiceprofile1";
+    case ProfileListView::ItemOrigin::Added: return L"voice" + profileName;
+    case ProfileListView::ItemOrigin::Copied: break;
+  }
+  return HeadsetK27CopyVoiceName(folder, index + 1);
+}

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "profile_list_view.h"
+
 // Names of the K27 profiles' voice INI files ([VOICEPROFILENAME] i in "hsK27Profile.ini", the file
 // being the name followed by ".ini" in the family's folder).
 
@@ -9,3 +11,9 @@
 // [VOICEPROFILENAME] entry of the index or a file of the folder has the name, so that a copy never
 // shares another profile's voice INI (after a delete, "voiceprofile2copy" may be taken already).
 std::wstring HeadsetK27CopyVoiceName(const std::wstring& folder, int count);
+
+// The voice INI name of a profile just made at `index` (counted from 0) under `profileName`:
+// "voiceprofile1" for a first run's profile, "voice" followed by the name for an added one, and
+// HeadsetK27CopyVoiceName for a copy.
+std::wstring HeadsetK27VoiceName(const std::wstring& folder, ProfileListView::ItemOrigin origin, int index,
+                                 const std::wstring& profileName);

@@ -1,20 +1,21 @@
 // The first headset's profile list: the shared named profile list over whole JSON files in "head",
 // with "hsProfile.ini" as its index. Selecting a profile loads it and applies voice, lighting and
-// the magic voice.
+// the magic voice. The JSON files and the link text are shared with the K27's list.
 #include <memory>
 
 #include "control_profile_list_view.h"
 #include "file_replace.h"
 #include "headset_page.h"
 #include "headset_profile_json.h"
+#include "headset_routes.h"
 #include "headset_state.h"
 #include "ini_values.h"
 #include "main_wnd.h"
 #include "named_profile_list.h"
+#include "profile_list_routes.h"
 #include "profile_store.h"
 
 namespace {
-// A profile file is copied whole; an import must be a JSON object with a "LightInfo" object.
 ProfilePayloadFormat WholeJsonFiles() {
   ProfilePayloadFormat format;
   format.read = [](const std::wstring& path, bool isImport, std::vector<uint8_t>& payload) {
@@ -29,10 +30,33 @@ ProfilePayloadFormat WholeJsonFiles() {
   };
   return format;
 }
+}  // namespace
 
+NamedProfileListParams HeadsetProfileListBase(const wchar_t* indexFile) {
+  NamedProfileListParams p{};
+  p.indexFile = indexFile;
+  p.countSection = L"PROFILECOUNT";
+  p.nameSection = L"PROFILENAME";
+  p.selectionSection = L"PROFILESELECT";
+  p.linkFlagSection = L"PROFILELIKEDENGEXE";
+  p.linkPathSection = L"DENGPROCESS";
+  p.newNamePrefix = L"profile";
+  p.extension = L".json";
+  p.fileFilter = L"(*.json) | *.json ||";
+  p.format = WholeJsonFiles();
+  p.deleteRemovesFormerLastEntries = true;
+  return p;
+}
+
+void ClearLinkTextUnlessLinked(CMainWnd& window, const std::wstring& indexFile, int index, const wchar_t* linkEdit) {
+  if (ReadIniNumber(indexFile, L"PROFILELIKEDENGEXE", std::to_wstring(index)) == 0)
+    if (CControlUI* edit = window.Find(linkEdit)) edit->SetText(L"");
+}
+
+namespace {
 const NamedProfileListParams& HeadsetListParams() {
   static const NamedProfileListParams params = [] {
-    NamedProfileListParams p{};
+    NamedProfileListParams p = HeadsetProfileListBase(kHeadsetProfileIndexFile);
     p.combo = L"hs_device_profile_combo";
     p.nameEdit = L"hs_device_profile_name_edit";
     p.addButton = L"hs_pro_device_add_btn";
@@ -47,18 +71,7 @@ const NamedProfileListParams& HeadsetListParams() {
     p.linkRow = L"hs_device_profile_link_name_hor";
     p.linkButton = L"hs_device_profile_link_btn";
     p.cancelLinkButton = L"hs_device_cancle_link_btn";
-    p.indexFile = kHeadsetProfileIndexFile;
-    p.countSection = L"PROFILECOUNT";
-    p.nameSection = L"PROFILENAME";
-    p.selectionSection = L"PROFILESELECT";
-    p.linkFlagSection = L"PROFILELIKEDENGEXE";
-    p.linkPathSection = L"DENGPROCESS";
-    p.newNamePrefix = L"profile";
-    p.extension = L".json";
-    p.fileFilter = L"(*.json) | *.json ||";
-    p.format = WholeJsonFiles();
     p.renameKeepsOldFile = true;
-    p.deleteRemovesFormerLastEntries = true;
     return p;
   }();
   return params;
@@ -69,10 +82,7 @@ void ApplyHeadsetProfile(CMainWnd& window, int index) {
   window.ApplyHeadsetVoiceSettings();
   window.RefreshHeadsetLightPage();
   window.RestoreHeadsetMagicVoice();
-  // The list shows only a link that exists; a profile without one clears what the last showed.
-  const std::wstring indexFile = HeadsetProfileIndexPath(window);
-  if (ReadIniNumber(indexFile, L"PROFILELIKEDENGEXE", std::to_wstring(index)) == 0)
-    if (CControlUI* edit = window.Find(L"hs_device_profile_link_edit")) edit->SetText(L"");
+  ClearLinkTextUnlessLinked(window, HeadsetProfileIndexPath(window), index, L"hs_device_profile_link_edit");
 }
 
 // The factory settings into the selected profile; a profile whose file is gone or does not parse
@@ -96,7 +106,8 @@ struct HeadsetProfileList {
       : hooks{[] { return HeadsetFactoryProfilePath(); },
               nullptr,
               [&window](int index) { ApplyHeadsetProfile(window, index); },
-              [&window](const std::vector<uint8_t>& factory) { ResetHeadsetProfileFrom(window, factory); }},
+              [&window](const std::vector<uint8_t>& factory) { ResetHeadsetProfileFrom(window, factory); },
+              nullptr},
         view(window, HeadsetListParams()),
         list(HeadsetListParams(), hooks, window.GetHeadsetProfileFolder(), view) {}
 
@@ -122,3 +133,16 @@ void CMainWnd::ResetHeadsetProfile() { HeadsetProfiles().Reset(); }
 void CMainWnd::RenameHeadsetProfile() { HeadsetProfiles().Rename(); }
 void CMainWnd::LinkHeadsetProfileToExe() { HeadsetProfiles().BrowseLink(); }
 void CMainWnd::CancelHeadsetProfileLink() { HeadsetProfiles().CancelLink(); }
+
+// The link check box only shows the link.
+RouteTable HeadsetProfileListRoutes() {
+  const ProfileListOperations operations{&CMainWnd::AddHeadsetProfile,     &CMainWnd::DeleteHeadsetProfile,
+                                         &CMainWnd::CopyHeadsetProfile,    &CMainWnd::ImportHeadsetProfile,
+                                         &CMainWnd::ExportHeadsetProfile,  &CMainWnd::ResetHeadsetProfile,
+                                         &CMainWnd::RenameHeadsetProfile,  &CMainWnd::OnHeadsetProfileSelected,
+                                         nullptr,                          &CMainWnd::LinkHeadsetProfileToExe,
+                                         nullptr,                          nullptr};
+  RouteTable routes;
+  AddProfileListRoutes(HeadsetListParams(), operations, Calls(&CMainWnd::CancelHeadsetProfileLink), routes);
+  return routes;
+}

@@ -15,17 +15,6 @@ RouteAction PlacesSpeaker(bool distanceMoved) {
 RouteTable HeadsetRoutes() {
   constexpr SelectPhase kThenGuard = SelectPhase::ActThenGuard;
   RouteTable routes = {
-      // Profile list; its link check box only shows the link.
-      ExactRoute(NotifyType::ItemSelect, L"hs_device_profile_combo", Calls(&CMainWnd::OnHeadsetProfileSelected)),
-      ExactRoute(NotifyType::Click, L"hs_pro_device_add_btn", Calls(&CMainWnd::AddHeadsetProfile)),
-      ExactRoute(NotifyType::Click, L"hs_pro_device_sub_btn", Calls(&CMainWnd::DeleteHeadsetProfile)),
-      ExactRoute(NotifyType::Click, L"hs_pro_device_copy_btn", Calls(&CMainWnd::CopyHeadsetProfile)),
-      ExactRoute(NotifyType::Click, L"hs_pro_device_import_btn", Calls(&CMainWnd::ImportHeadsetProfile)),
-      ExactRoute(NotifyType::Click, L"hs_pro_device_export_btn", Calls(&CMainWnd::ExportHeadsetProfile)),
-      ExactRoute(NotifyType::Click, L"hs_pro_device_reset_btn", Calls(&CMainWnd::ResetHeadsetProfile)),
-      ExactRoute(NotifyType::Click, L"hs_device_profile_edit_save_btn", Calls(&CMainWnd::RenameHeadsetProfile)),
-      ExactRoute(NotifyType::Click, L"hs_device_profile_link_btn", Calls(&CMainWnd::LinkHeadsetProfileToExe)),
-      ExactRoute(NotifyType::Click, L"hs_device_cancle_link_btn", Calls(&CMainWnd::CancelHeadsetProfileLink)),
       // Voice page.
       ExactRoute(NotifyType::ValueChanged, L"hs_master_slider", Calls(&CMainWnd::OnHeadsetMasterVolumeChanged)),
       ExactRoute(NotifyType::ValueChanged, L"hs_left_slider", Calls(&CMainWnd::OnHeadsetChannelVolumeChanged)),
@@ -49,5 +38,6 @@ RouteTable HeadsetRoutes() {
                     CallsWithNumber(&CMainWnd::SelectHeadsetMagicVoice), kThenGuard),
   };
   for (Route& route : HeadsetLightingRoutes()) routes.push_back(std::move(route));
+  for (Route& route : HeadsetProfileListRoutes()) routes.push_back(std::move(route));
   return routes;
 }

@@ -20,6 +20,13 @@ const wchar_t* const kNameRefused = L"message_text_14";
 const wchar_t* const kNameTaken = L"message_text_15";
 constexpr int kConfirmed = 1;
 
+// A missing entry stays missing at its new index.
+void MoveEntry(const std::wstring& indexFile, const wchar_t* section, int from, int to) {
+  const std::wstring value = ReadIniText(indexFile, section, std::to_wstring(from), L"");
+  WritePrivateProfileStringW(section, std::to_wstring(to).c_str(), value.empty() ? nullptr : value.c_str(),
+                             indexFile.c_str());
+}
+
 bool HasLength(const std::wstring& path, unsigned long long length, bool& exists) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   exists = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) != FALSE;
@@ -76,9 +83,11 @@ bool NamedProfileList::Fill() {
     return false;
   }
   view_.AppendItem(first, ProfileListView::ItemOrigin::Filled);
+  const std::wstring companion = CompanionName(ProfileListView::ItemOrigin::Filled, 0, first);
   WriteIniNumber(index, params_.countSection, L"count", view_.Count());
   WriteIniText(index, params_.linkFlagSection, L"0", L"0");
   WriteIniText(index, params_.nameSection, L"0", first);
+  WriteCompanionEntry(L"0", companion);
   WriteIniNumber(index, params_.selectionSection, L"select", 0);
   return true;
 }
@@ -92,7 +101,7 @@ bool NamedProfileList::AddFromFactory() {
   const std::wstring name = params_.newNamePrefix + std::to_wstring(number);
   view_.AppendItem(name, ProfileListView::ItemOrigin::Added);
   const int count = view_.Count();
-  WriteNewEntries(count, name);
+  WriteNewEntries(count, name, ProfileListView::ItemOrigin::Added);
   DeleteFileW(ProfileFile(name).c_str());
   std::vector<uint8_t> payload;
   if (!ReadFactoryPayload(payload)) return false;
@@ -111,6 +120,7 @@ void NamedProfileList::Delete() {
   }
   if (view_.ShowMessage(kConfirmDelete) != kConfirmed) return;
   DeleteFileW(ProfileFile(view_.ItemName(selected)).c_str());
+  DeleteCompanionFileOf(selected);
   view_.RemoveItem(selected);
   MoveEntriesAfterRemoval(selected);
   view_.SetLinkChecked(false, false);
@@ -124,7 +134,7 @@ void NamedProfileList::Copy() {
   std::wstring name = source + L" copy";
   for (int i = 0; i < view_.Count();) {
     if (SameTextIgnoringCase(view_.ItemName(i), name)) {
-      name += L" copy";
+      name += params_.repeatedCopySuffix;
       DebugLine(name);
       i = 0;
     } else {
@@ -142,13 +152,13 @@ void NamedProfileList::Copy() {
   if (!params_.format.write(ProfileFile(name), payload)) return;
   view_.AppendItem(name, ProfileListView::ItemOrigin::Copied);
   const int count = view_.Count();
-  WriteNewEntries(count, name);
+  WriteNewEntries(count, name, ProfileListView::ItemOrigin::Copied);
   view_.SelectIndex(count - 1);
 }
 
 // The imported payload replaces the selected profile's, or that of a new profile that the import
-// adds first; selecting away and back applies it. An add that failed leaves the selected profile
-// as it was.
+// adds first; selecting away and back (or Select in place) applies it. An add that failed leaves
+// the selected profile as it was.
 void NamedProfileList::Import() {
   const int selected = view_.SelectedIndex();
   if (selected < 0) return;
@@ -158,8 +168,12 @@ void NamedProfileList::Import() {
     const int target = params_.importAddsProfile ? view_.Count() - 1 : selected;
     std::vector<uint8_t> payload;
     if (ReadShowingFailure(chosen, true, payload) && params_.format.write(ProfileFile(view_.ItemName(target)), payload)) {
-      view_.SelectIndex(target - 1);
-      view_.SelectIndex(target);
+      if (params_.importReloadsInPlace) {
+        Select();
+      } else {
+        view_.SelectIndex(target - 1);
+        view_.SelectIndex(target);
+      }
     }
   }
   view_.SetFileButtonsEnabled(true);
@@ -232,11 +246,28 @@ bool NamedProfileList::ReadFactoryPayload(std::vector<uint8_t>& payload) {
 }
 
 // The entries of a profile just appended at index count - 1; it starts unlinked, whatever an
-// earlier delete left at that index.
-bool NamedProfileList::WriteNewEntries(int count, const std::wstring& name) {
+// earlier delete left at that index. Its companion is named while the count still leaves it out.
+bool NamedProfileList::WriteNewEntries(int count, const std::wstring& name, ProfileListView::ItemOrigin origin) {
   const std::wstring index = IndexFile(), key = std::to_wstring(count - 1);
+  const std::wstring companion = CompanionName(origin, count - 1, name);
   return WriteIniNumber(index, params_.countSection, L"count", count) &&
-         WriteIniText(index, params_.nameSection, key, name) && WriteIniText(index, params_.linkFlagSection, key, L"0");
+         WriteIniText(index, params_.nameSection, key, name) &&
+         WriteIniText(index, params_.linkFlagSection, key, L"0") && WriteCompanionEntry(key, companion);
+}
+
+std::wstring NamedProfileList::CompanionName(ProfileListView::ItemOrigin origin, int index, const std::wstring& name) {
+  return params_.companionSection && hooks_.companionName ? hooks_.companionName(origin, index, name) : std::wstring();
+}
+
+bool NamedProfileList::WriteCompanionEntry(const std::wstring& key, const std::wstring& value) {
+  return !params_.companionSection || WriteIniText(IndexFile(), params_.companionSection, key, value);
+}
+
+// A profile without the entry has no companion file of its own to remove.
+void NamedProfileList::DeleteCompanionFileOf(int index) {
+  if (!params_.companionSection) return;
+  const std::wstring companion = ReadIniText(IndexFile(), params_.companionSection, std::to_wstring(index), L"");
+  if (!companion.empty()) DeleteFileW((folder_ + companion + params_.companionExtension).c_str());
 }
 
 // Names follow the items; the links of the profiles after the removed one move down with them.
@@ -254,11 +285,13 @@ void NamedProfileList::MoveEntriesAfterRemoval(int removed) {
     const std::wstring path = LinkEntry(params_.linkPathSection, from);
     WriteIniText(index, params_.linkFlagSection, key, flag);
     WriteIniText(index, params_.linkPathSection, key, path);
+    if (params_.companionSection && from != i) MoveEntry(index, params_.companionSection, from, i);
   }
   if (!params_.deleteRemovesFormerLastEntries) return;
   const std::wstring formerLast = std::to_wstring(count);
-  for (const wchar_t* section : {params_.nameSection, params_.linkFlagSection, params_.linkPathSection})
-    WritePrivateProfileStringW(section, formerLast.c_str(), nullptr, index.c_str());
+  for (const wchar_t* section :
+       {params_.nameSection, params_.linkFlagSection, params_.linkPathSection, params_.companionSection})
+    if (section) WritePrivateProfileStringW(section, formerLast.c_str(), nullptr, index.c_str());
 }
 
 // The new file first, then the index entry, then the old file goes: a failure at any step undoes

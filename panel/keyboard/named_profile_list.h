@@ -66,6 +66,17 @@ struct NamedProfileListParams {
   // Whether the duplicate test of a new link passes over the selected profile, so that choosing
   // its own program again keeps its link instead of unlinking it.
   bool duplicateTestSkipsSelected = false;
+  // What copy appends once more while its candidate name is taken (the first candidate is the
+  // source name followed by " copy").
+  const wchar_t* repeatedCopySuffix = L" copy";
+  // Whether an import reloads the selected profile by running Select in place instead of
+  // selecting away and back.
+  bool importReloadsInPlace = false;
+  // A further entry per profile that names a companion file of it (the value followed by
+  // `companionExtension`, in the list's folder): it moves with the profile's other entries, and
+  // delete removes the file. Null when the list has none; its values come from the hooks.
+  const wchar_t* companionSection = nullptr;
+  const wchar_t* companionExtension = nullptr;
 };
 
 // What differs between the lists beyond their parameters: the factory file and what a payload does
@@ -78,6 +89,9 @@ struct NamedProfileListHooks {
   std::function<void(int index)> apply;
   // Reset: the factory payload, read.
   std::function<void(const std::vector<uint8_t>& payload)> reset;
+  // The companion entry of a profile just made at `index` under `name` (a first run's profile is
+  // Filled); written with its other entries, so before the new profile is selected.
+  std::function<std::wstring(ProfileListView::ItemOrigin origin, int index, const std::wstring& name)> companionName;
 };
 
 // Start-up takes at most this many profiles; a larger count in the index file is cut to it.
@@ -126,7 +140,10 @@ class NamedProfileList {
   int ItemWithText(const std::wstring& text);
   bool ReadShowingFailure(const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload);
   bool ReadFactoryPayload(std::vector<uint8_t>& payload);
-  bool WriteNewEntries(int count, const std::wstring& name);
+  bool WriteNewEntries(int count, const std::wstring& name, ProfileListView::ItemOrigin origin);
+  std::wstring CompanionName(ProfileListView::ItemOrigin origin, int index, const std::wstring& name);
+  bool WriteCompanionEntry(const std::wstring& key, const std::wstring& value);
+  void DeleteCompanionFileOf(int index);
   void MoveEntriesAfterRemoval(int removed);
   bool StoreRenamed(int index, const std::wstring& oldName, const std::wstring& newName,
                     const std::vector<uint8_t>& payload);

@@ -10,7 +10,8 @@ void AddProfileListRoutes(const NamedProfileListParams& params, const ProfileLis
       {params.addButton, list.add},       {params.deleteButton, list.remove}, {params.copyButton, list.copy},
       {params.importButton, list.import}, {params.exportButton, list.exportTo}, {params.resetButton, list.reset},
       {params.renameButton, list.rename}, {params.linkButton, list.browseLink}};
-  for (const auto& button : buttons) routes.push_back(ExactRoute(NotifyType::Click, button.first, Calls(button.second)));
+  for (const auto& button : buttons)
+    if (button.first && button.second) routes.push_back(ExactRoute(NotifyType::Click, button.first, Calls(button.second)));
   if (params.cancelLinkButton) routes.push_back(ExactRoute(NotifyType::Click, params.cancelLinkButton, std::move(cancelLink)));
   if (list.nameEditButton) {
     const wchar_t* panel = list.nameEditPanel;
@@ -18,6 +19,7 @@ void AddProfileListRoutes(const NamedProfileListParams& params, const ProfileLis
                                 [panel](CMainWnd& window, const RouteCall&) { window.ToggleVisible(panel); }));
   }
   routes.push_back(ExactRoute(NotifyType::ItemSelect, params.combo, Calls(list.select)));
-  routes.push_back(
-      ExactRoute(NotifyType::SelectChanged, params.linkCheck, Calls(list.toggleLink), SelectPhase::GuardThenAct));
+  if (list.toggleLink)
+    routes.push_back(
+        ExactRoute(NotifyType::SelectChanged, params.linkCheck, Calls(list.toggleLink), SelectPhase::GuardThenAct));
 }

@@ -493,6 +493,19 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RefreshHeadsetK27LightPage();
   // headset_k27_threads.cpp
   void OutputHeadsetK27LightFrame();
+  // headset_k27_profile_list.cpp: the shared named profile list over the family's light files
+  class NamedProfileList& HeadsetK27Profiles();
+  void InitHeadsetK27ProfileList();
+  void OnHeadsetK27ProfileSelected();
+  void AddHeadsetK27Profile();
+  void DeleteHeadsetK27Profile();
+  void CopyHeadsetK27Profile();
+  void ImportHeadsetK27Profile();
+  void ExportHeadsetK27Profile();
+  void ResetHeadsetK27Profile();
+  void LinkHeadsetK27ProfileToExe();
+  void CancelHeadsetK27ProfileLink();
+  std::shared_ptr<struct HeadsetK27ProfileList> m_headsetK27ProfileList;
 
   int m_micMuted = 0;
   int m_monitorMuted = 0;

@@ -297,4 +297,57 @@ TEST_F(ProfileListFixture, ResetHandsTheFactoryPayloadToTheList) {
   EXPECT_EQ(resets.size(), 1u);
 }
 
+// A list whose profiles each name a companion file (the K27 headset's voice INI files).
+TEST_F(ProfileListFixture, CompanionEntriesAreWrittenBeforeSelectingAndMoveWithTheirProfiles) {
+  params.companionSection = L"VOICE";
+  params.companionExtension = L".v";
+  params.deleteRemovesFormerLastEntries = true;
+  const wchar_t* const origins[] = {L"first", L"added", L"copied"};
+  hooks.companionName = [&](Origin origin, int index, const std::wstring& name) {
+    EXPECT_EQ(Entry(L"COUNT", L"count"), index == 0 ? L"<none>" : std::to_wstring(index)) << "not counted yet";
+    return origins[static_cast<int>(origin)] + std::to_wstring(index) + name;
+  };
+  Names seenAtApply;
+  hooks.apply = [&](int index) { seenAtApply.push_back(Entry(L"VOICE", std::to_wstring(index))); };
+  ASSERT_TRUE(list.Fill());
+  EXPECT_EQ(Entry(L"VOICE", L"0"), L"first0Profile 1");
+  view.SelectIndex(0);
+  list.Add();
+  list.Copy();
+  EXPECT_EQ(seenAtApply, (Names{L"first0Profile 1", L"added1Profile 2", L"copied2Profile 2 copy"}));
+
+  for (int i = 0; i < 3; ++i) WriteBytes(folder / (Entry(L"VOICE", std::to_wstring(i)) + L".v"), {1});
+  // A profile without its entry has no file of its own: "0.v", which a missing entry would read
+  // as, is not its to remove.
+  WritePrivateProfileStringW(L"VOICE", L"1", nullptr, IndexFile().c_str());
+  WriteBytes(folder / L"0.v", {1});
+  view.SelectIndex(1);
+  list.Delete();
+  EXPECT_TRUE(PathExists(folder / L"0.v"));
+  EXPECT_EQ(Entry(L"VOICE", L"0"), L"first0Profile 1");
+  EXPECT_EQ(Entry(L"VOICE", L"1"), L"copied2Profile 2 copy");
+  EXPECT_EQ(Entry(L"VOICE", L"2"), L"<none>") << "the former last entry goes";
+  EXPECT_TRUE(PathExists(folder / L"copied2Profile 2 copy.v"));
+  view.SelectIndex(0);
+  list.Delete();
+  EXPECT_FALSE(PathExists(folder / L"first0Profile 1.v"));
+  EXPECT_EQ(Entry(L"VOICE", L"0"), L"copied2Profile 2 copy");
+  EXPECT_EQ(Entry(L"VOICE", L"1"), L"<none>");
+}
+
+TEST_F(ProfileListFixture, ACopyMayRepeatAnotherSuffixAndAnImportMayReloadInPlace) {
+  params.repeatedCopySuffix = L"copy";
+  params.importReloadsInPlace = true;
+  Given({L"Game", L"Game copy", L"x"}, 0);
+  list.Copy();
+  EXPECT_EQ(view.items.back().name, L"Game copycopy");
+  view.SelectIndex(2);
+  applied.clear();
+  WriteProfile(L"import", PayloadOf(99));
+  view.dialogAnswers = {folder / L"import.tp"};
+  list.Import();
+  EXPECT_EQ(applied, std::vector<int>{2}) << "no other profile is applied on the way";
+  EXPECT_EQ(ProfilePayload(L"x"), PayloadOf(99));
+}
+
 }  // namespace
