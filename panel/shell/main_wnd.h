@@ -389,6 +389,9 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ShowMouseKeyPicture(int key, bool hover);
   void FillMouseKeyPage();
   // mouse_cursor_page.cpp
+  CControlUI* FindCursorPageControl(const wchar_t* name);
+  template <class T>
+  T* FindOnCursorPage(const wchar_t* name);
   int GetMouseCursorSlot();
   int GetMouseCursorStep();
   void SelectMouseCursorSlot(int slot);
