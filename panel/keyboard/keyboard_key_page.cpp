@@ -12,7 +12,6 @@
 #include "msg_wnd.h"
 
 namespace {
-constexpr int kMacroKeyItemHeight = 30;
 
 KeyboardKeyEditor& Editor() {
   static KeyboardKeyEditor editor;
@@ -52,15 +51,7 @@ void Apply(CMainWnd& window, const KeyEditorSetting& setting) {
 void CMainWnd::InitKeyboardPage() {
   KeyboardMacroPage().Init();
   FillKeyboardProfileLists(*this);
-  auto* keys = Find<CComboUI>(L"kb_macro_combo_keyselect");
-  if (!keys) return;
-  for (int row = 0; row < KEYBOARD_KEY_ROWS_KEYS_ONLY; ++row) {
-    auto* item = new CListLabelElementUI;
-    item->SetText(KEYBOARD_KEY_LIST.nameIds[row]);
-    item->SetResourceText(true);
-    item->SetFixedHeight(kMacroKeyItemHeight);
-    keys->Add(item);
-  }
+  KeyboardMacroPage().FillKeyChooser();
 }
 
 void CMainWnd::ClickKeyboardKey(int position) {

@@ -13,6 +13,8 @@ const MacroPageControls kKeyboardMacroControls = {
     L"kb_macro_tab_saveorcancel",
     L"kb_tab_macro_edit",
     L"kb_macro_edit_macroname",
+    L"kb_MacroName",
+    L"kb_MacroMouseEvent",
     L"kb_macro_btn_name_sub",
     L"kb_key_fct_combo_23",
     L"kb_macro_combo_keyselect",
@@ -38,11 +40,16 @@ const MacroPageControls kKeyboardMacroControls = {
      L"kb_macro_inset_forwardkey_tab", L"kb_macro_inset_backkey_tab"},
     {L"kb_mouse_x_left_edit", L"kb_mouse_x_right_edit", L"kb_mouse_y_up_edit", L"kb_mouse_y_down_edit"},
     HOOK_MODE_KEY_MACRO,
+    false,
+    nullptr,
+    false,
+    nullptr,
 };
 }  // namespace
 
 MacroPageState& KeyboardMacroPageState() {
-  static MacroPageState state;
+  static MacroRecorder recorder;
+  static MacroPageState state(recorder);
   return state;
 }
 
@@ -104,7 +111,5 @@ void CMainWnd::InsertKeyboardMacroMouseAction(UINT message, int parameter) {
 
 void CMainWnd::SwitchKeyboardMacroPanel(CControlUI* sender) {
   auto* option = dynamic_cast<COptionUI*>(sender);
-  const bool mouseEvents = option && option->IsSelected();
-  SetShown(L"kb_MacroMouseEvent", mouseEvents);
-  SetShown(L"kb_MacroName", !mouseEvents);
+  KeyboardMacroPage().ShowInsertPanel(option && option->IsSelected());
 }

@@ -8,6 +8,7 @@
 #include "control_lookup.h"
 #include "device_macro_image.h"
 #include "file_dialogs.h"
+#include "key_vocabulary.h"
 #include "macro_files.h"
 #include "macro_store_edits.h"
 #include "msg_wnd.h"
@@ -114,6 +115,18 @@ void MacroPage::Init() {
   if (list) list->SelectItem(count - 1);
 }
 
+void MacroPage::FillKeyChooser() {
+  auto* keys = Find<CComboUI>(c_.keyCombo);
+  if (!keys) return;
+  for (int row = 0; row < KEYBOARD_KEY_ROWS_KEYS_ONLY; ++row) {
+    auto* item = new CListLabelElementUI;
+    item->SetText(KEYBOARD_KEY_LIST.nameIds[row]);
+    item->SetResourceText(true);
+    item->SetFixedHeight(kComboItemHeight);
+    keys->Add(item);
+  }
+}
+
 void MacroPage::LoadRows(const std::wstring& name) {
   const std::wstring file = MacroFilePath(folder_, name);
   const int count = BoundedCount(ReadMacroActionCount(file), DEVICE_MACRO_MOST_ACTIONS);
@@ -191,6 +204,7 @@ bool MacroPage::Delete(const MacroKeyTables& keys) {
   Names()->SelectItem(0);
   if (combo) combo->SelectItem(0);
   RewriteMacroIndex(IndexFile(), names);
+  if (c_.indexRewritten) c_.indexRewritten(folder_);
   if (names.empty()) EnableMacroControls(false);
   return true;
 }
@@ -215,6 +229,7 @@ bool MacroPage::Rename() {
     if (edit) edit->SetText(names[selected].c_str());
   }
   if (moved) {
+    if (c_.storesOwnName) WriteMacroOwnName(MacroFilePath(folder_, newName), newName);
     WriteMacroIndexName(IndexFile(), selected, newName);
     auto* element = static_cast<CListTextElementUI*>(Names()->GetItemAt(selected));
     element->SetUserData(newName.c_str());
@@ -243,7 +258,10 @@ void MacroPage::Save() {
   const std::vector<std::wstring> names = ListedNames();
   if (!names.empty()) WriteMacroIndexEntry(IndexFile(), static_cast<int>(names.size()), static_cast<int>(names.size()) - 1, names.back());
   const int selected = SelectedMacro();
-  if (selected >= 0) WriteMacroActions(MacroFilePath(folder_, names[selected]), RowRecords());
+  if (selected < 0) return;
+  const std::wstring file = MacroFilePath(folder_, names[selected]);
+  WriteMacroActions(file, RowRecords());
+  if (c_.storesOwnName) WriteMacroOwnName(file, ReadMacroName(IndexFile(), selected));
 }
 
 void MacroPage::Cancel() {

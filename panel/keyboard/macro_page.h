@@ -23,6 +23,8 @@ struct MacroPageControls {
   const wchar_t* saveOrCancel;   // visible exactly while an edit is pending
   const wchar_t* editorPages;    // 0 none, 1 key editor, 2 mouse editor
   const wchar_t* nameEdit;
+  const wchar_t* namePanel;    // the names and their buttons, or
+  const wchar_t* insertPanel;  // the mouse actions to insert
   const wchar_t* deleteMacroButton;
   const wchar_t* functionCombo;  // the key page's macro choice
   const wchar_t* keyCombo;
@@ -43,12 +45,23 @@ struct MacroPageControls {
   std::vector<const wchar_t*> insertTabs;
   std::vector<const wchar_t*> movementEdits;  // left, right, up, down
   int recordHookMode;
+  bool insertsBeforeSelection;  // else after it
+  // Recorded button presses become plain text rows of this name, which the action editor does
+  // not open; null: they take the common row form.
+  const wchar_t* recordedButtonRowName;
+  bool storesOwnName;  // a macro file also names its macro
+  // Run after the index file is written anew, for the device's other entries in it.
+  void (*indexRewritten)(const std::wstring& folder);
 };
 
 struct MacroPageState {
-  MacroRecorder recorder;
+  explicit MacroPageState(MacroRecorder& pageRecorder) : recorder(pageRecorder) {}
+  MacroRecorder& recorder;
   int renameIdle = 1;
-  void Reset() { *this = MacroPageState{}; }
+  void Reset() {
+    recorder.Reset();
+    renameIdle = 1;
+  }
 };
 
 // The language text of a text id, through the page's hidden label "str_test".
@@ -66,6 +79,8 @@ class MacroPage {
   // Start-up: the rows emptied, the names listed in the name list and the function combo, the last
   // shown; without macros the macro controls disabled.
   void Init();
+  // The key editor's choice: the first 105 rows of the key list.
+  void FillKeyChooser();
   void ShowSelected();
   void LockNameList(bool locked);
   // Null when the add was refused.
@@ -94,6 +109,7 @@ class MacroPage {
   void DelayEdited(const wchar_t* edit);
   void AmountEdited();
   void SelectInsertTab(int tab, bool show);
+  void ShowInsertPanel(bool shown);
   void InsertMouseAction(UINT message, int parameter);
 
   int MacroCount();
@@ -123,6 +139,8 @@ class MacroPage {
   CControlUI* SelectedRow(MacroAction& action);
   void Rewrite(CControlUI* row, const MacroAction& action);
   void AppendRecordedAction(const MacroAction& action);
+  CControlUI* AddRecordedButtonRow(MacroAction action);
+  void GivePause(CControlUI* row, uint32_t pauseMs);
   int EditNumber(const wchar_t* edit, int upperBound);
 
   CPaintManagerUI& pm_;

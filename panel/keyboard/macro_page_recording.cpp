@@ -5,6 +5,9 @@
 
 namespace {
 constexpr DWORD kStoppedButtonColour = 0x00ED8601;  // alpha 0: the start image stays visible
+constexpr int kButtonRowHeight = 25;
+const wchar_t* const kPressArrow = L"\u25BC";
+const wchar_t* const kReleaseArrow = L"\u25B2";
 
 bool IsSelectedOption(CPaintManagerUI& pm, const wchar_t* name) {
   auto* option = FindTypedControl<COptionUI>(pm, name);
@@ -55,20 +58,39 @@ void MacroPage::ToggleRecording(const MacroHookSwitch& setHook) {
   for (const wchar_t* name : c_.rowButtons) SetEnabled(name, !start);
 }
 
+// A recorded button row in the plain form: its name as the language text (also in its record),
+// its press as an arrow, its delay. The action editor opens rows of the common form only.
+CControlUI* MacroPage::AddRecordedButtonRow(MacroAction action) {
+  action.label = ResolvedLanguageText(pm_, action.label.c_str());
+  auto* row = new CListTextElementUI;
+  row->SetName(c_.recordedButtonRowName);
+  row->SetFixedHeight(kButtonRowHeight);
+  Actions()->Add(row);
+  row->SetText(0, action.label.c_str());
+  row->SetText(1, action.down ? kPressArrow : kReleaseArrow);
+  row->SetText(2, L"0");
+  row->SetUserData(FormatMacroAction(action).c_str());
+  return row;
+}
+
+// The pause before the next action is the delay of the row before it, in whichever form.
+void MacroPage::GivePause(CControlUI* row, uint32_t pauseMs) {
+  std::optional<MacroAction> action = ParseMacroAction(row->GetUserData().str());
+  if (!action) return;
+  SetPauseMs(*action, pauseMs);
+  if (auto* plain = dynamic_cast<CListTextElementUI*>(row)) plain->SetText(2, std::to_wstring(action->DelayMs()).c_str());
+  else FillRow(row, *action);
+  row->SetUserData(FormatMacroAction(*action).c_str());
+}
+
 void MacroPage::AppendRecordedAction(const MacroAction& action) {
   CListUI* actions = Actions();
   if (!actions) return;
   const uint32_t pause = state_.recorder.TakePause(IsSelectedOption(pm_, c_.fixedPauseOption));
-  AddRow(action, -1);
+  if (c_.recordedButtonRowName && action.Kind() == MACRO_ACTION_BUTTON) AddRecordedButtonRow(action);
+  else AddRow(action, -1);
   const int count = actions->GetCount();
-  if (count > 1) {
-    CControlUI* previous = actions->GetItemAt(count - 2);
-    if (std::optional<MacroAction> before = ParseMacroAction(previous->GetUserData().str())) {
-      SetPauseMs(*before, pause);
-      FillRow(previous, *before);
-      previous->SetUserData(FormatMacroAction(*before).c_str());
-    }
-  }
+  if (count > 1) GivePause(actions->GetItemAt(count - 2), pause);
   actions->EndDown();
   actions->LineDown();
   actions->PageDown();

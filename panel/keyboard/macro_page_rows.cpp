@@ -199,6 +199,11 @@ void MacroPage::SelectInsertTab(int tab, bool show) {
   if (show && tab >= 0 && tab < static_cast<int>(c_.insertTabs.size())) SetShown(c_.insertTabs[tab], true);
 }
 
+void MacroPage::ShowInsertPanel(bool shown) {
+  SetShown(c_.insertPanel, shown);
+  SetShown(c_.namePanel, !shown);
+}
+
 void MacroPage::InsertMouseAction(UINT message, int parameter) {
   int amount = 0;
   if (message == WM_MOUSEMOVE && parameter >= 0 && parameter < static_cast<int>(c_.movementEdits.size()))
@@ -207,11 +212,14 @@ void MacroPage::InsertMouseAction(UINT message, int parameter) {
   const MacroAction action = InsertedMouseAction(message, parameter, amount);
   CListUI* actions = Actions();
   if (!actions || MacroCount() == 0 || SelectedMacro() < 0) return;
-  const int selected = actions->GetCurSel() < 0 ? 0 : actions->GetCurSel();
+  const int count = actions->GetCount();
+  int selected = actions->GetCurSel() < 0 ? 0 : actions->GetCurSel();
   SetShown(c_.saveOrCancel, true);
-  const int index = MacroInsertionIndex(actions->GetCount(), actions->GetCurSel());
+  const int index = MacroInsertionIndex(count, actions->GetCurSel(), c_.insertsBeforeSelection);
   actions->SelectItem(-1);
   AddRow(action, index);
+  // The row that was selected stays selected, wherever the new one went.
+  if (count > 0 && index <= selected) ++selected;
   actions->SelectItem(selected, true);
   actions->LineDown();
 }

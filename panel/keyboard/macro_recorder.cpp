@@ -26,12 +26,20 @@ bool SetKeyOfRow(MacroAction& action, int row) {
 
 void SetPauseMs(MacroAction& action, uint32_t pauseMs) { action.SetDelayUnits(static_cast<int>(pauseMs / 10)); }
 
+void MacroRecorder::Reset() {
+  recording = 0;
+  lastTick = 0;
+  lastKey = 0;
+  lastMouseMessage = 0;
+}
+
 void MacroRecorder::Start() {
   lastTick = CurrentClock().TickCount();
   recording = 1;
 }
 
 std::optional<MacroAction> MacroRecorder::KeyEvent(UINT message, DWORD virtualKey, DWORD flags) {
+  if (!recording) return std::nullopt;
   const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
   int row = FindKeyRowByVirtualKey(static_cast<uint16_t>(virtualKey), (flags & LLKHF_EXTENDED) != 0);
   const uint32_t key = row >= 0 ? KEYBOARD_KEY_LIST.rows[row].key : virtualKey;
@@ -46,6 +54,7 @@ std::optional<MacroAction> MacroRecorder::KeyEvent(UINT message, DWORD virtualKe
 }
 
 std::optional<MacroAction> MacroRecorder::MouseEvent(UINT message, bool recordClicks) {
+  if (!recording) return std::nullopt;
   int row = 0;
   while (row < MACRO_MOUSE_RECORDED_ROWS && MACRO_MOUSE_EVENTS.rows[row].key != message) ++row;
   if (row == MACRO_MOUSE_RECORDED_ROWS || !recordClicks || message == lastMouseMessage) return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 
@@ -9,7 +10,8 @@
 // The state of a macro recording and the steps that turn hooked key and mouse events into actions.
 // The pause between events is measured on the clock seam.
 struct MacroRecorder {
-  int recording = 0;
+  // Also cleared by the select-changed handling, on whichever thread selected the option.
+  std::atomic<int> recording{0};
   uint32_t lastTick = 0;
   // Kept from one recording to the next: a key still held when a recording stopped is taken as a
   // repeat at the start of the next.
@@ -18,7 +20,9 @@ struct MacroRecorder {
 
   void Start();
   void Stop() { recording = 0; }
-  // The press or release of one of the 105 keyboard rows; null for a repeat or another key.
+  void Reset();
+  // The press or release of one of the 105 keyboard rows; null for a repeat, another key, or
+  // an event that the hook delivers after the stop.
   // `flags` are the hook's event flags: the extended-key bit tells the keypad Enter.
   std::optional<MacroAction> KeyEvent(UINT message, DWORD virtualKey, DWORD flags);
   // The press or release of the left, right or middle button when clicks are recorded; null for

@@ -92,7 +92,7 @@ MacroAction InsertedMouseAction(UINT message, int parameter, int amount) {
   return action;
 }
 
-int MacroInsertionIndex(int rowCount, int selected) {
+int MacroInsertionIndex(int rowCount, int selected, bool beforeSelection) {
   if (rowCount == 0) return 0;
-  return (selected < 0 ? 0 : selected) + 1;
+  return (selected < 0 ? 0 : selected) + (beforeSelection ? 0 : 1);
 }

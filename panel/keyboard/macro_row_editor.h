@@ -34,5 +34,5 @@ void ChooseMacroPressState(MacroAction& action, int item);
 // extra buttons) or WM_MOUSEMOVE with 0 left, 1 right, 2 up, 3 down and the typed amount. The
 // delay is 50 ms.
 MacroAction InsertedMouseAction(UINT message, int parameter, int amount);
-// Where an inserted row goes: after the selected row, or after row 0 when none is selected.
-int MacroInsertionIndex(int rowCount, int selected);
+// Where an inserted row goes: after (or before) the selected row, or row 0 when none is selected.
+int MacroInsertionIndex(int rowCount, int selected, bool beforeSelection);

@@ -52,6 +52,10 @@ void WriteMacroActions(const std::wstring& macroFile, const std::vector<std::wst
     WriteIniText(macroFile, L"MACROACTION", std::to_wstring(i), records[i]);
 }
 
+void WriteMacroOwnName(const std::wstring& macroFile, const std::wstring& name) {
+  WriteIniText(macroFile, L"MACROSELECTNAME", L"name", name);
+}
+
 bool MoveMacroFile(const std::wstring& from, const std::wstring& to) {
   return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -27,6 +27,8 @@ void WriteMacroIndexName(const std::wstring& indexFile, int index, const std::ws
 void RewriteMacroIndex(const std::wstring& indexFile, const std::vector<std::wstring>& names);
 // The count and the records of a macro file; records at and above the count stay as they were.
 void WriteMacroActions(const std::wstring& macroFile, const std::vector<std::wstring>& records);
+// The macro's own name inside its file (the mouse's files carry it).
+void WriteMacroOwnName(const std::wstring& macroFile, const std::wstring& name);
 // Moves a macro file to its new name; false, with nothing moved, when that fails.
 bool MoveMacroFile(const std::wstring& from, const std::wstring& to);
 // Import and export: the bytes exactly as they are (a missing source gives an empty target). False

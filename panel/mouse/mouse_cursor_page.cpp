@@ -35,12 +35,27 @@ const wchar_t* DirectionText(bool horizontal, bool leftOrUp) {
 
 }  // namespace
 
+// The keyboard's and the mouse's tabs each hold an instance of the cursor-script page, with the
+// same control names: the page's controls are those of the instance the user sees, so that a
+// click on one instance's step fills that instance's editor.
+CControlUI* CMainWnd::FindCursorPageControl(const wchar_t* name) {
+  auto* devices = Find<CTabLayoutUI>(L"tab_switch");
+  CControlUI* pages = Find(devices && devices->GetCurSel() == 0 ? L"kb_tab_switch" : L"ms_tab_switch");
+  CControlUI* found = pages ? m_pm.FindSubControlByName(pages, name) : nullptr;
+  return found ? found : Find(name);
+}
+
+template <class T>
+T* CMainWnd::FindOnCursorPage(const wchar_t* name) {
+  return dynamic_cast<T*>(FindCursorPageControl(name));
+}
+
 int CMainWnd::GetMouseCursorSlot() { return m_cursorScriptSlot; }
 int CMainWnd::GetMouseCursorStep() { return m_cursorScriptStep; }
 
 void CMainWnd::SelectMouseCursorSlot(int slot) {
   m_cursorScriptSlot = slot;
-  if (COptionUI* first = Find<COptionUI>(StepOptionName(0).c_str())) {
+  if (COptionUI* first = FindOnCursorPage<COptionUI>(StepOptionName(0).c_str())) {
     first->Selected(false, true);
     first->Selected(true, true);
   }
@@ -49,30 +64,30 @@ void CMainWnd::SelectMouseCursorSlot(int slot) {
 void CMainWnd::SelectMouseCursorStep(int step) {
   m_cursorScriptStep = step;
   LoadMouseCursorStep(step);
-  if (CControlUI* layout = Find(kEditLayout)) layout->SetEnabled(true);
-  if (CControlUI* index = Find(L"bullet_select_index")) index->SetText(std::to_wstring(step + 1).c_str());
+  if (CControlUI* layout = FindCursorPageControl(kEditLayout)) layout->SetEnabled(true);
+  if (CControlUI* index = FindCursorPageControl(L"bullet_select_index")) index->SetText(std::to_wstring(step + 1).c_str());
 }
 
 void CMainWnd::ClickMouseCursorStep(CControlUI* sender) {
   auto* option = dynamic_cast<COptionUI*>(sender);
   if (!option || !option->IsSelected()) return;
   option->Selected(false, true);
-  if (CControlUI* layout = Find(kEditLayout)) layout->SetEnabled(false);
+  if (CControlUI* layout = FindCursorPageControl(kEditLayout)) layout->SetEnabled(false);
 }
 
 void CMainWnd::SelectPreviousMouseCursorStep() {
   if (m_cursorScriptStep <= 0) return;
-  if (COptionUI* option = Find<COptionUI>(StepOptionName(m_cursorScriptStep - 1).c_str())) option->Selected(true, true);
+  if (COptionUI* option = FindOnCursorPage<COptionUI>(StepOptionName(m_cursorScriptStep - 1).c_str())) option->Selected(true, true);
 }
 
 void CMainWnd::SelectNextMouseCursorStep() {
   if (m_cursorScriptStep >= CURSOR_SCRIPT_STEPS - 1) return;
-  if (COptionUI* option = Find<COptionUI>(StepOptionName(m_cursorScriptStep + 1).c_str())) option->Selected(true, true);
+  if (COptionUI* option = FindOnCursorPage<COptionUI>(StepOptionName(m_cursorScriptStep + 1).c_str())) option->Selected(true, true);
 }
 
 void CMainWnd::LoadMouseCursorStep(int step) {
   const CursorStepView view = LoadCursorStep(MouseCursorScriptFile(GetMouseProfileFolder(), m_cursorScriptSlot), step);
-  if (CControlUI* delay = Find(kDelayEdit); delay && view.delayMs) delay->SetText(std::to_wstring(*view.delayMs).c_str());
+  if (CControlUI* delay = FindCursorPageControl(kDelayEdit); delay && view.delayMs) delay->SetText(std::to_wstring(*view.delayMs).c_str());
   const struct {
     const std::optional<CursorMove>& move;
     const wchar_t* edit;
@@ -81,8 +96,8 @@ void CMainWnd::LoadMouseCursorStep(int step) {
   } moves[] = {{view.horizontal, kXEdit, kXCheck, true}, {view.vertical, kYEdit, kYCheck, false}};
   for (const auto& m : moves) {
     if (!m.move) continue;
-    if (CControlUI* edit = Find(m.edit)) edit->SetText(std::to_wstring(m.move->amount).c_str());
-    if (COptionUI* check = Find<COptionUI>(m.check)) {
+    if (CControlUI* edit = FindCursorPageControl(m.edit)) edit->SetText(std::to_wstring(m.move->amount).c_str());
+    if (COptionUI* check = FindOnCursorPage<COptionUI>(m.check)) {
       check->Selected(m.move->leftOrUp, false);
       check->SetText(DirectionText(m.horizontal, m.move->leftOrUp));
     }
@@ -91,11 +106,11 @@ void CMainWnd::LoadMouseCursorStep(int step) {
 
 void CMainWnd::SaveMouseCursorStep(int step) {
   auto number = [this](const wchar_t* name) {
-    CControlUI* edit = Find(name);
+    CControlUI* edit = FindCursorPageControl(name);
     return edit ? ClampEditNumber(edit->GetText().str(), INT32_MAX, false).value : 0;
   };
   auto selected = [this](const wchar_t* name) {
-    COptionUI* check = Find<COptionUI>(name);
+    COptionUI* check = FindOnCursorPage<COptionUI>(name);
     return check && check->IsSelected();
   };
   SaveCursorStep(MouseCursorScriptFile(GetMouseProfileFolder(), m_cursorScriptSlot), step, number(kDelayEdit),
@@ -119,7 +134,7 @@ void CMainWnd::OnMouseCursorCheckChanged(CControlUI* check) {
 
 void CMainWnd::ResetMouseCursorScript() {
   ResetCursorScript(ProgramFolder(), GetMouseProfileFolder(), m_cursorScriptSlot);
-  if (COptionUI* first = Find<COptionUI>(StepOptionName(0).c_str())) first->Selected(true, true);
+  if (COptionUI* first = FindOnCursorPage<COptionUI>(StepOptionName(0).c_str())) first->Selected(true, true);
   LoadMouseCursorStep(m_cursorScriptStep);
 }
 

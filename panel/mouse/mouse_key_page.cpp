@@ -289,6 +289,4 @@ void CMainWnd::FillMouseKeyPage() {
     AddChoice(*modifiers, L"mouse_modifier_none", true);
     for (int row = 0; row + 1 < MOUSE_MODIFIER_ITEMS; ++row) AddChoice(*modifiers, KEYBOARD_KEY_LIST.nameIds[row], true);
   }
-  if (CComboUI* macros = Find<CComboUI>(kMacroCombo))
-    for (const std::wstring& name : ReadMouseMacroNames(GetMouseProfileFolder())) AddChoice(*macros, name.c_str(), false);
 }

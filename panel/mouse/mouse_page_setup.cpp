@@ -34,6 +34,7 @@ void CMainWnd::InitMousePage() {
   const std::wstring folder = GetMouseProfileFolder();
   const std::wstring programFolder = ProgramFolder();
   SeedMouseCursorScripts(programFolder, folder);
+  InitMouseMacroPage();
   FillMouseKeyPage();
   for (const ProfileCombo& list : kProfileCombos) {
     const MouseListSeed seed = SeedMouseProfileList(list.kind, programFolder, folder);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "mouse_macro_state.h"
 #include "mouse_profiles.h"
 
 namespace {
@@ -47,8 +48,8 @@ void ResetMouseState() {
   MouseWheelLines = kStartWheelLines;
   MouseFlashRequest = 0;
   MousePadFlashRequest = 0;
-  MouseMacroRecorder.recording = 0;
-  MouseMacroRecorder.lastTick = 0;
+  MouseMacroRecorder.Reset();
+  MouseMacroInsertTabClosed.fill(1);
   MouseKeyEditState = MouseKeyEdit{};
   MouseSelectedFunctionCode = 0;
   ForgetLoadedMouseProfiles();

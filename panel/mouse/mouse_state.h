@@ -45,16 +45,6 @@ extern std::atomic<uint8_t> MouseWheelLines;
 extern std::atomic<int> MouseFlashRequest;
 extern std::atomic<int> MousePadFlashRequest;
 
-// The state of the mouse macro recording, process-wide. The select-changed handling starts and
-// stops a recording and ends it when key capture ends (on whichever thread selected the option);
-// the mouse page's recorders measure each pause from lastTick and move it on.
-struct MouseMacroRecorderState {
-  std::atomic<int32_t> recording{0};
-  std::atomic<uint32_t> lastTick{0};
-};
-
-inline MouseMacroRecorderState MouseMacroRecorder;
-
 // The key page (window thread): the key being edited with its assignment (code, p1, p2), and the
 // code of the function page chosen for it.
 struct MouseKeyEdit {

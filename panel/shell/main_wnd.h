@@ -242,7 +242,6 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   // keyboard_light_page.cpp (the kit's description and the routes in keyboard_light_routes.cpp)
   // A download's refusal: a text id, or with a number the language text with its "%d" filled.
   void ShowDownloadRefusal(const wchar_t* messageId, int messageNumber);
-  // panel/shell/page_placeholders.cpp until built
   void RefreshKeyboardLightPage();
   void OnKeyboardLightModeSelect();
   void OnKeyboardOneColorModeSelect();
@@ -376,7 +375,6 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void StepMouseReactiveEffect();
   void MarkMouseRippleLeds();
   void SendMouseLedFrame();
-  // panel/shell/page_placeholders.cpp until built
   // mouse_key_page.cpp
   void ShowMouseKeyAssignment(int key);
   void SelectMouseKeyFunctionPage();
@@ -391,6 +389,9 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ShowMouseKeyPicture(int key, bool hover);
   void FillMouseKeyPage();
   // mouse_cursor_page.cpp
+  CControlUI* FindCursorPageControl(const wchar_t* name);
+  template <class T>
+  T* FindOnCursorPage(const wchar_t* name);
   int GetMouseCursorSlot();
   int GetMouseCursorStep();
   void SelectMouseCursorSlot(int slot);
@@ -408,9 +409,36 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   int DownloadMouseCursorScripts();
   // mouse_page_download.cpp
   int DownloadMouseMacros();
-  // panel/shell/page_placeholders.cpp until built
+  // mouse_macro_page.cpp (the routes in mouse_macro_routes.cpp)
+  MacroPage MouseMacroPage();
+  void InitMouseMacroPage();
+  void ShowSelectedMouseMacro();
+  void EnableMouseMacroNameList(int enable);
+  void AddMouseMacroName();
+  void DeleteMouseMacro();
+  void RenameMouseMacro();
+  void SaveMouseMacro();
+  void CancelMouseMacroEdit();
+  void MoveMouseMacroRowUp();
+  void MoveMouseMacroRowDown();
+  void MoveMouseMacroRowToTop();
+  void MoveMouseMacroRowToBottom();
+  void DeleteMouseMacroRow();
+  void DeleteAllMouseMacroRows();
+  void ImportMouseMacro();
+  void ExportMouseMacro();
+  void ToggleMouseMacroRecording();
   void RecordMouseMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM lParam);
+  void EditMouseMacroAction();
+  void ChooseMouseMacroKey();
+  void ChooseMouseMacroMouseEvent();
+  void ChooseMouseMacroPressState();
+  void MouseMacroDelayEdited(const wchar_t* edit);
+  void MouseMacroAmountEdited();
+  void SelectMouseMacroInsertTab(int tab, int show);
+  void InsertMouseMacroAction(UINT message, int variant);
+  void SwitchMouseMacroPanel(CControlUI* sender);
 
   // ===== Headset pages (panel/headset) =====
   // headset_profile_list.cpp

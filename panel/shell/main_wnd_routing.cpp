@@ -4,7 +4,7 @@
 
 #include "edit_clamp.h"
 #include "main_wnd.h"
-#include "mouse_state.h"
+#include "mouse_macro_state.h"
 #include "msg_wnd.h"
 #include "shell_routes.h"
 

@@ -27,7 +27,7 @@ std::vector<RouteTable> AllRouteTables() {
           KeyboardKeyPageRoutes(), KeyboardMacroPageRoutes(), MouseRoutes(),           HeadsetRoutes(),
           HeadsetK27Routes(),      MousePadRoutes(),          MouseDpiRoutes(),
           MouseLightRoutes(),      MouseKeyRoutes(),          MouseCursorRoutes(),
-          MouseProfileRoutes()};
+          MouseMacroRoutes(),      MouseProfileRoutes()};
 }
 
 const RouteIndex& PanelRoutes() {

@@ -90,6 +90,18 @@ TEST(MacroRecorder, AKeyHeldWhenARecordingStoppedIsARepeatAtTheNextStart) {
   EXPECT_EQ(2u, r.rows.size());
 }
 
+TEST(MacroRecorder, EventsThatTheHooksDeliverAfterTheStopAreDropped) {
+  Recording r;
+  r.recorder.Stop();
+  r.Key(WM_KEYDOWN, kVkA);
+  r.Add(r.recorder.MouseEvent(WM_LBUTTONDOWN, true));
+  EXPECT_TRUE(r.rows.empty());
+  r.recorder.Start();
+  r.Key(WM_KEYDOWN, kVkA);
+  r.Add(r.recorder.MouseEvent(WM_LBUTTONDOWN, true));
+  EXPECT_EQ(2u, r.rows.size()) << "nothing of the dropped events is remembered";
+}
+
 TEST(MacroRecorder, OnlyClicksOfThreeButtonsAreRecordedAndOnlyWhenChosen) {
   Recording r;
   r.Add(r.recorder.MouseEvent(WM_LBUTTONDOWN, false));
@@ -158,9 +170,16 @@ TEST(MacroRowEditor, InsertedActions) {
       {WM_MOUSEMOVE, 3, L"5,0,5,255,0,mouse_move_to_down_text"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.record, FormatMacroAction(InsertedMouseAction(c.message, c.parameter, -1)));
-  EXPECT_EQ(0, MacroInsertionIndex(0, -1));
-  EXPECT_EQ(3, MacroInsertionIndex(5, 2));
-  EXPECT_EQ(1, MacroInsertionIndex(5, -1));
+  struct Place {
+    int rows, selected;
+    bool before;
+    int index;
+  } const places[] = {
+      {0, -1, false, 0}, {5, 2, false, 3}, {5, -1, false, 1},
+      {0, -1, true, 0},  {5, 2, true, 2},  {5, -1, true, 0},
+  };
+  for (const Place& p : places)
+    EXPECT_EQ(p.index, MacroInsertionIndex(p.rows, p.selected, p.before)) << p.rows << " " << p.selected << " " << p.before;
 }
 
 }  // namespace

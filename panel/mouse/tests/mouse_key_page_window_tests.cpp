@@ -116,8 +116,8 @@ TEST_F(MouseKeyPageTest, ACursorStepEditIsWrittenToItsScriptAndAnOverlongImportR
   EXPECT_EQ(2, window->GetMouseCursorSlot());
   EXPECT_EQ(0, window->GetMouseCursorStep());
   Option(L"ms_bullet_op_3")->Selected(true, true);
-  EXPECT_TRUE(Find(L"cursor_edit_layout")->IsEnabled());
-  CControlUI* delay = Find(L"ms_cursor_delay_eidt");
+  EXPECT_TRUE(window->FindCursorPageControl(L"cursor_edit_layout")->IsEnabled());
+  CControlUI* delay = window->FindCursorPageControl(L"ms_cursor_delay_eidt");
   delay->SetText(L"70000");
   window->OnMouseCursorEditChanged(delay);
   EXPECT_EQ(L"65535", delay->GetText().str());
@@ -134,6 +134,35 @@ TEST_F(MouseKeyPageTest, ACursorStepEditIsWrittenToItsScriptAndAnOverlongImportR
   NotifyClick(Find(L"ms_bulletdate_import_btn"));
   EXPECT_EQ((std::vector<std::wstring>{Text(L"message_text_18")}), boxes);
   EXPECT_EQ(before, ReadBytes(script));
+}
+
+// A step chosen with the mouse, as the user chooses it: pressed and released over its button of
+// the mouse tab's cursor-script page (the keyboard tab holds another instance of the page).
+TEST_F(MouseKeyPageTest, AClickedStepButtonShowsThatStepInTheEditor) {
+  ::ShowWindow(window->GetHWND(), SW_SHOWNORMAL);
+  SetForegroundWindow(window->GetHWND());
+  Option(L"ms_tab")->Selected(true, true);
+  Option(L"ms_cursor_Op_tab")->Selected(true, true);
+  Option(L"ms_gun_op_1")->Selected(true, true);
+  auto onPage = [this](const wchar_t* name) { return window->FindCursorPageControl(name); };
+  auto step5 = dynamic_cast<COptionUI*>(onPage(L"ms_bullet_op_5"));
+  ASSERT_TRUE(PumpUntil([&] { return step5->GetPos().right > 0; }, 5000));
+  auto clickOn = [this](CControlUI* control) {
+    const RECT rc = control->GetPos();
+    const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    PostMessageW(window->GetHWND(), WM_MOUSEMOVE, 0, at);
+    PostMessageW(window->GetHWND(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(window->GetHWND(), WM_LBUTTONUP, 0, at);
+    PumpFor(300);
+  };
+  clickOn(step5);
+  EXPECT_TRUE(step5->IsSelected());
+  EXPECT_EQ(5, window->GetMouseCursorStep());
+  EXPECT_EQ(L"6", onPage(L"bullet_select_index")->GetText().str());
+  EXPECT_TRUE(onPage(L"cursor_edit_layout")->IsEnabled());
+  clickOn(step5);
+  EXPECT_FALSE(step5->IsSelected());
+  EXPECT_FALSE(onPage(L"cursor_edit_layout")->IsEnabled());
 }
 
 TEST_F(MouseKeyPageTest, TheSaveButtonSendsScriptsThenMacrosAndKeyTable) {

@@ -1,5 +1,6 @@
-// Not a test of behaviour: a picture of the mouse page with its profile panel open and a device
-// profile linked to a program, to look at. Runs the real main window with a simulated mouse.
+// Not a test of behaviour: pictures of the mouse page with its profile panel open and a device
+// profile linked to a program, and of the key, macro and cursor-script pages, to look at. Runs
+// the real main window with a simulated mouse.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -29,6 +30,13 @@ class MouseProfileScreen : public PanelWindowTest {
     PanelWindowTest::TearDown();
     InstallHidBackend(nullptr);
   }
+  void Select(const wchar_t* option) { dynamic_cast<COptionUI*>(Find(option))->Selected(true, true); }
+  void Picture(const char* file) {
+    InvalidateRect(window->GetHWND(), nullptr, TRUE);
+    PumpFor(500);
+    EXPECT_TRUE(CaptureWindowPng(window->GetHWND(), file));
+    std::printf("written: %s\n", file);
+  }
   SimulatedHidBackend bus;
 };
 
@@ -42,10 +50,41 @@ TEST_F(MouseProfileScreen, ProfilePanelWithALinkedDeviceProfile) {
   AnswerFileDialogsWith([](const FileDialogRequest&) { return std::wstring(L"C:\\Games\\Racer.exe"); });
   dynamic_cast<COptionUI*>(Find(L"ms_device_profile_link_check"))->Selected(true, true);
   NotifyClick(Find(L"ms_pro_deng_edit_btn"));
-  InvalidateRect(window->GetHWND(), nullptr, TRUE);
-  PumpFor(500);
-  EXPECT_TRUE(CaptureWindowPng(window->GetHWND(), "mouse_profile_panel.png"));
-  std::printf("written: mouse_profile_panel.png\n");
+  Picture("mouse_profile_panel.png");
+}
+
+TEST_F(MouseProfileScreen, KeyMacroAndCursorScriptPages) {
+  bus.Attach(MakeSimulatedMouse());
+  OpenWindow();
+  ASSERT_TRUE(PumpUntil([this] { return Find(L"ms_tab")->IsVisible(); }, 10000));
+  ShowWindow(window->GetHWND(), SW_SHOWNORMAL);
+  SetForegroundWindow(window->GetHWND());
+  Select(L"ms_tab");
+
+  Select(L"ms_key_Op_tab");
+  NotifyClick(Find(L"ms_key_2"));
+  Picture("mouse_key_page.png");
+
+  Select(L"ms_macro_Op_tab");
+  NotifyClick(Find(L"ms_macro_btn_name_add"));
+  Select(L"ms_macro_mouse_click");
+  Select(L"ms_macro_btn_redio");
+  KBDLLHOOKSTRUCT key{};
+  key.vkCode = 'A';
+  window->RecordMouseMacroKeyEvent(WM_KEYDOWN, reinterpret_cast<LPARAM>(&key));
+  window->RecordMouseMacroKeyEvent(WM_KEYUP, reinterpret_cast<LPARAM>(&key));
+  window->RecordMouseMacroMouseEvent(WM_LBUTTONDOWN, 0);
+  window->RecordMouseMacroMouseEvent(WM_LBUTTONUP, 0);
+  dynamic_cast<COptionUI*>(Find(L"ms_macro_btn_redio"))->Selected(false, true);
+  NotifyClick(Find(L"ms_macro_inset_rightkeydown_btn"));
+  Picture("mouse_macro_page.png");
+  NotifyClick(Find(L"ms_macro_btn_save"));
+
+  Select(L"ms_cursor_Op_tab");
+  Select(L"ms_gun_op_1");
+  Picture("mouse_cursor_page.png");
+  NotifyClick(Find(L"ms_profile_fun_spread_btn"));
+  Picture("mouse_cursor_page_with_profiles.png");
 }
 
 }  // namespace

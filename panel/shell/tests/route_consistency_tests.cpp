@@ -81,10 +81,11 @@ const Unrouted kReviewedUnrouted[] = {
     {L"ms_device_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
     {L"ms_deng_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
     {L"ms_key_profile_link_edit", WhyUnrouted::ReadWhenAnotherActs},
+    {L"ms_Macro_list", WhyUnrouted::ReadWhenAnotherActs},
 };
 
 // Routed controls that the pages make at run time, so the layouts do not hold them.
-const wchar_t* const kMadeByThePages[] = {L"kb_macro_action"};
+const wchar_t* const kMadeByThePages[] = {L"kb_macro_action", L"ms_macro_action"};
 
 bool MadeByThePages(const std::wstring& name) {
   return std::any_of(std::begin(kMadeByThePages), std::end(kMadeByThePages),

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "mouse_state.h"
+#include "mouse_macro_state.h"
 #include "panel_window_fixture.h"
 #include "shell_routes.h"
 #include "test_files.h"

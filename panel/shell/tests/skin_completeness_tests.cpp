@@ -45,8 +45,7 @@ const NotAControl kNotControls[] = {
     {"lan_", "the tray menu's language items, \"lan_\" and the language"},
     {"name_", "file names of macros and cursor scripts, \"name_\" and a number"},
     {"ms_DPI", "DPI stage controls, composed with the stage's number"},
-    {"kb_macro_action", "a macro list row, made by the macro page"},
-    {"ms_macro_tab_saveorcancel", "the mouse macro page's save/cancel tab, which comes with that page's layout"},
+    {"*macro_action", "a macro list row, made by a macro page"},
 };
 
 bool Matches(const std::string& name, const char* pattern) {

@@ -1,0 +1,5 @@
+#pragma once
+struct MacroPageState;
+
+// The mouse macro page's recorder (MouseMacroRecorder) and rename state.
+MacroPageState& MouseMacroPageState();

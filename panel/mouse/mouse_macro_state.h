@@ -1,0 +1,13 @@
+#pragma once
+// The mouse macro page's state that outlives the page's calls.
+#include <array>
+
+#include "macro_recorder.h"
+
+// The mouse macro recording, process-wide. The select-changed handling starts and stops it and
+// ends it when key capture ends (on whichever thread selected the option); the mouse page's
+// recorders measure each pause from its lastTick and move it on.
+inline MacroRecorder MouseMacroRecorder;
+// The macro page's five insert tabs (left, middle, right, forward, back): 1 while closed, so that
+// the tab's next click opens it. Window thread only.
+inline std::array<int, 5> MouseMacroInsertTabClosed{1, 1, 1, 1, 1};
