@@ -149,7 +149,7 @@ void NamedProfileList::Copy() {
   std::vector<uint8_t> payload;
   if (!ReadShowingFailure(ProfileFile(source), false, payload)) return;
   if (hooks_.takeNewPayload) hooks_.takeNewPayload(payload);
-  if (!params_.format.write(ProfileFile(name), payload)) return;
+  if (!WriteShowingFailure(ProfileFile(name), payload)) return;
   view_.AppendItem(name, ProfileListView::ItemOrigin::Copied);
   const int count = view_.Count();
   WriteNewEntries(count, name, ProfileListView::ItemOrigin::Copied);
@@ -167,7 +167,7 @@ void NamedProfileList::Import() {
   if (!chosen.empty() && (!params_.importAddsProfile || AddFromFactory())) {
     const int target = params_.importAddsProfile ? view_.Count() - 1 : selected;
     std::vector<uint8_t> payload;
-    if (ReadShowingFailure(chosen, true, payload) && params_.format.write(ProfileFile(view_.ItemName(target)), payload)) {
+    if (ReadShowingFailure(chosen, true, payload) && WriteShowingFailure(ProfileFile(view_.ItemName(target)), payload)) {
       if (params_.importReloadsInPlace) {
         Select();
       } else {
@@ -186,7 +186,7 @@ void NamedProfileList::Export() {
   const std::wstring chosen = ChooseProfileFile(false);
   std::vector<uint8_t> payload;
   if (!chosen.empty() && ReadShowingFailure(ProfileFile(view_.ItemName(selected)), false, payload))
-    params_.format.write(chosen, payload);
+    WriteShowingFailure(chosen, payload);
   view_.SetFileButtonsEnabled(true);
 }
 
@@ -239,6 +239,14 @@ bool NamedProfileList::ReadShowingFailure(const std::wstring& path, bool exactLe
   if (result == 1) view_.ShowMessage(kFileMissing);
   else if (result != 0) view_.ShowMessage(kNotAProfile);
   return result == 0;
+}
+
+// A payload file that cannot be written is reported like one that cannot be opened, never passed
+// over as if the copy, import or export had worked.
+bool NamedProfileList::WriteShowingFailure(const std::wstring& path, const std::vector<uint8_t>& payload) {
+  if (params_.format.write(path, payload)) return true;
+  view_.ShowMessage(kFileMissing);
+  return false;
 }
 
 bool NamedProfileList::ReadFactoryPayload(std::vector<uint8_t>& payload) {

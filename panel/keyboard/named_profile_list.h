@@ -139,6 +139,7 @@ class NamedProfileList {
   bool AddFromFactory();
   int ItemWithText(const std::wstring& text);
   bool ReadShowingFailure(const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload);
+  bool WriteShowingFailure(const std::wstring& path, const std::vector<uint8_t>& payload);
   bool ReadFactoryPayload(std::vector<uint8_t>& payload);
   bool WriteNewEntries(int count, const std::wstring& name, ProfileListView::ItemOrigin origin);
   std::wstring CompanionName(ProfileListView::ItemOrigin origin, int index, const std::wstring& name);

@@ -277,6 +277,26 @@ TEST_F(ProfileListFixture, AnExportWritesTheSelectedPayloadWithAFreshHeader) {
   EXPECT_TRUE(view.fileButtonsEnabled);
 }
 
+// A write that fails is reported, and the list stays as it was.
+TEST_F(ProfileListFixture, ImportAndExportReportAFileTheyCannotWrite) {
+  Given({L"A", L"B"}, 1);
+  view.dialogAnswers = {folder / L"no such folder\\out.tp"};
+  list.Export();
+  EXPECT_EQ(view.messages, Names{L"message_text_8"});
+  EXPECT_TRUE(view.fileButtonsEnabled);
+
+  view.messages.clear();
+  WriteProfile(L"in", PayloadOf(99));
+  view.dialogAnswers = {folder / L"in.tp"};
+  const std::wstring target = folder / L"B.tp";  // a folder in the profile file's place
+  ASSERT_TRUE(DeleteFileW(target.c_str()) && CreateDirectoryW(target.c_str(), nullptr));
+  list.Import();
+  EXPECT_EQ(view.messages, Names{L"message_text_8"});
+  EXPECT_TRUE(applied.empty()) << "nothing applied";
+  RemoveDirectoryW(target.c_str());
+  EXPECT_TRUE(view.fileButtonsEnabled);
+}
+
 TEST_F(ProfileListFixture, SelectShowsTheNameRecordsTheChoiceAndAppliesIt) {
   Given({L"A", L"B"}, 0);
   view.SelectIndex(1);
