@@ -4,6 +4,7 @@
 
 #include "mouse_macro_state.h"
 #include "mouse_profiles.h"
+#include "mousepad_state.h"
 
 namespace {
 constexpr uint8_t kStartPointerSpeed = 10;
@@ -18,7 +19,6 @@ DeviceInfo MouseDeviceInfo;
 std::atomic<uint8_t> MousePointerSpeed{kStartPointerSpeed};
 std::atomic<uint8_t> MouseWheelLines{kStartWheelLines};
 std::atomic<int> MouseFlashRequest{0};
-std::atomic<int> MousePadFlashRequest{0};
 
 bool IsMouseProfileIndex(int profile) { return profile >= 0 && profile < MOUSE_PROFILES; }
 

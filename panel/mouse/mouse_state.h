@@ -41,9 +41,9 @@ extern DeviceInfo MouseDeviceInfo;
 // applied to Windows by the short-lived pointer-setting threads.
 extern std::atomic<uint8_t> MousePointerSpeed;
 extern std::atomic<uint8_t> MouseWheelLines;
-// Set by the mouse's hardware-sync reader, taken by the reactive lighting effects.
+// Set by the mouse's hardware-sync reader, taken by the reactive lighting effects (the pad's
+// request is in mousepad_state.h).
 extern std::atomic<int> MouseFlashRequest;
-extern std::atomic<int> MousePadFlashRequest;
 
 // The key page (window thread): the key being edited with its assignment (code, p1, p2), and the
 // code of the function page chosen for it.

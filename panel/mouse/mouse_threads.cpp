@@ -8,6 +8,7 @@
 #include "mouse_identities.h"
 #include "mouse_profiles.h"
 #include "mouse_state.h"
+#include "mousepad_state.h"
 #include "panel_message.h"
 #include "timer_ids.h"
 #include "window_messages.h"

@@ -102,6 +102,8 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   std::wstring GetMouseProfileFolder();
   std::wstring GetMousePadProfileFolder();
 
+  // The same-mode buttons; leader 1 keyboard, 2 mouse, 3 mouse pad (sync_lighting_mode.cpp).
+  void SyncLightingMode(int leader);
   // One step of a synchronised lighting effect over the LED records of every synchronised device
   // (sync_lighting_thread.cpp).
   void StepSyncWaveEffect();
@@ -270,7 +272,7 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void RecordKeyboardMacroKeyEvent(WPARAM wParam, LPARAM lParam);
   void RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM lParam);
 
-  // ===== Mouse and mouse-pad pages (panel/mouse) =====
+  // ===== Mouse-pad page (panel/mousepad) =====
   // mousepad_page.cpp
   int ReadMousePadMemory();
   void ReloadActiveMousePadProfile();
@@ -284,8 +286,6 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void OnMousePadLightModeSelect();
   void SetMousePadLightColor(DWORD argb, int apply);
   void SendMousePadLedFrame();
-  // mousepad_sync_lighting.cpp: the same-mode buttons; leader 1 keyboard, 2 mouse, 3 mouse pad
-  void SyncLightingMode(int leader);
   // mousepad_profile_page.cpp: the light profile list (the page set-up fills it)
   void InitMousePadPage();
   void AddMousePadLightProfile();
@@ -299,6 +299,8 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void ToggleMousePadLightProfileLink();
   void BrowseMousePadLightProfileLink();
   void CancelMousePadLightProfileLink();
+
+  // ===== Mouse pages (panel/mouse) =====
   // mouse_page_setup.cpp: the set-up and the profile files (loads: 0 loaded, 1 missing, -1 not a
   // profile; saves: 0 written, 1 not)
   void InitMousePage();

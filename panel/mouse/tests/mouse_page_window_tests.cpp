@@ -10,6 +10,7 @@
 #include "hid_backend.h"
 #include "ini_values.h"
 #include "mouse_state.h"
+#include "mousepad_state.h"
 #include "panel_message.h"
 #include "panel_window_fixture.h"
 #include "simulated_device_models.h"

@@ -2,6 +2,7 @@
 // The mouse pad's records: its five on-board settings blocks, the live lighting settings the page
 // and the effects work on, its device info and whether detection has seen it connected.
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -49,6 +50,9 @@ struct MousePadState {
   void FoldLiveInto(MousePadSettingsBlock& block) const;
   void TakeLiveFrom(const MousePadSettingsBlock& block);
 };
+
+// Set by the mouse's hardware-sync reader, taken by the pad's reactive lighting effects.
+extern std::atomic<int> MousePadFlashRequest;
 
 // True for an on-board profile index that names one of the five blocks.
 bool IsMousePadProfile(int index);

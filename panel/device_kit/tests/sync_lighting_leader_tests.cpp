@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "mousepad_sync_mode.h"
+#include "sync_lighting_leader.h"
 
 namespace {
 

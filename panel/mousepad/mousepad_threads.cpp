@@ -5,7 +5,6 @@
 #include "device_detection.h"
 #include "ini_values.h"
 #include "main_wnd.h"
-#include "mouse_state.h"
 #include "mousepad_lighting_pass.h"
 #include "mousepad_page_state.h"
 #include "panel_message.h"

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+std::atomic<int> MousePadFlashRequest{0};
+
 void MousePadState::Reset() {
   info = DeviceInfo{};
   for (MousePadSettingsBlock& block : blocks) block.fill(0);

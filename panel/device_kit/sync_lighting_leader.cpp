@@ -1,4 +1,4 @@
-#include "mousepad_sync_mode.h"
+#include "sync_lighting_leader.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 
 #include "main_wnd.h"
 #include "mousepad_lighting_page.h"
-#include "mousepad_sync_mode.h"
+#include "sync_lighting_leader.h"
 
 RouteTable MousePadRoutes() {
   RouteTable routes = LightingKitRoutes(MousePadLightingKit());

@@ -7,7 +7,7 @@
 #include "main_wnd.h"
 #include "mouse_state.h"
 #include "mousepad_page_state.h"
-#include "mousepad_sync_mode.h"
+#include "sync_lighting_leader.h"
 
 void CMainWnd::SyncLightingMode(int leader) {
   const SyncLightingBytes records{&KeyboardPageState().liveSettings[1], &MouseLiveSettings[1],
