@@ -126,6 +126,24 @@ TEST_F(MousePageTest, AnUnpluggedMouseHandsOverToTheKeyboard) {
   EXPECT_TRUE(IsWindowVisible(window->GetHWND()));
 }
 
+// Without a keyboard the pad's tab takes over; its page is the one shown.
+TEST_F(MousePageTest, AnUnpluggedMouseHandsOverToThePad) {
+  bus.Attach(MakeSimulatedMousePad());
+  auto mouse = OpenWithMouse();
+  ASSERT_TRUE(PumpUntil([this] { return window->m_mousePadChannel.IsConnected() != 0; }, 5000));
+  ShowWindow(window->GetHWND(), SW_SHOW);
+  Option(L"ms_tab")->Selected(true, true);
+  mouse->Unplug();
+  ASSERT_TRUE(PumpUntil([this] { return !Find(L"ms_tab")->IsVisible(); }, 5000));
+  EXPECT_TRUE(PumpUntil([this] { return Option(L"mp_tab")->IsSelected(); }, 2000));
+  EXPECT_TRUE(Find(L"mp_tab")->IsVisible());
+  EXPECT_EQ(2, dynamic_cast<CTabLayoutUI*>(Find(L"tab_switch"))->GetCurSel()) << "the pad's page";
+  EXPECT_FALSE(Option(L"ms_tab")->IsSelected());
+  EXPECT_FALSE(Option(L"kb_tab")->IsSelected());
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(window->GetHWND())) << "the pad keeps the window";
+}
+
 TEST_F(MousePageTest, AnUnpluggedLastDeviceHidesTheWindow) {
   auto mouse = OpenWithMouse();
   ShowWindow(window->GetHWND(), SW_SHOW);
