@@ -57,3 +57,11 @@ std::array<uint8_t, 3> CentreColour(const RgbImage& image) {
   const size_t at = 3 * (static_cast<size_t>(image.height / 2) * image.width + image.width / 2);
   return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2]};
 }
+
+double ShareOfDifferentPixels(const RgbImage& a, const RgbImage& b) {
+  if (a.width != b.width || a.height != b.height || a.pixels.empty()) return 1.0;
+  size_t different = 0;
+  for (size_t i = 0; i + 2 < a.pixels.size(); i += 3)
+    if (!std::equal(a.pixels.begin() + i, a.pixels.begin() + i + 3, b.pixels.begin() + i)) ++different;
+  return static_cast<double>(different) / (a.pixels.size() / 3);
+}

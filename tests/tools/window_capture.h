@@ -18,3 +18,5 @@ RgbImage CaptureClientRect(HWND window, const RECT& clientRect);
 size_t DistinctColours(const RgbImage& image);
 // Red, green and blue of the picture's centre pixel.
 std::array<uint8_t, 3> CentreColour(const RgbImage& image);
+// The share of pixels (0 to 1) in which two pictures differ; 1 when their sizes differ.
+double ShareOfDifferentPixels(const RgbImage& a, const RgbImage& b);
