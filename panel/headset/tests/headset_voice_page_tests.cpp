@@ -96,11 +96,11 @@ class HeadsetVoicePageTest : public PanelWindowTest {
   Json::Value SavedVoice() { return ReadJsonFile(ProfilePath())["VoiceInfo"]; }
 
   // The profile written and selected again, as the user picks it: its selection applies it.
-  void SelectStartingProfile() {
-    ASSERT_EQ(0, WriteJsonFile(ProfilePath(), StartingProfile()));
+  void SelectProfile(const Json::Value& profile) {
+    ASSERT_EQ(0, WriteJsonFile(ProfilePath(), profile));
     Combo()->SelectItem(-1);
     Combo()->SelectItem(0);
-    ASSERT_EQ(2, HeadsetVoice.selectedSpeaker);
+    ASSERT_EQ(profile["VoiceInfo"]["left"].asInt(), HeadsetVoice.left) << "applied";
   }
   // A slider dragged to `value`: the library raises "valuechanged" when the drag ends.
   void Drag(const wchar_t* name, int value) {
@@ -149,7 +149,7 @@ TEST_F(HeadsetVoicePageTest, EachControlSendsItsCallsAndSavesItsValue) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);
-    SelectStartingProfile();
+    SelectProfile(StartingProfile());
     Json::Value expected = SavedVoice();
     Standin().ClearCallLog();
 
@@ -162,29 +162,48 @@ TEST_F(HeadsetVoicePageTest, EachControlSendsItsCallsAndSavesItsValue) {
 }
 
 TEST_F(HeadsetVoicePageTest, RecoverSavesTheFactoryVoiceAndSendsIt) {
-  SelectStartingProfile();
-  Option(L"hs_virtual_check")->Selected(true, true);
-  Option(L"btn_low_louder")->Selected(true, true);
-  Standin().ClearCallLog();
-  NotifyClick(Find(L"btn_recover"));
-
-  // The factory record selects speaker 0, scene 0, virtual and noise cancelling off: the options
-  // that change run their handlers first, then the ten calls follow.
+  // The factory record selects speaker 0, scene 0, virtual and noise cancelling off.
   const std::vector<std::string> scene0 = {"Harkin_SetSoundField(0)", "Harkin_SetSoundField_OnOff(0)",
                                            "Harkin_Config3D_ById(0)", "Harkin_Set3D_OnOff_ById(0, 0)"};
   const std::string factoryBlock =
       "Harkin_SetVirtual7ch1(0; distance 0.85 0.85 0.85 0.85 0.85 0.85 0.85 0.85; "
       "angle 0 0.7536 1.57 2.3236 3.14 3.8936 4.71 5.4636)";
-  std::vector<std::string> expected = scene0;
-  expected.insert(expected.end(), {factoryBlock, "Harkin_SetVirtual7ch1_OnOff(0)", "Harkin_SetEncOnOff(0)",
-                                   "Harkin_SetSpeakerChannelVolume(100, 100)", "Harkin_SetSpeakerMasterVolume(80)",
-                                   "Harkin_SetMicVolume(70)", factoryBlock, "Harkin_SetVirtual7ch1_OnOff(0)"});
-  expected.insert(expected.end(), scene0.begin(), scene0.end());
-  expected.push_back("Harkin_SetEncOnOff(0)");
-  EXPECT_EQ(expected, VoiceCalls());
-  EXPECT_EQ(ReadJsonFile(ProgramFolder() + L"hslightdefault.json")["VoiceInfo"], SavedVoice());
-  EXPECT_EQ(100, Slider(L"hs_left_slider")->GetValue());
-  EXPECT_TRUE(Option(L"hs_slien_check_0")->IsSelected());
+  std::vector<std::string> tenCalls = {"Harkin_SetSpeakerChannelVolume(100, 100)", "Harkin_SetSpeakerMasterVolume(80)",
+                                       "Harkin_SetMicVolume(70)", factoryBlock, "Harkin_SetVirtual7ch1_OnOff(0)"};
+  tenCalls.insert(tenCalls.end(), scene0.begin(), scene0.end());
+  tenCalls.push_back("Harkin_SetEncOnOff(0)");
+  std::vector<std::string> handlersFirst = scene0;
+  handlersFirst.insert(handlersFirst.end(), {factoryBlock, "Harkin_SetVirtual7ch1_OnOff(0)", "Harkin_SetEncOnOff(0)"});
+  handlersFirst.insert(handlersFirst.end(), tenCalls.begin(), tenCalls.end());
+
+  struct Case {
+    const char* what;  // and the fault its row catches
+    bool sameOptionsShown;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {"other options shown: those that change run their handlers first", false, handlersFirst},
+      {"the factory's options shown: no handler saves, recover's own save must", true, tenCalls},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Json::Value profile = StartingProfile();
+    if (c.sameOptionsShown) {
+      profile["VoiceInfo"]["distance"] = 0;
+      profile["VoiceInfo"]["eqselect"] = 0;
+    }
+    SelectProfile(profile);
+    if (!c.sameOptionsShown) {
+      Option(L"hs_virtual_check")->Selected(true, true);
+      Option(L"btn_low_louder")->Selected(true, true);
+    }
+    Standin().ClearCallLog();
+    NotifyClick(Find(L"btn_recover"));
+
+    EXPECT_EQ(c.calls, VoiceCalls());
+    EXPECT_EQ(ReadJsonFile(ProgramFolder() + L"hslightdefault.json")["VoiceInfo"], SavedVoice());
+    EXPECT_EQ(100, Slider(L"hs_left_slider")->GetValue());
+    EXPECT_TRUE(Option(L"hs_slien_check_0")->IsSelected());
+  }
 }
 
 }  // namespace
