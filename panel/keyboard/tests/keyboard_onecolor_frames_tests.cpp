@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,7 +12,7 @@
 #include "keyboard_effects.h"
 #include "keyboard_led_maps.h"
 #include "keyboard_light_settings.h"
-#include "lighting_helpers.h"
+#include "lighting_state.h"
 
 namespace {
 
