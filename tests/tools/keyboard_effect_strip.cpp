@@ -1,6 +1,7 @@
 // Draws a few frames of each keyboard effect into one PNG, one (model, mode) per row, so the
 // effects can be looked at: the keyboard picture of 6 x 21 keys as the previews show it (RGB:
 // component * level >> 8 of the records; one colour: the preview colour at the step's level).
+// Fails, naming the rows, when an effect lights no key in any of its frames.
 //   keyboard_effect_strip [output.png]
 #include <cstdio>
 #include <string>
@@ -21,6 +22,8 @@ constexpr uint32_t FRAME_HEIGHT = KEY_ROWS * CELL;
 constexpr uint32_t MARGIN = 8;
 constexpr uint32_t FRAMES = 10;
 constexpr int STEPS_PER_FRAME = 4;
+// Unlit keys and the background are darker than this.
+constexpr uint8_t LIT = 100;
 
 struct StripRow {
   int model;
@@ -58,6 +61,7 @@ int main(int argc, char** argv) {
     if (KeyboardEffectFor(KEYBOARD_MODEL_ONECOLOR, mode).step) rows.push_back({KEYBOARD_MODEL_ONECOLOR, mode, 0});
 
   RgbImage image(MARGIN + FRAMES * (FRAME_WIDTH + MARGIN), MARGIN + static_cast<uint32_t>(rows.size()) * (FRAME_HEIGHT + MARGIN), 48);
+  int darkRows = 0;
   for (uint32_t row = 0; row < rows.size(); ++row) {
     const StripRow& r = rows[row];
     KeyboardState keyboard;
@@ -85,11 +89,17 @@ int main(int argc, char** argv) {
       }
       DrawFrame(image, MARGIN + frame * (FRAME_WIDTH + MARGIN), MARGIN + row * (FRAME_HEIGHT + MARGIN), context, r.model);
     }
+    // The device-run modes of model 2 only clear the previews.
+    if (step != ClearKeyboardPreviewFrame &&
+        image.Brightest(0, MARGIN + row * (FRAME_HEIGHT + MARGIN), image.width, FRAME_HEIGHT) < LIT) {
+      std::fprintf(stderr, "row %u lights no key\n", row + 1);
+      ++darkRows;
+    }
   }
   if (!WritePng(path, image)) {
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return 1;
   }
   std::printf("written: %s\n", path.c_str());
-  return 0;
+  return darkRows == 0 ? 0 : 1;
 }

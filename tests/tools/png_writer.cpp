@@ -75,6 +75,16 @@ void RgbImage::FillRect(uint32_t x, uint32_t y, uint32_t w, uint32_t h, uint8_t 
   }
 }
 
+uint8_t RgbImage::Brightest(uint32_t x, uint32_t y, uint32_t w, uint32_t h) const {
+  uint8_t brightest = 0;
+  for (uint32_t row = y; row < std::min(y + h, height); ++row)
+    for (uint32_t column = x; column < std::min(x + w, width); ++column) {
+      const uint8_t* pixel = &pixels[(row * width + column) * 3];
+      brightest = std::max({brightest, pixel[0], pixel[1], pixel[2]});
+    }
+  return brightest;
+}
+
 std::vector<uint8_t> EncodePng(const RgbImage& image) {
   std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<uint8_t> header;

@@ -11,6 +11,8 @@ struct RgbImage {
 
   RgbImage(uint32_t w, uint32_t h, uint8_t shade) : width(w), height(h), pixels(w * h * 3, shade) {}
   void FillRect(uint32_t x, uint32_t y, uint32_t w, uint32_t h, uint8_t r, uint8_t g, uint8_t b);
+  // The highest channel value of any pixel in the rectangle.
+  uint8_t Brightest(uint32_t x, uint32_t y, uint32_t w, uint32_t h) const;
 };
 
 // The PNG file's bytes.

@@ -1,6 +1,7 @@
 // Draws a few frames of each synchronised lighting effect into one PNG, one effect per row, so the
 // effects can be looked at: the keyboard picture (6 x 21 keys), then the mouse's 20 LEDs, then the
-// mouse pad's 15. Each LED shows what the device is sent: component * level >> 8.
+// mouse pad's 15. Each LED shows what the device is sent: component * level >> 8. Fails, naming the
+// rows, when an effect lights no LED of a device in any of its frames.
 //   sync_lighting_strip [output.png]
 #include <cstdio>
 #include <string>
@@ -17,6 +18,8 @@ constexpr uint32_t FRAME_WIDTH = KEY_COLUMNS * CELL;
 constexpr uint32_t FRAME_HEIGHT = (KEY_ROWS + 4) * CELL;  // keyboard, gap, mouse, gap, pad
 constexpr uint32_t MARGIN = 12;
 constexpr uint32_t FRAMES = 8;
+// Unlit LEDs and the background are darker than this.
+constexpr uint8_t LIT = 100;
 
 struct StripRow {
   const char* name;
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
   const uint32_t rows = sizeof(ROWS) / sizeof(ROWS[0]);
   RgbImage image(MARGIN + FRAMES * (FRAME_WIDTH + MARGIN), MARGIN + rows * (FRAME_HEIGHT + MARGIN),
                  48);
+  int darkRows = 0;
 
   for (uint32_t row = 0; row < rows; ++row) {
     // The picture's positions without a key stay dark grey; the steps never write them.
@@ -83,11 +87,24 @@ int main(int argc, char** argv) {
       DrawFrame(image, MARGIN + frame * (FRAME_WIDTH + MARGIN),
                 MARGIN + row * (FRAME_HEIGHT + MARGIN), keyboard, mouse, pad);
     }
+    // The keyboard's six rows, then the mouse's and the pad's one each.
+    const uint32_t top = MARGIN + row * (FRAME_HEIGHT + MARGIN);
+    const struct {
+      const char* device;
+      uint32_t y, height;
+    } bands[] = {{"keyboard", top, KEY_ROWS * CELL},
+                 {"mouse", top + (KEY_ROWS + 1) * CELL, CELL},
+                 {"mouse pad", top + (KEY_ROWS + 3) * CELL, CELL}};
+    for (const auto& band : bands) {
+      if (image.Brightest(0, band.y, image.width, band.height) >= LIT) continue;
+      std::fprintf(stderr, "row %u lights no LED of the %s\n", row + 1, band.device);
+      ++darkRows;
+    }
   }
   if (!WritePng(path, image)) {
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return 1;
   }
   std::printf("wrote %s (%u x %u)\n", path.c_str(), image.width, image.height);
-  return 0;
+  return darkRows == 0 ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #include "window_capture.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <set>
 #include <vector>
 
 RgbImage CaptureScreen(const RECT& rect) {
@@ -37,4 +37,31 @@ bool CaptureWindowPng(HWND window, const char* file) {
   RECT rect{};
   GetWindowRect(window, &rect);
   return WritePng(file, CaptureScreen(rect));
+}
+
+RgbImage CaptureClientRect(HWND window, const RECT& clientRect) {
+  POINT corners[2] = {{clientRect.left, clientRect.top}, {clientRect.right, clientRect.bottom}};
+  MapWindowPoints(window, nullptr, corners, 2);
+  return CaptureScreen(RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y});
+}
+
+size_t DistinctColours(const RgbImage& image) {
+  std::set<uint32_t> colours;
+  for (size_t i = 0; i + 2 < image.pixels.size(); i += 3)
+    colours.insert(image.pixels[i] << 16 | image.pixels[i + 1] << 8 | image.pixels[i + 2]);
+  return colours.size();
+}
+
+std::array<uint8_t, 3> CentreColour(const RgbImage& image) {
+  if (image.width == 0 || image.height == 0) return {0, 0, 0};
+  const size_t at = 3 * (static_cast<size_t>(image.height / 2) * image.width + image.width / 2);
+  return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2]};
+}
+
+double ShareOfDifferentPixels(const RgbImage& a, const RgbImage& b) {
+  if (a.width != b.width || a.height != b.height || a.pixels.empty()) return 1.0;
+  size_t different = 0;
+  for (size_t i = 0; i + 2 < a.pixels.size(); i += 3)
+    if (!std::equal(a.pixels.begin() + i, a.pixels.begin() + i + 3, b.pixels.begin() + i)) ++different;
+  return static_cast<double>(different) / (a.pixels.size() / 3);
 }

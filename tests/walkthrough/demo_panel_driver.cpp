@@ -1,7 +1,6 @@
 #include "demo_panel_driver.h"
 
 #include <cstdio>
-#include <set>
 #include <sstream>
 
 #include "demo_control_client.h"
@@ -62,13 +61,7 @@ std::vector<std::string> FileLines(const std::wstring& path) {
   return lines;
 }
 
-size_t DistinctColours(const RECT& rect) {
-  const RgbImage image = CaptureScreen(rect);
-  std::set<uint32_t> colours;
-  for (size_t i = 0; i + 2 < image.pixels.size(); i += 3)
-    colours.insert(image.pixels[i] << 16 | image.pixels[i + 1] << 8 | image.pixels[i + 2]);
-  return colours.size();
-}
+size_t DistinctColours(const RECT& rect) { return DistinctColours(CaptureScreen(rect)); }
 
 DemoPanelDriver::DemoPanelDriver(std::wstring demoFolder, std::wstring artefacts)
     : demoFolder_(std::move(demoFolder)), artefacts_(std::move(artefacts)), input_(Environment(L"WALKTHROUGH_INPUT")) {

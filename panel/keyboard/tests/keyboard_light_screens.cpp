@@ -1,10 +1,12 @@
-// Not a test of behaviour: pictures of the keyboard lighting page to look at, and the frame rate
-// and CPU share of the panel in wave mode, printed. Runs the real main window with simulated
-// keyboards on a display.
+// Pictures of the keyboard lighting page to look at, each checked for what a broken page would show
+// in its key previews, and the frame rate and CPU share of the panel in wave mode, printed. Runs the
+// real main window with simulated keyboards on a display.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "keyboard_light_settings.h"
@@ -14,6 +16,15 @@
 #include "window_capture.h"
 
 namespace {
+
+using Rgb = std::array<uint8_t, 3>;
+
+// A colour whose channel `strong` stands well above the other two.
+bool Dominated(const Rgb& colour, int strong) {
+  for (int c = 0; c < 3; ++c)
+    if (c != strong && colour[strong] < colour[c] + 80) return false;
+  return true;
+}
 
 class KeyboardLightScreens : public KeyboardWindowTest {
  protected:
@@ -35,6 +46,18 @@ class KeyboardLightScreens : public KeyboardWindowTest {
     EXPECT_TRUE(CaptureWindowPng(window->GetHWND(), file));
     std::printf("written: %s\n", file);
   }
+  // What the screen shows at the centre of key k's preview.
+  Rgb Preview(int key) {
+    CControlUI* preview = Find((L"kb_dkey_" + std::to_wstring(key)).c_str());
+    EXPECT_TRUE(preview && preview->IsVisible()) << key;
+    return preview ? CentreColour(CaptureClientRect(window->GetHWND(), preview->GetPos())) : Rgb{};
+  }
+  // The different colours that the previews of row 1, columns 0 to 14, show.
+  size_t RowColours() {
+    std::set<Rgb> colours;
+    for (int key = 21; key <= 35; ++key) colours.insert(Preview(key));
+    return colours.size();
+  }
 };
 
 TEST_F(KeyboardLightScreens, WaveCustomAndOneColorPages) {
@@ -44,6 +67,7 @@ TEST_F(KeyboardLightScreens, WaveCustomAndOneColorPages) {
   dynamic_cast<COptionUI*>(Find(L"kb_Deng_7color_check"))->Selected(true, true);
   PumpFor(3500);  // the lighting thread starts 3 s after the window
   Capture("keyboard_light_wave.png");
+  EXPECT_GE(RowColours(), 5u) << "the multicoloured wave runs through the wheel along the row";
   SelectMode(KEYBOARD_CUSTOM_MODE_RGB);
   const DWORD colours[] = {0xFFFF0000, 0xFF00FF00, 0xFF0080FF};
   for (int key = 0; key < KEYBOARD_UI_KEYS; ++key) {
@@ -52,6 +76,11 @@ TEST_F(KeyboardLightScreens, WaveCustomAndOneColorPages) {
   }
   PumpFor(800);
   Capture("keyboard_light_custom.png");
+  EXPECT_TRUE(Dominated(Preview(0), 0)) << "row 0 painted red";
+  EXPECT_TRUE(Dominated(Preview(21), 1)) << "row 1 painted green";
+  EXPECT_TRUE(Dominated(Preview(42), 2)) << "row 2 painted blue";
+  const Rgb unpainted = Preview(15);
+  EXPECT_FALSE(Dominated(unpainted, 0) || Dominated(unpainted, 1) || Dominated(unpainted, 2)) << "column 15 unpainted";
 }
 
 TEST_F(KeyboardLightScreens, OneColorPage) {
@@ -60,6 +89,13 @@ TEST_F(KeyboardLightScreens, OneColorPage) {
   FullBrightness();
   PumpFor(3500);
   Capture("keyboard_light_onecolor.png");
+  // The model's preview colour is cyan (no red); the wave gives the row several levels of it.
+  EXPECT_GE(RowColours(), 3u);
+  for (int key = 21; key <= 35; ++key) {
+    const Rgb colour = Preview(key);
+    EXPECT_LT(colour[0], 40) << key;
+    EXPECT_GT(colour[1] + colour[2], 40) << key << ": lit";
+  }
 }
 
 TEST_F(KeyboardLightScreens, FramesPerSecondAndCpuShareInWaveMode) {

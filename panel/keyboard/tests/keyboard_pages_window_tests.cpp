@@ -15,45 +15,16 @@
 #include "macro_files.h"
 #include "macro_page.h"
 #include "panel_window_fixture.h"
-#include "png_writer.h"
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
 #include "simulated_macro_memory.h"
 #include "test_files.h"
+#include "window_capture.h"
 
 namespace {
 
 constexpr int kPositionA = 64;
 constexpr int kPositionS = 65;
-
-// The window's picture as it is on the display, for looking at the pages.
-void SaveWindowPicture(HWND window, const char* file) {
-  RECT rc{};
-  GetWindowRect(window, &rc);
-  const int width = rc.right - rc.left, height = rc.bottom - rc.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rc.left, rc.top, SRCCOPY);
-  RgbImage image(width, height, 0);
-  const auto* bgra = static_cast<const uint8_t*>(bits);
-  for (int i = 0; i < width * height; ++i)
-    for (int c = 0; c < 3; ++c) image.pixels[3 * i + c] = bgra[4 * i + 2 - c];
-  WritePng(file, image);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-}
 
 class KeyboardPagesTest : public PanelWindowTest {
  protected:
@@ -92,10 +63,15 @@ class KeyboardPagesTest : public PanelWindowTest {
   CComboUI* Combo(const wchar_t* name) { return dynamic_cast<CComboUI*>(Find(name)); }
   CListUI* List(const wchar_t* name) { return dynamic_cast<CListUI*>(Find(name)); }
   void Click(const std::wstring& name) { NotifyClick(Find(name.c_str())); }
-  void ShowWindowForPicture() {
+  // The window shown and written as a picture to look at.
+  void Picture(const char* file) {
     ::ShowWindow(window->GetHWND(), SW_SHOWNORMAL);
     SetForegroundWindow(window->GetHWND());
     PumpFor(600);
+    EXPECT_TRUE(CaptureWindowPng(window->GetHWND(), file));
+  }
+  RgbImage Shown(const std::wstring& name) {
+    return CaptureClientRect(window->GetHWND(), Find(name.c_str())->GetPos());
   }
   KeyboardState& State() { return KeyboardPageState(); }
   int Slot(int position) { return State().uiKeyMap[position]; }
@@ -139,8 +115,8 @@ TEST_F(KeyboardPagesTest, ACapturedKeyIsStoredAndMarkedAndTheDefaultRestoresIt) 
   EXPECT_EQ(button->GetHotImage().str(), button->GetNormalImage().str());
   auto* other = dynamic_cast<CButtonUI*>(Find(L"kb_key_65"));
   EXPECT_EQ(other->GetUserData().str(), other->GetNormalImage().str());
-  ShowWindowForPicture();
-  SaveWindowPicture(window->GetHWND(), "keyboard_key_page.png");
+  Picture("keyboard_key_page.png");
+  EXPECT_GT(ShareOfDifferentPixels(Shown(L"kb_key_64"), Shown(L"kb_key_65")), 0.5) << "the changed key looks marked";
 
   Click(L"kb_key_butt_keydefalut");
   EXPECT_EQ((KeyAssignment{0x20, 0, 4}), Stored(kPositionA));
@@ -168,8 +144,8 @@ TEST_F(KeyboardPagesTest, ARecordedMacroBoundToAKeyReachesTheKeyboard) {
       << dynamic_cast<CTabLayoutUI*>(Find(L"tab_switch"))->GetCurSel() << " "
       << dynamic_cast<CTabLayoutUI*>(Find(L"kb_tab_switch"))->GetCurSel() << " "
       << Find(L"kb_macro_tab_saveorcancel")->GetParent()->IsVisible();
-  ShowWindowForPicture();
-  SaveWindowPicture(window->GetHWND(), "keyboard_macro_page.png");
+  Picture("keyboard_macro_page.png");
+  EXPECT_GE(DistinctColours(Shown(L"kb_Macro_list")), 16u) << "the recorded rows are drawn";
   Click(L"kb_macro_btn_save");
   EXPECT_FALSE(Find(L"kb_macro_tab_saveorcancel")->IsVisible());
 

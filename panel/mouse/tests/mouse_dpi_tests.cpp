@@ -6,21 +6,30 @@
 
 namespace {
 
-TEST(MouseDpi, SensorRowsAndValues) {
+// A few sensors as the page must show them: the range labels of stage 1 and of stages 2..6, and the
+// DPI that the row's minimum gives at a slider position.
+TEST(MouseDpi, SensorRowsGiveThePagesRanges) {
   const struct {
+    const char* what;
     uint16_t sensor;
-    int minimum, firstMax, otherMax;
-  } rows[] = {{0x3325, 200, 10000, 10000}, {0x3050, 250, 4000, 4000}, {0x3360, 100, 12000, 12000},
-              {0x3310, 50, 10000, 5000}};
+    int firstMax, otherMax;
+    int position, dpi;
+  } rows[] = {
+      {"0x3325: the top position reaches the range label", 0x3325, 10000, 10000, 73, 10000},
+      {"0x3310: the one sensor whose first stage reaches further", 0x3310, 10000, 5000, 0, 50},
+      {"0x3050: the lowest range", 0x3050, 4000, 4000, 10, 1250},
+  };
   for (const auto& r : rows) {
     const MouseSensorDpiRow* row = FindMouseSensorDpiRow(r.sensor);
-    ASSERT_NE(nullptr, row) << std::hex << r.sensor;
-    EXPECT_EQ(r.minimum, row->minimum);
-    EXPECT_EQ(r.firstMax, row->firstStageMaximum);
-    EXPECT_EQ(r.otherMax, row->otherStageMaximum);
+    ASSERT_NE(nullptr, row) << r.what;
+    EXPECT_EQ(r.firstMax, row->firstStageMaximum) << r.what;
+    EXPECT_EQ(r.otherMax, row->otherStageMaximum) << r.what;
+    EXPECT_EQ(r.dpi, MouseDpiValue(r.position, row->minimum)) << r.what;
   }
-  EXPECT_EQ(nullptr, FindMouseSensorDpiRow(0x1234));
+  EXPECT_EQ(nullptr, FindMouseSensorDpiRow(0x1234)) << "an unknown sensor keeps what the mouse reports";
+}
 
+TEST(MouseDpi, ValuesStep100UpTo48And200Above) {
   const struct {
     int position, minimum, step, dpi;
   } values[] = {{0, 200, 100, 200},   {48, 200, 100, 5000}, {49, 200, 100, 5200}, {73, 200, 100, 10000},

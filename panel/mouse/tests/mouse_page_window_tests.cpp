@@ -64,6 +64,16 @@ class MousePageTest : public PanelWindowTest {
     return mouse;
   }
   std::vector<unsigned char> DeviceProfileFile() { return ReadBytes(folder + L"Profile 1.config"); }
+  // The mouse's page shown with `other` plugged in beside it, then the mouse unplugged and gone.
+  void UnplugTheMouseBeside(std::shared_ptr<SimulatedDevice> other, DeviceCommandChannel CMainWnd::*otherChannel) {
+    bus.Attach(other);
+    auto mouse = OpenWithMouse();
+    ASSERT_TRUE(PumpUntil([&] { return (window->*otherChannel).IsConnected() != 0; }, 5000));
+    ShowWindow(window->GetHWND(), SW_SHOW);
+    Option(L"ms_tab")->Selected(true, true);
+    mouse->Unplug();
+    ASSERT_TRUE(PumpUntil([this] { return !Find(L"ms_tab")->IsVisible(); }, 5000));
+  }
 
   SimulatedHidBackend bus;
   std::wstring folder;
@@ -112,18 +122,23 @@ TEST_F(MousePageTest, AMousePluggedInLaterIsShownWithoutAnnouncement) {
   EXPECT_EQ(0, announcements.load());
 }
 
-// After the mouse goes, the keyboard's tab takes over, else the window hides.
+// After the mouse goes, the keyboard's tab takes over, else the pad's, else the window hides.
 TEST_F(MousePageTest, AnUnpluggedMouseHandsOverToTheKeyboard) {
-  bus.Attach(MakeSimulatedKeyboard());
-  auto mouse = OpenWithMouse();
-  ASSERT_TRUE(PumpUntil([this] { return window->m_keyboardChannel.IsConnected() != 0; }, 5000));
-  ShowWindow(window->GetHWND(), SW_SHOW);
-  Option(L"ms_tab")->Selected(true, true);
-  mouse->Unplug();
-  ASSERT_TRUE(PumpUntil([this] { return !Find(L"ms_tab")->IsVisible(); }, 5000));
+  ASSERT_NO_FATAL_FAILURE(UnplugTheMouseBeside(MakeSimulatedKeyboard(), &CMainWnd::m_keyboardChannel));
   EXPECT_TRUE(PumpUntil([this] { return Option(L"kb_tab")->IsSelected(); }, 2000));
   PumpFor(100);
   EXPECT_TRUE(IsWindowVisible(window->GetHWND()));
+}
+
+TEST_F(MousePageTest, AnUnpluggedMouseHandsOverToThePad) {
+  ASSERT_NO_FATAL_FAILURE(UnplugTheMouseBeside(MakeSimulatedMousePad(), &CMainWnd::m_mousePadChannel));
+  EXPECT_TRUE(PumpUntil([this] { return Option(L"mp_tab")->IsSelected(); }, 2000));
+  EXPECT_TRUE(Find(L"mp_tab")->IsVisible());
+  EXPECT_EQ(2, dynamic_cast<CTabLayoutUI*>(Find(L"tab_switch"))->GetCurSel()) << "the pad's page";
+  EXPECT_FALSE(Option(L"ms_tab")->IsSelected());
+  EXPECT_FALSE(Option(L"kb_tab")->IsSelected());
+  PumpFor(100);
+  EXPECT_TRUE(IsWindowVisible(window->GetHWND())) << "the pad keeps the window";
 }
 
 TEST_F(MousePageTest, AnUnpluggedLastDeviceHidesTheWindow) {

@@ -1,18 +1,19 @@
-// Not a test of behaviour: a picture of the mouse pad's page to look at, with the pad plugged in,
-// the light profile panel open and the lighting thread running. Runs the real main window with a
-// simulated pad on a display.
+// A picture of the mouse pad's page to look at, with the pad plugged in, the light profile panel
+// open and the lighting thread running, checked for what a broken page would show: unlit previews,
+// a blank profile panel. Runs the real main window with a simulated pad on a display.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <vector>
+#include <string>
 
 #include "hid_backend.h"
 #include "mousepad_page_state.h"
 #include "panel_window_fixture.h"
-#include "png_writer.h"
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
+#include "window_capture.h"
 
 namespace {
 
@@ -31,30 +32,13 @@ class MousePadPageScreens : public PanelWindowTest {
   void Capture(const char* file) {
     InvalidateRect(window->GetHWND(), nullptr, TRUE);
     PumpFor(300);
-    RECT rect{};
-    GetWindowRect(window->GetHWND(), &rect);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    std::vector<uint8_t> bgra(static_cast<size_t>(width) * height * 4);
-    GetDIBits(memory, bitmap, 0, height, bgra.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    RgbImage image(width, height, 0);
-    for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
-      image.pixels[3 * i] = bgra[4 * i + 2];
-      image.pixels[3 * i + 1] = bgra[4 * i + 1];
-      image.pixels[3 * i + 2] = bgra[4 * i];
-    }
-    EXPECT_TRUE(WritePng(file, image));
+    EXPECT_TRUE(CaptureWindowPng(window->GetHWND(), file));
     std::printf("written: %s\n", file);
+  }
+  RgbImage Shown(const std::wstring& name) {
+    CControlUI* control = Find(name.c_str());
+    EXPECT_TRUE(control && control->IsVisible()) << std::string(name.begin(), name.end());
+    return control ? CaptureClientRect(window->GetHWND(), control->GetPos()) : RgbImage(0, 0, 0);
   }
 
   SimulatedHidBackend bus;
@@ -68,6 +52,11 @@ TEST_F(MousePadPageScreens, ThePadPageWithItsProfilePanel) {
   NotifyClick(Find(L"mp_profile_fun_spread_btn"));
   PumpFor(3500);  // the lighting thread starts 3 s after the window
   Capture("mousepad_page.png");
+  for (int led = 0; led < 15; ++led) {
+    const auto colour = CentreColour(Shown(L"mp_dkey_" + std::to_wstring(led)));
+    EXPECT_GT(*std::max_element(colour.begin(), colour.end()), 100) << "LED " << led << " lit";
+  }
+  EXPECT_GE(DistinctColours(Shown(L"mp_profile_fun_spead_tab")), 16u) << "the profile panel is drawn";
 }
 
 }  // namespace
