@@ -8,6 +8,7 @@
 #include "foreground_profile_watcher.h"
 #include "foreground_program.h"
 #include "ini_values.h"
+#include "mouse_memory.h"
 #include "mouse_profile_lists.h"
 #include "mouse_test_fixture.h"
 #include "profile_store.h"
@@ -244,7 +245,13 @@ TEST(MouseLists, OnlyTheDeviceListHasACancelLinkButtonAndAllShareOneIndexFile) {
 
 TEST_F(MouseListFixture, ADeviceSelectSendsItsSettingsAndKeysToProfile0WhateverProfileIsActive) {
   auto mouse = Connect();
-  mouse->EditMemory([](SimulatedMemory& memory) { memory.settings[0] = 3; });
+  mouse->EditMemory([](SimulatedMemory& memory) {
+    memory.settings[0] = 3;
+    memory.keyMemory[126] = 0x70;  // profile 1's first key, which bank 0's write reaches over
+  });
+  ASSERT_EQ(MouseReadResult::Read, ReadMouseMemory(channel));
+  mouse->ClearWireLog();
+  const std::vector<uint8_t> keysBefore = mouse->Memory().keyMemory;
   Payload profile = Patterned(MOUSE_DEVICE_PAYLOAD_SIZE, 5);
   profile[512] = 3;  // the block names on-board profile 3
   profile[512 + MOUSE_BLOCK_POINTER_SPEED] = 12;
@@ -259,7 +266,9 @@ TEST_F(MouseListFixture, ADeviceSelectSendsItsSettingsAndKeysToProfile0WhateverP
   EXPECT_EQ(shapes[0], (std::array<int, 3>{0x06, 33, 0}));
   for (size_t i = 1; i < shapes.size(); ++i) EXPECT_EQ(shapes[i][0], 0x09) << i;
   EXPECT_EQ(shapes[1][2], 0) << "bank 0";
-  EXPECT_TRUE(std::equal(profile.begin(), profile.begin() + 512, mouse->Memory().keyMemory.begin()));
+  const std::vector<uint8_t> keys = mouse->Memory().keyMemory;
+  EXPECT_TRUE(std::equal(profile.begin(), profile.begin() + 126, keys.begin())) << "bank 0 is the profile's";
+  EXPECT_TRUE(std::equal(keys.begin() + 126, keys.end(), keysBefore.begin() + 126)) << "the later banks stay";
   EXPECT_EQ(page.Names(), (std::vector<std::string>{"pointer", "refresh", "dirty", "relabel"}));
   EXPECT_EQ(page.events[1].second, 0u) << "refreshed before the settings go";
   EXPECT_EQ(page.events[3].second, 1u) << "relabelled between the settings and the keys";
