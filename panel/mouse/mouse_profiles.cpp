@@ -83,14 +83,15 @@ void ApplyMouseProfile(MouseProfileKind kind, const std::vector<uint8_t>& payloa
 
 int LoadMouseProfile(MouseProfileKind kind, const std::wstring& folder, int index) {
   const MouseProfileListKeys& keys = MouseProfileKeys(kind);
-  LoadedProfile(kind) = index;
   const std::wstring name = ReadIniText(MouseProfileIndexFile(folder), keys.nameSection, std::to_wstring(index));
   std::vector<uint8_t> payload(keys.payloadSize, 0);
   const int result =
       ReadProfileFile(folder + name + keys.loadExtension, payload.data(), payload.size(), PROFILE_KIND_MOUSE);
   if (result == 1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u4e22\u5931");  // "profile file missing"
   if (result == -1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u683c\u5f0f\u9519\u8bef");  // "profile file malformed"
-  if (result == 0) ApplyMouseProfile(kind, payload);
+  if (result != 0) return result;
+  ApplyMouseProfile(kind, payload);
+  LoadedProfile(kind) = index;
   return result;
 }
 

@@ -36,8 +36,9 @@ std::vector<uint8_t> EncodeMouseProfile(MouseProfileKind kind);
 // pointer values (a 0 becomes 1).
 void ApplyMouseProfile(MouseProfileKind kind, const std::vector<uint8_t>& payload);
 
-// Loads the profile at that index of its list: 0 loaded, 1 missing, -1 not a profile file; on 1
-// and -1 the state is untouched. Either way the index becomes the one that saves of its kind write.
+// Loads the profile at that index of its list: 0 loaded, 1 missing, -1 not a profile file. Only a
+// load that succeeded makes the index the one that saves of its kind write; on 1 and -1 the state
+// and the save target stay as they were, so a file that fails its check is never saved over.
 int LoadMouseProfile(MouseProfileKind kind, const std::wstring& folder, int index);
 // Writes the working state into the profile of its list that was last loaded (before any load, the
 // one that the list's select entry names): 0 written, 1 not (the old file stays). A profile that

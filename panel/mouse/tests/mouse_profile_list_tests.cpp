@@ -420,4 +420,19 @@ TEST_F(MouseListFixture, BeforeAnyLoadASaveGoesToTheProfileTheSelectEntryNames) 
   EXPECT_EQ(File(L"B.pro"), Payload(512, 0x44));
 }
 
+// A file that fails its check is kept: the saves stay with the profile that loaded last.
+TEST_F(MouseListFixture, AFailedLoadLeavesTheSaveTargetWhereItWas) {
+  Store(MouseProfileKind::Key, {L"A", L"Foreign", L"Gone"}, {Patterned(512, 1), Patterned(512, 2), Patterned(512, 3)});
+  WriteBytes(folder / L"Foreign.pro", std::vector<unsigned char>(528, 0x55));
+  DeleteFileW((folder / L"Gone.pro").c_str());
+  ASSERT_EQ(LoadMouseProfile(MouseProfileKind::Key, folder.path(), 0), 0);
+  EXPECT_EQ(LoadMouseProfile(MouseProfileKind::Key, folder.path(), 1), -1);
+  EXPECT_EQ(LoadMouseProfile(MouseProfileKind::Key, folder.path(), 2), 1);
+  MouseKeyTables[0].fill(0x66);
+  ASSERT_EQ(SaveMouseProfile(MouseProfileKind::Key, folder.path()), 0);
+  EXPECT_EQ(File(L"A.pro"), Payload(512, 0x66));
+  EXPECT_EQ(ReadBytes(folder / L"Foreign.pro"), std::vector<unsigned char>(528, 0x55));
+  EXPECT_FALSE(PathExists(folder / L"Gone.pro"));
+}
+
 }  // namespace
