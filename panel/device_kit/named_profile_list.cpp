@@ -55,6 +55,11 @@ bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
          CSTR_EQUAL;
 }
 
+int SavedProfileIndex(const std::wstring& indexFile, const wchar_t* selectionSection, int count) {
+  const int saved = ReadIniNumber(indexFile, selectionSection, L"select");
+  return saved >= 0 && saved < count ? saved : 0;
+}
+
 int ReadListedProfile(const NamedProfileListParams& params, const std::wstring& folder, int index,
                       std::vector<uint8_t>& payload) {
   const std::wstring name = ReadIniText(folder + params.indexFile, params.nameSection, std::to_wstring(index));

@@ -6,6 +6,7 @@
 #include "diagnostics.h"
 #include "ini_values.h"
 #include "mouse_state.h"
+#include "named_profile_list.h"
 #include "profile_store.h"
 
 namespace {
@@ -51,8 +52,8 @@ const MouseProfileListKeys& MouseProfileKeys(MouseProfileKind kind) {
 
 std::wstring MouseProfileIndexFile(const std::wstring& folder) { return folder + L"msProfile.ini"; }
 
-int ReadMouseDeviceSelection(const std::wstring& folder) {
-  return ReadIniNumber(MouseProfileIndexFile(folder), kDeviceKeys.selectSection, L"select");
+int ReadMouseDeviceSelection(const std::wstring& folder, int count) {
+  return SavedProfileIndex(MouseProfileIndexFile(folder), kDeviceKeys.selectSection, count);
 }
 
 std::vector<uint8_t> EncodeMouseProfile(MouseProfileKind kind) {

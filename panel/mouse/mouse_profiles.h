@@ -26,8 +26,8 @@ struct MouseProfileListKeys {
 const MouseProfileListKeys& MouseProfileKeys(MouseProfileKind kind);
 
 std::wstring MouseProfileIndexFile(const std::wstring& folder);
-// The saved selection of the device list.
-int ReadMouseDeviceSelection(const std::wstring& folder);
+// The saved selection of the device list of `count` profiles; 0 when it names none of them.
+int ReadMouseDeviceSelection(const std::wstring& folder, int count);
 
 // The working state's part that a kind of file holds; device and light payloads first fold the
 // live settings and the pointer values into block 0.
