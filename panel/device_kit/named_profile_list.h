@@ -119,8 +119,10 @@ class NamedProfileList {
   NamedProfileList(const NamedProfileListParams& params, const NamedProfileListHooks& hooks, std::wstring folder,
                    ProfileListView& view);
 
-  // Start-up: the items from the index file, or on a first run "Profile 1" from the factory file.
-  // False when the factory file could not be read (the lists filled after it stay empty).
+  // Start-up: the items from the index file. Without a count above 0 the list's payload files
+  // are listed and the index rebuilt from them (left alone, with a diagnostics line, when it
+  // cannot be written); only without any, a first run makes "Profile 1" from the factory file.
+  // False when that factory file could not be read (the lists filled after it stay empty).
   bool Fill();
   void Add();
   void Delete();
@@ -140,6 +142,9 @@ class NamedProfileList {
   std::wstring ProfileFile(const std::wstring& name) const { return folder_ + name + params_.extension; }
 
  private:
+  bool FillFirstRun();
+  std::vector<std::wstring> StoredProfileNames() const;
+  void RebuildIndexFrom(const std::vector<std::wstring>& names);
   bool AddFromFactory();
   int ItemWithText(const std::wstring& text);
   bool ReadShowingFailure(const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload);

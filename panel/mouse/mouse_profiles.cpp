@@ -11,14 +11,12 @@
 
 namespace {
 
-const MouseProfileListKeys kDeviceKeys{L"PROFILEDEVICECOUNT", L"PROFILEDEVICENAME", L"PROFILEDEVICESELECT",
-                                       L"PROFILELIKEDEVICEEXE", L".config", L".config", L"msdevicedefault.config",
-                                       MOUSE_DEVICE_PAYLOAD_SIZE};
-const MouseProfileListKeys kLightKeys{L"PROFILEDENGCOUNT", L"PROFILEDENGNAME", L"PROFILEDENGSELECT",
-                                      L"PROFILELIKEDENGEXE", L".led", L".led", L"msdengdefault.Led",
-                                      MOUSE_LIGHT_PAYLOAD_SIZE};
-const MouseProfileListKeys kKeyKeys{L"PROFILECOUNT", L"PROFILENAME", L"PROFILESELECT", L"PROFILELIKEEXE",
-                                    L".PRO", L".pro", L"mskeydefault.pro", MOUSE_KEY_PAYLOAD_SIZE};
+const MouseProfileListKeys kDeviceKeys{L"PROFILEDEVICENAME", L"PROFILEDEVICESELECT", L".config", L".config",
+                                       L"msdevicedefault.config", MOUSE_DEVICE_PAYLOAD_SIZE};
+const MouseProfileListKeys kLightKeys{L"PROFILEDENGNAME", L"PROFILEDENGSELECT", L".led", L".led",
+                                      L"msdengdefault.Led", MOUSE_LIGHT_PAYLOAD_SIZE};
+const MouseProfileListKeys kKeyKeys{L"PROFILENAME", L"PROFILESELECT", L".PRO", L".pro", L"mskeydefault.pro",
+                                    MOUSE_KEY_PAYLOAD_SIZE};
 
 bool CarriesSettings(MouseProfileKind kind) { return kind != MouseProfileKind::Key; }
 bool CarriesKeys(MouseProfileKind kind) { return kind != MouseProfileKind::Light; }

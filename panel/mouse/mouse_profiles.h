@@ -14,10 +14,8 @@ constexpr size_t MOUSE_KEY_PAYLOAD_SIZE = 512;
 
 // The sections of "msProfile.ini" and the files of one kind.
 struct MouseProfileListKeys {
-  const wchar_t* countSection;
   const wchar_t* nameSection;
   const wchar_t* selectSection;
-  const wchar_t* linkSection;
   const wchar_t* loadExtension;  // the key loader opens ".PRO", the saver writes ".pro"
   const wchar_t* saveExtension;
   const wchar_t* factoryFile;    // in the program's folder

@@ -114,6 +114,18 @@ struct MouseListTable : MouseListFixture, ::testing::WithParamInterface<ListCase
   }
 };
 
+TEST_P(MouseListTable, AFirstRunMakesProfile1FromTheFactoryFile) {
+  ASSERT_TRUE(list.Fill());
+  EXPECT_EQ(view.Names(), std::vector<std::wstring>{L"Profile 1"});
+  EXPECT_EQ(ReadBytes(FileOf(L"Profile 1")).size(), 16 + GetParam().payloadSize);
+  EXPECT_EQ(PayloadOfFile(FileOf(L"Profile 1")), Factory(GetParam().kind));
+  EXPECT_EQ(Entry(params.countSection, L"count"), L"1");
+  EXPECT_EQ(Entry(params.nameSection, L"0"), L"Profile 1");
+  EXPECT_EQ(Entry(params.linkFlagSection, L"0"), L"0");
+  EXPECT_EQ(Entry(params.selectionSection, L"select"), L"0");
+  EXPECT_EQ(view.selected, -1) << "the detection or the watcher selects";
+}
+
 TEST_P(MouseListTable, AddAndCopyFindFreeNamesIgnoringCase) {
   Given({L"Profile 1", L"profile 2", L"X", L"x COPY"});
   list.Add();
