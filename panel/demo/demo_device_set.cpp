@@ -99,7 +99,8 @@ void RestoreDemoDeviceMemories(const DemoDeviceSet& devices, const std::wstring&
     if (!file) continue;
     std::vector<uint8_t> record;
     uint8_t chunk[4096];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) record.insert(record.end(), chunk, chunk + got);
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+      record.insert(record.end(), chunk, chunk + got);
     std::fclose(file);
     device->EditMemory([&record](SimulatedMemory& memory) { DecodeKeptDeviceMemory(record, memory); });
   }

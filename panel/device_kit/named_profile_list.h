@@ -104,8 +104,9 @@ bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b);
 bool IsLinkedTo(const std::wstring& indexFile, const NamedProfileListParams& params, int index,
                 const std::wstring& program);
 
-// A list's saved selection ([selectionSection] select) when it names one of its `count` profiles, else 0: a stray value in
-// the index file still selects a profile, so that what follows is saved somewhere the list knows.
+// A list's saved selection ([selectionSection] select) when it names one of its `count` profiles,
+// else 0: a stray value in the index file still selects a profile, so that what follows is saved
+// somewhere the list knows.
 int SavedProfileIndex(const std::wstring& indexFile, const wchar_t* selectionSection, int count);
 
 // The payload of the profile stored at `index` of the list (its name from the index file).

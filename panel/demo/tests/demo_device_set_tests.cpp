@@ -69,7 +69,8 @@ TEST(DemoDevices, AKeptMemoryComesBackOnlyIntoADeviceOfItsModel) {
   SimulatedMemory other = keyboard;
   EXPECT_FALSE(DecodeKeptDeviceMemory(record, other)) << "another model's lengths";
   EXPECT_EQ(other.settings, keyboard.settings);
-  EXPECT_FALSE(DecodeKeptDeviceMemory(std::vector<uint8_t>(record.begin(), record.end() - 1), restarted)) << "cut short";
+  const std::vector<uint8_t> cutShort(record.begin(), record.end() - 1);
+  EXPECT_FALSE(DecodeKeptDeviceMemory(cutShort, restarted)) << "cut short";
 }
 
 }  // namespace
