@@ -79,6 +79,23 @@ TEST_F(ProfileListFixture, ALostOrDamagedIndexIsRebuiltFromTheProfileFilesAndNon
   }
 }
 
+// A rebuilt profile's companion is named as a copy's: fresh, so no two profiles share a file.
+TEST_F(ProfileListFixture, ARebuiltIndexGivesEachProfileACompanionOfItsOwn) {
+  params.companionSection = L"VOICE";
+  params.companionExtension = L".v";
+  std::vector<Origin> origins;
+  hooks.companionName = [&](Origin origin, int index, const std::wstring&) {
+    origins.push_back(origin);
+    return L"voice" + std::to_wstring(index);
+  };
+  WriteProfile(L"A", PayloadOf(1));
+  WriteProfile(L"B", PayloadOf(2));
+  ASSERT_TRUE(list.Fill());
+  EXPECT_EQ(origins, (std::vector<Origin>{Origin::Copied, Origin::Copied}));
+  EXPECT_EQ(Entry(L"VOICE", L"0"), L"voice0");
+  EXPECT_EQ(Entry(L"VOICE", L"1"), L"voice1");
+}
+
 // An index that cannot be written is left as it is: nothing is listed that could not be stored.
 TEST_F(ProfileListFixture, AnIndexThatCannotBeWrittenIsLeftAloneWithADiagnosticsLine) {
   WriteProfile(L"Profile 1", PayloadOf(0x41));
