@@ -2,6 +2,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "simulated_hid_backend.h"
 
@@ -35,3 +36,15 @@ class DemoDeviceSet {
 // Every simulated device of the demo attached to `bus` and plugged in; the idle benchmark runs the
 // panel with the same set.
 void AttachDemoDevices(SimulatedHidBackend& bus);
+
+// What a device keeps while it is unplugged or the panel is not running: its settings, key, macro
+// and script memory, one length-prefixed block each. A record is taken back only when every block
+// has the length the device's own has (a file of another model changes nothing).
+std::vector<uint8_t> EncodeKeptDeviceMemory(const SimulatedMemory& memory);
+bool DecodeKeptDeviceMemory(const std::vector<uint8_t>& record, SimulatedMemory& memory);
+
+// The kept memory of each simulated device as "<name>.memory" in `folder` (ending in a backslash):
+// restored at the demo's start where a file is there, saved at its end, so that a restarted demo
+// meets its devices as the user meets them after a restart.
+void RestoreDemoDeviceMemories(const DemoDeviceSet& devices, const std::wstring& folder);
+void SaveDemoDeviceMemories(const DemoDeviceSet& devices, const std::wstring& folder);

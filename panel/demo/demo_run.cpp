@@ -7,7 +7,18 @@
 HMODULE AudioControlStandinModule() { return GetModuleHandleW(L"Harkin_UsbAudio73xx_x32.dll"); }
 HMODULE AudioConfigStandinModule() { return GetModuleHandleW(L"osConfLib.dll"); }
 
+namespace {
+// The folder a variable of the environment names, with its trailing backslash; empty when unset.
+std::wstring FolderFromEnvironment(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(name, folder, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::wstring(folder) + L"\\" : std::wstring();
+}
+}  // namespace
+
 DemoRun::DemoRun(const std::string& plugged) : devices_(bus_) {
+  const std::wstring memories = FolderFromEnvironment(L"KARVO_DEMO_DEVICE_MEMORY");
+  if (!memories.empty()) RestoreDemoDeviceMemories(devices_, memories);
   std::string unknown;
   const auto pluggedAtStart = ParsePluggedDemoDevices(plugged, unknown);
   if (!unknown.empty()) DebugLine(L"demo: no such device: " + FromUtf8(unknown));
@@ -21,9 +32,10 @@ DemoRun::DemoRun(const std::string& plugged) : devices_(bus_) {
 }
 
 DemoRun::~DemoRun() {
-  wchar_t folder[MAX_PATH];
-  const DWORD length = GetEnvironmentVariableW(L"KARVO_DEMO_LOG_FOLDER", folder, MAX_PATH);
-  if (length > 0 && length < MAX_PATH) WriteExitLogs(std::wstring(folder) + L"\\");
+  const std::wstring logs = FolderFromEnvironment(L"KARVO_DEMO_LOG_FOLDER");
+  if (!logs.empty()) WriteExitLogs(logs);
+  const std::wstring memories = FolderFromEnvironment(L"KARVO_DEMO_DEVICE_MEMORY");
+  if (!memories.empty()) SaveDemoDeviceMemories(devices_, memories);
 }
 
 // Each device's wire log as "<device>.wire.log", each stand-in's call log as "<library>.calls.log".

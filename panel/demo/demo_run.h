@@ -11,7 +11,8 @@ class DemoRun {
  public:
   // `plugged` as KARVO_DEMO_DEVICES gives it: a comma-separated list of device names, empty for all.
   explicit DemoRun(const std::string& plugged);
-  // At the end of the process: the logs into the folder KARVO_DEMO_LOG_FOLDER names, if any.
+  // At the end of the process: the logs into the folder KARVO_DEMO_LOG_FOLDER names, if any. The
+  // devices' kept memory comes from and goes to the folder KARVO_DEMO_DEVICE_MEMORY names, if any.
   ~DemoRun();
 
   // "" when done, else why not.

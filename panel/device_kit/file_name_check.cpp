@@ -24,11 +24,18 @@ bool IsDeviceName(const std::wstring& name) {
     if (stem.size() == 4 && stem.compare(0, 3, device) == 0 && stem[3] >= L'1' && stem[3] <= L'9') return true;
   return false;
 }
+
+// The names live in INI files too, whose reads drop leading and trailing blanks and a pair of
+// quotes around the value; a double quote is refused anywhere already.
+bool ComesBackFromAnIniFile(const std::wstring& name) {
+  if (name.front() == L' ' || name.back() == L' ') return false;
+  return !(name.size() >= 2 && name.front() == L'\'' && name.back() == L'\'');
+}
 }  // namespace
 
 bool IsUsableAsFileName(const std::wstring& name) {
   if (name.empty() || name == L"." || name == L"..") return false;
-  if (name.back() == L' ' || name.back() == L'.') return false;
+  if (name.back() == L'.' || !ComesBackFromAnIniFile(name)) return false;
   for (wchar_t c : name)
     if (IsControlCharacter(c) || std::wcschr(kForbiddenCharacters, c)) return false;
   return !IsDeviceName(name);

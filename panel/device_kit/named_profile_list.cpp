@@ -55,6 +55,11 @@ bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
          CSTR_EQUAL;
 }
 
+int SavedProfileIndex(const std::wstring& indexFile, const wchar_t* selectionSection, int count) {
+  const int saved = ReadIniNumber(indexFile, selectionSection, L"select");
+  return saved >= 0 && saved < count ? saved : 0;
+}
+
 int ReadListedProfile(const NamedProfileListParams& params, const std::wstring& folder, int index,
                       std::vector<uint8_t>& payload) {
   const std::wstring name = ReadIniText(folder + params.indexFile, params.nameSection, std::to_wstring(index));
@@ -64,33 +69,6 @@ int ReadListedProfile(const NamedProfileListParams& params, const std::wstring& 
 NamedProfileList::NamedProfileList(const NamedProfileListParams& params, const NamedProfileListHooks& hooks,
                                    std::wstring folder, ProfileListView& view)
     : params_(params), hooks_(hooks), folder_(std::move(folder)), view_(view) {}
-
-bool NamedProfileList::Fill() {
-  const std::wstring index = IndexFile();
-  const int count = std::min(ReadIniNumber(index, params_.countSection, L"count"), kMostListedProfiles);
-  if (count > 0) {
-    for (int i = 0; i < count; ++i)
-      view_.AppendItem(ReadIniText(index, params_.nameSection, std::to_wstring(i)), ProfileListView::ItemOrigin::Filled);
-    return true;
-  }
-  std::vector<uint8_t> payload;
-  if (!ReadFactoryPayload(payload)) return false;
-  const std::wstring first = params_.newNamePrefix + std::to_wstring(1);
-  // The index is written only once the first profile's file exists, so a failed first run is
-  // tried again at the next start.
-  if (!params_.format.write(ProfileFile(first), payload)) {
-    view_.ShowMessage(kFileMissing);
-    return false;
-  }
-  view_.AppendItem(first, ProfileListView::ItemOrigin::Filled);
-  const std::wstring companion = CompanionName(ProfileListView::ItemOrigin::Filled, 0, first);
-  WriteIniNumber(index, params_.countSection, L"count", view_.Count());
-  WriteIniText(index, params_.linkFlagSection, L"0", L"0");
-  WriteIniText(index, params_.nameSection, L"0", first);
-  WriteCompanionEntry(L"0", companion);
-  WriteIniNumber(index, params_.selectionSection, L"select", 0);
-  return true;
-}
 
 void NamedProfileList::Add() { AddFromFactory(); }
 

@@ -104,6 +104,11 @@ bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b);
 bool IsLinkedTo(const std::wstring& indexFile, const NamedProfileListParams& params, int index,
                 const std::wstring& program);
 
+// A list's saved selection ([selectionSection] select) when it names one of its `count` profiles,
+// else 0: a stray value in the index file still selects a profile, so that what follows is saved
+// somewhere the list knows.
+int SavedProfileIndex(const std::wstring& indexFile, const wchar_t* selectionSection, int count);
+
 // The payload of the profile stored at `index` of the list (its name from the index file).
 int ReadListedProfile(const NamedProfileListParams& params, const std::wstring& folder, int index,
                       std::vector<uint8_t>& payload);
@@ -115,8 +120,10 @@ class NamedProfileList {
   NamedProfileList(const NamedProfileListParams& params, const NamedProfileListHooks& hooks, std::wstring folder,
                    ProfileListView& view);
 
-  // Start-up: the items from the index file, or on a first run "Profile 1" from the factory file.
-  // False when the factory file could not be read (the lists filled after it stay empty).
+  // Start-up: the items from the index file. Without a count above 0 the list's payload files
+  // are listed and the index rebuilt from them (left alone, with a diagnostics line, when it
+  // cannot be written); only without any, a first run makes "Profile 1" from the factory file.
+  // False when that factory file could not be read (the lists filled after it stay empty).
   bool Fill();
   void Add();
   void Delete();
@@ -136,6 +143,9 @@ class NamedProfileList {
   std::wstring ProfileFile(const std::wstring& name) const { return folder_ + name + params_.extension; }
 
  private:
+  bool FillFirstRun();
+  std::vector<std::wstring> StoredProfileNames() const;
+  void RebuildIndexFrom(const std::vector<std::wstring>& names);
   bool AddFromFactory();
   int ItemWithText(const std::wstring& text);
   bool ReadShowingFailure(const std::wstring& path, bool exactLength, std::vector<uint8_t>& payload);

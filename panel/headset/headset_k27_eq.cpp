@@ -6,6 +6,7 @@
 
 #include "file_name_check.h"
 #include "headset_k27_audio_defaults.h"
+#include "headset_k27_voice_names.h"
 #include "ini_values.h"
 
 const std::array<HeadsetK27EqValues, kHeadsetK27BuiltInEqPresets> HEADSET_K27_EQ_PRESETS = {{
@@ -119,7 +120,7 @@ bool WriteHeadsetK27EqPresetFile(const std::wstring& path, const HeadsetK27EqVal
 HeadsetK27PresetName CheckHeadsetK27PresetName(const std::wstring& folder, const std::vector<std::wstring>& presets,
                                               const std::wstring& name) {
   if (!IsUsableAsFileName(name)) return HeadsetK27PresetName::Unusable;
-  if (FindHeadsetK27UserEqPreset(presets, name) >= 0) return HeadsetK27PresetName::Taken;
+  if (FindHeadsetK27UserEqPreset(presets, name) >= 0 || IsHeadsetK27VoiceName(name)) return HeadsetK27PresetName::Taken;
   if (GetFileAttributesW(HeadsetK27EqPresetPath(folder, name).c_str()) != INVALID_FILE_ATTRIBUTES)
     return HeadsetK27PresetName::Taken;
   return HeadsetK27PresetName::Usable;

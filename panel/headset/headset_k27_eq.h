@@ -52,8 +52,9 @@ HeadsetK27EqValues ReadHeadsetK27EqPresetFile(const std::wstring& path);
 bool WriteHeadsetK27EqPresetFile(const std::wstring& path, const HeadsetK27EqValues& values);
 
 // Whether a new user preset may take `name`: it must be usable as a file name, and neither a
-// registered preset (in any case) nor a file of the folder may have it, so that saving it never
-// writes over the index file or a profile's voice INI.
+// registered preset (in any case) nor a file of the folder may have it, nor may a profile's voice
+// INI be able to take it later, so that saving it never writes over the index file or a profile's
+// voice INI and no profile added later shares its file.
 enum class HeadsetK27PresetName { Usable, Unusable, Taken };
 HeadsetK27PresetName CheckHeadsetK27PresetName(const std::wstring& folder, const std::vector<std::wstring>& presets,
                                               const std::wstring& name);

@@ -99,9 +99,8 @@ void CMainWnd::InitHeadsetK27ProfileList() {
   if (!HeadsetK27Profiles().Fill()) return;
   auto* combo = Find<CComboUI>(kCombo);
   if (!combo || combo->GetCount() == 0) return;
-  int saved = ReadIniNumber(HeadsetK27IndexPath(GetHeadsetK27ProfileFolder()), L"PROFILESELECT", L"select");
-  if (saved < 0 || saved >= combo->GetCount()) saved = 0;
-  combo->SelectItem(saved, false);
+  combo->SelectItem(
+      SavedProfileIndex(HeadsetK27IndexPath(GetHeadsetK27ProfileFolder()), L"PROFILESELECT", combo->GetCount()), false);
 }
 
 void CMainWnd::OnHeadsetK27ProfileSelected() { HeadsetK27Profiles().Select(); }

@@ -3,12 +3,18 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwctype>
 
 #include "headset_k27_eq.h"
 #include "ini_values.h"
 #include "named_profile_list.h"
 
 namespace {
+std::wstring LowerCase(std::wstring text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
 bool VoiceNameTaken(const std::wstring& folder, const std::wstring& name) {
   const std::wstring index = HeadsetK27IndexPath(folder);
   const int count = std::min(std::max(ReadIniNumber(index, L"PROFILECOUNT", L"count"), 0), kMostListedProfiles);
@@ -32,4 +38,16 @@ std::wstring HeadsetK27VoiceName(const std::wstring& folder, ProfileListView::It
     case ProfileListView::ItemOrigin::Copied: break;
   }
   return HeadsetK27CopyVoiceName(folder, index + 1);
+}
+
+bool IsHeadsetK27VoiceName(const std::wstring& name) {
+  const std::wstring lower = LowerCase(name);
+  const std::wstring prefix = L"voiceprofile", copy = L"copy";
+  if (lower.compare(0, prefix.size(), prefix) != 0) return false;
+  size_t at = prefix.size();
+  const size_t digits = at;
+  while (at < lower.size() && std::iswdigit(lower[at])) ++at;
+  if (at == digits) return false;
+  while (lower.compare(at, copy.size(), copy) == 0) at += copy.size();
+  return at == lower.size();
 }

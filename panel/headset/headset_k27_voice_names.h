@@ -17,3 +17,8 @@ std::wstring HeadsetK27CopyVoiceName(const std::wstring& folder, int count);
 // HeadsetK27CopyVoiceName for a copy.
 std::wstring HeadsetK27VoiceName(const std::wstring& folder, ProfileListView::ItemOrigin origin, int index,
                                  const std::wstring& profileName);
+
+// Whether a profile's voice INI may take `name` (without regard to case): "voiceprofile", digits,
+// and "copy" any number of times. Every name above has that form, since the list's own names are
+// "profile" followed by a number; another file of the folder must not take one.
+bool IsHeadsetK27VoiceName(const std::wstring& name);

@@ -10,9 +10,9 @@
 #include "headset_light_registers.h"
 #include "headset_page.h"
 #include "headset_threads.h"
-#include "ini_values.h"
 #include "lighting_tables.h"
 #include "main_wnd.h"
+#include "named_profile_list.h"
 #include "panel_message.h"
 #include "stop_protocol.h"
 #include "window_messages.h"
@@ -41,8 +41,8 @@ void ShowArrivedHeadset(CMainWnd& window, const HeadsetDetection& found) {
   DebugLine(L"end link headset device");
   // Selecting the saved row runs the profile selection on this thread; the row already selected
   // raises nothing, so a headset that returns to the same profile is not sent it again.
-  const int saved = ReadIniNumber(HeadsetProfileIndexPath(window), L"PROFILESELECT", L"select");
-  if (auto* combo = window.Find<CComboUI>(L"hs_device_profile_combo")) combo->SelectItem(saved, false);
+  if (auto* combo = window.Find<CComboUI>(L"hs_device_profile_combo"))
+    combo->SelectItem(SavedProfileIndex(HeadsetProfileIndexPath(window), L"PROFILESELECT", combo->GetCount()), false);
 }
 
 void HideLostHeadset(CMainWnd& window) {

@@ -2,6 +2,7 @@
 
 #include "macro_action.h"
 #include "mouse_cursor_script.h"
+#include "mouse_memory.h"
 #include "mouse_macro_store.h"
 #include "mouse_profiles.h"
 #include "mouse_state.h"
@@ -29,9 +30,9 @@ MouseDownloadOutcome DownloadMouseMacros(DeviceCommandChannel& channel, const st
   if (image.status == DeviceMacroImage::Status::NoMemory) return {0, L"message_text_7"};
   if (image.status == DeviceMacroImage::Status::Built) SendImage(channel, image, &DeviceCommandChannel::WriteMacroMemory);
   const int bank = MouseLiveSettings[0];
-  if (const MouseKeyTable* table = MouseKeyTableOfProfile(bank)) {
+  if (IsMouseProfileIndex(bank)) {
     channel.BeginTransfer();
-    channel.WriteKeyTable(table->data(), bank);
+    WriteMouseKeyTable(channel, bank);
     channel.EndTransfer();
   }
   SaveMouseProfile(MouseProfileKind::Device, folder);

@@ -59,6 +59,19 @@ MouseReadResult ReadMouseMemory(DeviceCommandChannel& channel) {
   return MouseReadResult::Read;
 }
 
+int WriteMouseKeyTable(DeviceCommandChannel& channel, int profile) {
+  if (!IsMouseProfileIndex(profile)) return DEVICE_RESULT_BANK_OUT_OF_RANGE;
+  constexpr size_t kStride = DeviceCommandChannel::kKeyBankStride;
+  MouseKeyTable written = MouseKeyTables[profile];
+  for (int later = profile + 1; later < MOUSE_PROFILES; ++later) {
+    const size_t start = (later - profile) * kStride;
+    if (start >= written.size()) break;
+    const size_t length = std::min(kStride, written.size() - start);
+    std::copy_n(MouseKeyTables[later].begin(), length, written.begin() + start);
+  }
+  return channel.WriteKeyTable(written.data(), profile);
+}
+
 bool ReloadActiveMouseProfile(DeviceCommandChannel& channel) {
   if (!channel.IsConnected()) return false;
   BlockBytes block0{};

@@ -21,6 +21,12 @@ MouseReadResult ReadMouseMemory(DeviceCommandChannel& channel);
 // for the reads. False, with nothing changed, when not connected or a read failed.
 bool ReloadActiveMouseProfile(DeviceCommandChannel& channel);
 
+// Writes the key table of on-board profile p (0..4) as bank p. The write moves 512 bytes from
+// p × 126 on, over the starts of the banks after it: those bytes are the later profiles' own
+// tables, so the write keeps what they hold; past the last bank, table p's own bytes go. The
+// channel's result; DEVICE_RESULT_BANK_OUT_OF_RANGE, with nothing sent, when p names no profile.
+int WriteMouseKeyTable(DeviceCommandChannel& channel, int profile);
+
 // Makes on-board profile n (0..4) the mouse's active one and the page's. False, with nothing
 // changed, when n or the profile the mouse reports names no block, when the mouse already runs n,
 // or when a command failed.

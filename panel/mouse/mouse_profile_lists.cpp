@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "mouse_memory.h"
 #include "mouse_state.h"
 #include "profile_store.h"
 
@@ -107,10 +108,7 @@ NamedProfileListParams KeyList() {
   return p;
 }
 
-void SendKeyTable0(DeviceCommandChannel& channel) {
-  const MouseKeyTable table = MouseKeyTables[0];
-  channel.WriteKeyTable(table.data(), 0);
-}
+void SendKeyTable0(DeviceCommandChannel& channel) { WriteMouseKeyTable(channel, 0); }
 
 void SendLiveSettingsPart(DeviceCommandChannel& channel) {
   const MouseSettingsBlock block = MouseSettingsBlocks[0];
@@ -200,7 +198,7 @@ void ResetMouseKeyProfileTo(DeviceCommandChannel& channel, const std::wstring& f
   std::copy(payload.begin(), payload.end(), MouseKeyTables[0].begin());
   SaveMouseProfile(MouseProfileKind::Key, folder);
   page.Refresh();
-  channel.WriteKeyTable(payload.data(), 0);
+  SendKeyTable0(channel);
 }
 
 void SelectMouseProfileAt(MouseProfileKind kind, DeviceCommandChannel& channel, const std::wstring& folder, int index,

@@ -52,15 +52,26 @@ NamedProfileListHooks HooksOf(CMainWnd& window, MouseProfileKind kind, const std
   };
   return hooks;
 }
-}  // namespace
 
-void RunOnMouseList(CMainWnd& window, MouseProfileKind kind, void (NamedProfileList::*operation)()) {
+template <class Operation>
+auto OnMouseList(CMainWnd& window, MouseProfileKind kind, Operation operation) {
   const NamedProfileListParams& params = MouseProfileListParams(kind);
   const std::wstring folder = window.GetMouseProfileFolder();
   ControlProfileListView view(window, params);
   const NamedProfileListHooks hooks = HooksOf(window, kind, folder);
   NamedProfileList list(params, hooks, folder, view);
-  (list.*operation)();
+  return operation(list);
+}
+}  // namespace
+
+void RunOnMouseList(CMainWnd& window, MouseProfileKind kind, void (NamedProfileList::*operation)()) {
+  OnMouseList(window, kind, [operation](NamedProfileList& list) { (list.*operation)(); });
+}
+
+bool FillMouseProfileLists(CMainWnd& window) {
+  for (MouseProfileKind kind : {MouseProfileKind::Device, MouseProfileKind::Light, MouseProfileKind::Key})
+    if (!OnMouseList(window, kind, [](NamedProfileList& list) { return list.Fill(); })) return false;
+  return true;
 }
 
 namespace {

@@ -6,3 +6,6 @@ class CMainWnd;
 
 // Runs one operation of a mouse profile list on the window's controls.
 void RunOnMouseList(CMainWnd& window, MouseProfileKind kind, void (NamedProfileList::*operation)());
+// Start-up: fills the device, light and key lists in turn; false when one could not make its first
+// profile (it has shown why, and the lists after it stay empty).
+bool FillMouseProfileLists(CMainWnd& window);

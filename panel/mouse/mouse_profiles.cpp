@@ -6,18 +6,17 @@
 #include "diagnostics.h"
 #include "ini_values.h"
 #include "mouse_state.h"
+#include "named_profile_list.h"
 #include "profile_store.h"
 
 namespace {
 
-const MouseProfileListKeys kDeviceKeys{L"PROFILEDEVICECOUNT", L"PROFILEDEVICENAME", L"PROFILEDEVICESELECT",
-                                       L"PROFILELIKEDEVICEEXE", L".config", L".config", L"msdevicedefault.config",
-                                       MOUSE_DEVICE_PAYLOAD_SIZE};
-const MouseProfileListKeys kLightKeys{L"PROFILEDENGCOUNT", L"PROFILEDENGNAME", L"PROFILEDENGSELECT",
-                                      L"PROFILELIKEDENGEXE", L".led", L".led", L"msdengdefault.Led",
-                                      MOUSE_LIGHT_PAYLOAD_SIZE};
-const MouseProfileListKeys kKeyKeys{L"PROFILECOUNT", L"PROFILENAME", L"PROFILESELECT", L"PROFILELIKEEXE",
-                                    L".PRO", L".pro", L"mskeydefault.pro", MOUSE_KEY_PAYLOAD_SIZE};
+const MouseProfileListKeys kDeviceKeys{L"PROFILEDEVICENAME", L"PROFILEDEVICESELECT", L".config", L".config",
+                                       L"msdevicedefault.config", MOUSE_DEVICE_PAYLOAD_SIZE};
+const MouseProfileListKeys kLightKeys{L"PROFILEDENGNAME", L"PROFILEDENGSELECT", L".led", L".led",
+                                      L"msdengdefault.Led", MOUSE_LIGHT_PAYLOAD_SIZE};
+const MouseProfileListKeys kKeyKeys{L"PROFILENAME", L"PROFILESELECT", L".PRO", L".pro", L"mskeydefault.pro",
+                                    MOUSE_KEY_PAYLOAD_SIZE};
 
 bool CarriesSettings(MouseProfileKind kind) { return kind != MouseProfileKind::Key; }
 bool CarriesKeys(MouseProfileKind kind) { return kind != MouseProfileKind::Light; }
@@ -51,8 +50,8 @@ const MouseProfileListKeys& MouseProfileKeys(MouseProfileKind kind) {
 
 std::wstring MouseProfileIndexFile(const std::wstring& folder) { return folder + L"msProfile.ini"; }
 
-int ReadMouseDeviceSelection(const std::wstring& folder) {
-  return ReadIniNumber(MouseProfileIndexFile(folder), kDeviceKeys.selectSection, L"select");
+int ReadMouseDeviceSelection(const std::wstring& folder, int count) {
+  return SavedProfileIndex(MouseProfileIndexFile(folder), kDeviceKeys.selectSection, count);
 }
 
 std::vector<uint8_t> EncodeMouseProfile(MouseProfileKind kind) {
@@ -83,14 +82,15 @@ void ApplyMouseProfile(MouseProfileKind kind, const std::vector<uint8_t>& payloa
 
 int LoadMouseProfile(MouseProfileKind kind, const std::wstring& folder, int index) {
   const MouseProfileListKeys& keys = MouseProfileKeys(kind);
-  LoadedProfile(kind) = index;
   const std::wstring name = ReadIniText(MouseProfileIndexFile(folder), keys.nameSection, std::to_wstring(index));
   std::vector<uint8_t> payload(keys.payloadSize, 0);
   const int result =
       ReadProfileFile(folder + name + keys.loadExtension, payload.data(), payload.size(), PROFILE_KIND_MOUSE);
   if (result == 1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u4e22\u5931");  // "profile file missing"
   if (result == -1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u683c\u5f0f\u9519\u8bef");  // "profile file malformed"
-  if (result == 0) ApplyMouseProfile(kind, payload);
+  if (result != 0) return result;
+  ApplyMouseProfile(kind, payload);
+  LoadedProfile(kind) = index;
   return result;
 }
 

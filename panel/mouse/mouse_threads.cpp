@@ -30,11 +30,12 @@ void SelectTab(CMainWnd& window, const wchar_t* name) {
 }
 
 void ShowFoundMouse(CMainWnd& window) {
-  const int selected = ReadMouseDeviceSelection(window.GetMouseProfileFolder());
+  CComboUI* combo = window.Find<CComboUI>(L"ms_device_profile_combo");
+  const int selected = ReadMouseDeviceSelection(window.GetMouseProfileFolder(), combo ? combo->GetCount() : 0);
   window.LoadMouseDeviceProfile(selected);
   window.ReadMouseMemory();
   // Runs the device list's selection on this thread, the lock still held.
-  if (CComboUI* combo = window.Find<CComboUI>(L"ms_device_profile_combo")) combo->SelectItem(selected, false);
+  if (combo) combo->SelectItem(selected, false);
   window.RefreshMousePage();
   window.RelabelMouseKeys(0);
   if (COptionUI* tab = window.Find<COptionUI>(L"ms_tab")) {

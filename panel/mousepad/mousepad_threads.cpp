@@ -3,10 +3,10 @@
 // loads its light profile and shows it, so it changes controls directly and never waits for the
 // window thread.
 #include "device_detection.h"
-#include "ini_values.h"
 #include "main_wnd.h"
 #include "mousepad_lighting_pass.h"
 #include "mousepad_page_state.h"
+#include "named_profile_list.h"
 #include "panel_message.h"
 #include "timer_ids.h"
 #include "worker_threads.h"
@@ -27,10 +27,11 @@ void ShowFoundPad(CMainWnd& window) {
   if (CControlUI* tab = window.Find(L"mp_tab")) tab->SetVisible(true);
   SelectTab(window, L"mp_tab");
   window.ReadMousePadMemory();
-  const int selected =
-      ReadIniNumber(window.GetMousePadProfileFolder() + L"mpProfile.ini", L"PROFILEDENGSELECT", L"select");
+  CComboUI* combo = window.Find<CComboUI>(L"mp_deng_profile_combo");
+  const int selected = SavedProfileIndex(window.GetMousePadProfileFolder() + L"mpProfile.ini", L"PROFILEDENGSELECT",
+                                         combo ? combo->GetCount() : 0);
   // Runs the light list's selection on this thread, the lock still held.
-  if (CComboUI* combo = window.Find<CComboUI>(L"mp_deng_profile_combo")) combo->SelectItem(selected, false);
+  if (combo) combo->SelectItem(selected, false);
   window.LoadMousePadLightProfile(selected);
   window.RefreshMousePadLightPage();
   window.OnDeviceTabShown(window.GetHWND());

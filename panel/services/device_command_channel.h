@@ -15,6 +15,9 @@
 class DeviceCommandChannel {
  public:
   static constexpr uint16_t kMaxTransferSize = 512;
+  // Key bank b starts at b × this in the device's key memory, so a table written whole reaches
+  // into the banks after it.
+  static constexpr uint16_t kKeyBankStride = 126;
 
   explicit DeviceCommandChannel(HidBackend& backend = CurrentHidBackend());
   ~DeviceCommandChannel();

@@ -8,7 +8,6 @@
 
 namespace {
 constexpr int kHighestBank = 4;
-constexpr uint16_t kBankStride = 126;  // banks overlap in the device's key memory
 constexpr DWORD kEndTransferPauseMs = 10;
 
 int StatusResult(const uint8_t* reply) {
@@ -111,13 +110,13 @@ int DeviceCommandChannel::ReadFactoryKeyTable(uint8_t* destination) {
 
 int DeviceCommandChannel::ReadKeyTable(uint8_t* destination, int bank) {
   if (!IsBank(bank)) return DEVICE_RESULT_BANK_OUT_OF_RANGE;
-  return SendChunks({DEVICE_COMMAND_READ_KEY_TABLE, static_cast<uint16_t>(bank * kBankStride), nullptr,
+  return SendChunks({DEVICE_COMMAND_READ_KEY_TABLE, static_cast<uint16_t>(bank * kKeyBankStride), nullptr,
                      destination, 0, true, false});
 }
 
 int DeviceCommandChannel::WriteKeyTable(const uint8_t* source, int bank) {
   if (!IsBank(bank)) return DEVICE_RESULT_BANK_OUT_OF_RANGE;
-  return SendChunks({DEVICE_COMMAND_WRITE_KEY_TABLE, static_cast<uint16_t>(bank * kBankStride), source, nullptr, 0,
+  return SendChunks({DEVICE_COMMAND_WRITE_KEY_TABLE, static_cast<uint16_t>(bank * kKeyBankStride), source, nullptr, 0,
                      true, false});
 }
 

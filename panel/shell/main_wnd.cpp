@@ -69,7 +69,8 @@ void CMainWnd::InitWindow() {
   for (const wchar_t* name : kPaletteNames)
     if (auto* palette = Find<CColorPaletteUI>(name)) palette->SetSelectColor(kPaletteSelectColor);
   BuildVoiceEffectSelector();
-  RunSetupProgramUnlessInstalled(ProgramFolder(), IsWow64() != 0);
+  const bool is64BitWindows = IsWow64() != 0;
+  RunSetupProgramUnlessInstalled(ProgramFolder(), is64BitWindows, SystemProgramFilesFolders(is64BitWindows));
   AudioControlLibrary().Load(L"Harkin_UsbAudio73xx_x32.dll");
   m_trayIcon.CreateTrayIcon(m_hWnd, kPanelIconResource, L"KARVO", 0);
   m_pm.GetDPIObj()->SetDPIAwareness(1);

@@ -1,20 +1,50 @@
 #include "setup_program.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <vector>
 
 #include "diagnostics.h"
 
-const wchar_t* const kInstalledUninstallerPath =
-    L"C:\\Program Files\\Default Orvel USB Audio Software\\Undrel.exe";
 const wchar_t* const kSetupProgramArguments = L"-demo";
 
 namespace {
 const wchar_t* const kSetupFolder = L"Toklin\\Binary\\";
 const wchar_t* const kSetup32 = L"Pendrel_x32.exe";
 const wchar_t* const kSetup64 = L"Pendrel_x64.exe";
+const wchar_t* const kUninstallerInProgramFiles = L"Default Orvel USB Audio Software\\Undrel.exe";
+
+std::wstring ShellFolder(int id) {
+  wchar_t folder[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, folder))) return std::wstring();
+  std::wstring path = folder;
+  if (!path.empty() && path.back() != L'\\') path += L'\\';
+  return path;
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
 }  // namespace
+
+// A 32-bit panel sees the 32-bit folder as its own; the native one it finds in ProgramW6432.
+ProgramFilesFolders SystemProgramFilesFolders(bool is64BitWindows) {
+  if (!is64BitWindows) {
+    const std::wstring folder = ShellFolder(CSIDL_PROGRAM_FILES);
+    return {folder, folder};
+  }
+  ProgramFilesFolders folders{ShellFolder(CSIDL_PROGRAM_FILESX86), ShellFolder(CSIDL_PROGRAM_FILES)};
+  wchar_t native[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableW(L"ProgramW6432", native, MAX_PATH);
+  if (length > 0 && length < MAX_PATH) folders.for64BitPrograms = std::wstring(native) + L"\\";
+  return folders;
+}
+
+std::wstring InstalledUninstallerPath(const ProgramFilesFolders& folders, const std::wstring& setupProgram) {
+  const bool is64BitProgram = EndsWith(setupProgram, kSetup64);
+  return (is64BitProgram ? folders.for64BitPrograms : folders.for32BitPrograms) + kUninstallerInProgramFiles;
+}
 
 bool SetupProgramShouldRun(DWORD uninstallerAttributes) {
   return uninstallerAttributes != FILE_ATTRIBUTE_ARCHIVE;
@@ -84,9 +114,12 @@ void RunSetupProgram(const std::wstring& program) {
   DebugLine(L"setup program ended");
 }
 
-void RunSetupProgramUnlessInstalled(const std::wstring& programFolder, bool is64BitWindows) {
-  if (!SetupProgramShouldRun(GetFileAttributesW(kInstalledUninstallerPath))) return;
+void RunSetupProgramUnlessInstalled(const std::wstring& programFolder, bool is64BitWindows,
+                                    const ProgramFilesFolders& folders) {
   const std::wstring x64Program = SetupProgramPath(programFolder, true, true);
   const bool x64Exists = GetFileAttributesW(x64Program.c_str()) != INVALID_FILE_ATTRIBUTES;
-  RunSetupProgram(SetupProgramPath(programFolder, is64BitWindows, x64Exists));
+  const std::wstring program = SetupProgramPath(programFolder, is64BitWindows, x64Exists);
+  const std::wstring uninstaller = InstalledUninstallerPath(folders, program);
+  if (!SetupProgramShouldRun(GetFileAttributesW(uninstaller.c_str()))) return;
+  RunSetupProgram(program);
 }

@@ -5,9 +5,18 @@
 
 // The audio driver setup program, started once from the panel's start-up and awaited.
 
-// The uninstaller that the setup program installs; when it carries exactly the archive attribute
-// the stack counts as installed.
-extern const wchar_t* const kInstalledUninstallerPath;
+// The Program Files folder as a 32-bit and as a 64-bit program sees it, each ending in a
+// backslash; on 32-bit Windows both are the one folder.
+struct ProgramFilesFolders {
+  std::wstring for32BitPrograms;
+  std::wstring for64BitPrograms;
+};
+ProgramFilesFolders SystemProgramFilesFolders(bool is64BitWindows);
+
+// The uninstaller as the setup program at `setupProgram` installs it: in its own Program Files
+// folder, "Default Orvel USB Audio Software\Undrel.exe". When it carries exactly the archive
+// attribute the stack counts as installed.
+std::wstring InstalledUninstallerPath(const ProgramFilesFolders& folders, const std::wstring& setupProgram);
 
 bool SetupProgramShouldRun(DWORD uninstallerAttributes);
 
@@ -37,5 +46,6 @@ void StartSetupProgramWith(ProgramStart start);
 // that does not start is not reported beyond the debugger.
 void RunSetupProgram(const std::wstring& program);
 
-// Starts the setup program unless it is installed, and waits for it.
-void RunSetupProgramUnlessInstalled(const std::wstring& programFolder, bool is64BitWindows);
+// Starts the setup program unless what it installs is there, and waits for it.
+void RunSetupProgramUnlessInstalled(const std::wstring& programFolder, bool is64BitWindows,
+                                    const ProgramFilesFolders& folders);

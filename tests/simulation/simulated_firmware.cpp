@@ -45,11 +45,12 @@ void SimulatedFirmware::RestoreDefaults() {
     memory_.factoryKeyTable = model_.factoryKeyTable;
     memory_.factoryKeyTable.resize(kTableSize, 0);
     // Every bank starts as the factory table. Written from the last bank down, bank 0 ends intact
-    // and each later bank keeps its first 126 bytes before the next bank's start overwrites it.
+    // and each later bank keeps its first 126 bytes before the next bank's start overwrites it;
+    // only the table's own bytes are written, so a short table's zero tail overwrites nothing.
     memory_.keyMemory.assign((kBanks - 1) * kBankStride + kTableSize, 0);
+    const size_t length = std::min(model_.factoryKeyTable.size(), kTableSize);
     for (int bank = kBanks - 1; bank >= 0; --bank)
-      std::copy(memory_.factoryKeyTable.begin(), memory_.factoryKeyTable.end(),
-                memory_.keyMemory.begin() + bank * kBankStride);
+      std::copy_n(model_.factoryKeyTable.begin(), length, memory_.keyMemory.begin() + bank * kBankStride);
   }
   memory_.macroMemory.assign(model_.info.MacroMemoryUnits() * 128u, 0);
   memory_.scriptMemory.assign(model_.scriptMemorySize, 0);

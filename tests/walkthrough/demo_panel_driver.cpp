@@ -61,6 +61,16 @@ std::vector<std::string> FileLines(const std::wstring& path) {
   return lines;
 }
 
+int LastRequestByte(const std::vector<std::string>& wire, const std::string& what, size_t index) {
+  for (auto line = wire.rbegin(); line != wire.rend(); ++line) {
+    if (line->rfind("->", 0) != 0 || line->find(what) == std::string::npos) continue;
+    const size_t data = line->find(" | ");
+    if (data == std::string::npos || data + 3 + 3 * index + 2 > line->size()) return -1;
+    return std::stoi(line->substr(data + 3 + 3 * index, 2), nullptr, 16);
+  }
+  return -1;
+}
+
 size_t DistinctColours(const RECT& rect) { return DistinctColours(CaptureScreen(rect)); }
 
 DemoPanelDriver::DemoPanelDriver(std::wstring demoFolder, std::wstring artefacts)
@@ -124,4 +134,48 @@ bool DemoPanelDriver::ClickControl(const std::string& name, double fraction) {
   if (!control.found || !control.visible) return false;
   const long x = control.rect.left + static_cast<long>((control.rect.right - control.rect.left) * fraction);
   return ClickAt(x, (control.rect.top + control.rect.bottom) / 2);
+}
+
+bool DemoPanelDriver::ClickUntil(const std::string& name, const std::function<bool()>& done, double fraction) {
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    if (!ClickControl(name, fraction)) return false;
+    if (WaitFor(done, 6000)) return true;
+  }
+  return false;
+}
+
+bool DemoPanelDriver::Pick(const std::string& name) {
+  return ClickUntil(name, [&] { return Selected(name); });
+}
+
+bool DemoPanelDriver::PickInCombo(const std::string& combo, const std::string& keys, int expectedRow) {
+  auto open = [] { return FindWindowW(L"UiComboDropDown", nullptr) != nullptr; };
+  for (int attempt = 0; attempt < 5 && !open(); ++attempt) {
+    if (!ClickControl(combo)) return false;
+    WaitFor(open, 4000);
+  }
+  return open() && Xdo("key " + keys + " Return") &&
+         WaitForControl(combo, [&](const ControlState& c) { return c.selected == expectedRow; });
+}
+
+// A menu closes when it loses the activation; the user then opens it again.
+bool DemoPanelDriver::ExitThroughTrayMenu() {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    PostMessageW(MainWindow(), 0x401, 0, WM_RBUTTONUP);  // a right click on the tray icon
+    HWND menu = nullptr;
+    if (!WaitFor([&] { return (menu = FindWindowW(L"MenuWnd", nullptr)) != nullptr && IsWindowVisible(menu); }, 10000))
+      return false;
+    RECT items{};
+    GetWindowRect(menu, &items);
+    if (!ClickAt(items.left + 20, items.top + 10)) return false;
+    // The shell waits at most 10 s for its threads; the rest of the exit is short.
+    if (WaitForSingleObject(process_.hProcess, 15000) == WAIT_OBJECT_0) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> DemoPanelDriver::WireLog(const std::string& device) {
+  const std::wstring file = Artefact(FromUtf8(device) + L".now.wire.log");
+  if (Command("wirelog " + device + " " + ToUtf8(file)) != "done") return {};
+  return FileLines(file);
 }

@@ -26,6 +26,10 @@ bool WaitFor(const std::function<bool()>& done, DWORD atMostMs);
 // The lines of a text file (empty when it is missing).
 std::vector<std::string> FileLines(const std::wstring& path);
 
+// Data byte `index` of the last request of a wire log whose line has `what`; -1 when none. A
+// request line shows the first 16 data bytes of its report.
+int LastRequestByte(const std::vector<std::string>& wire, const std::string& what, size_t index);
+
 // How many distinct colours `rect` of the screen shows.
 size_t DistinctColours(const RECT& rect);
 
@@ -53,6 +57,22 @@ class DemoPanelDriver {
   bool ClickAt(long x, long y);
   // Clicks the middle of the control, or the point at `fraction` of its width.
   bool ClickControl(const std::string& name, double fraction = 0.5);
+
+  // What a user does, again where a busy machine lost the click (a click delivered before the
+  // window takes input); each is true once it took effect.
+  bool Selected(const std::string& name) { return Control(name).selected == 1; }
+  bool Visible(const std::string& name) { return Control(name).visible; }
+  bool ClickUntil(const std::string& name, const std::function<bool()>& done, double fraction = 0.5);
+  // A tab or page option, clicked until it is the selected one.
+  bool Pick(const std::string& name);
+  // Opens the combo with a click and moves its selection with xdotool's keys, then Return.
+  bool PickInCombo(const std::string& combo, const std::string& keys, int expectedRow);
+  // A right click on the tray icon and the menu's first item, "exit", until the process ended.
+  bool ExitThroughTrayMenu();
+
+  // A device's wire log so far, also kept as "<device>.now.wire.log"; empty when the demo did not
+  // write it.
+  std::vector<std::string> WireLog(const std::string& device);
 
   const std::wstring& Artefacts() const { return artefacts_; }
   // A file of the artefacts folder, as the demo and this test both name it.

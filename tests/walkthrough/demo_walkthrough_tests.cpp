@@ -28,17 +28,6 @@ bool Contains(const std::vector<std::string>& lines, const std::string& text) {
   return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; });
 }
 
-// Data byte `index` of the last request of the wire log whose line has `what`; -1 when none.
-int LastRequestByte(const std::vector<std::string>& wire, const std::string& what, size_t index) {
-  for (auto line = wire.rbegin(); line != wire.rend(); ++line) {
-    if (line->rfind("->", 0) != 0 || line->find(what) == std::string::npos) continue;
-    const size_t data = line->find(" | ");
-    if (data == std::string::npos || data + 3 + 3 * index + 2 > line->size()) return -1;
-    return std::stoi(line->substr(data + 3 + 3 * index, 2), nullptr, 16);
-  }
-  return -1;
-}
-
 // The sixteen pages: each device tab with its page options.
 struct DevicePages {
   const char* tab;
@@ -59,36 +48,16 @@ class DemoWalkthrough : public ::testing::Test {
  protected:
   DemoWalkthrough() : panel(BuildFolder() + L"demo\\", BuildFolder() + L"artefacts\\walkthrough\\") {}
 
-  bool Selected(const std::string& name) { return panel.Control(name).selected == 1; }
-  // Clicks the control until `done` holds: a click that a busy machine delivers before the window
-  // takes input is lost, and the user clicks again.
+  bool Selected(const std::string& name) { return panel.Selected(name); }
+  bool Visible(const std::string& name) { return panel.Visible(name); }
   void ClickUntil(const std::string& name, const std::function<bool()>& done, double fraction = 0.5) {
-    for (int attempt = 0; attempt < 4; ++attempt) {
-      ASSERT_TRUE(panel.ClickControl(name, fraction)) << name << " is not there to click";
-      if (WaitFor(done, 6000)) return;
-    }
-    FAIL() << "clicking " << name << " had no effect";
+    ASSERT_TRUE(panel.ClickUntil(name, done, fraction)) << "clicking " << name << " had no effect";
   }
-  // Clicks a tab or page option until it is the selected one.
-  void Pick(const std::string& name) { ClickUntil(name, [&] { return Selected(name); }); }
-  bool Visible(const std::string& name) { return panel.Control(name).visible; }
-  // Opens the combo with a click and moves its selection with keys, as a user does.
+  void Pick(const std::string& name) { ASSERT_TRUE(panel.Pick(name)) << name << " was not picked"; }
   void PickInCombo(const std::string& combo, const std::string& keys, int expectedRow) {
-    auto open = [] { return FindWindowW(L"UiComboDropDown", nullptr) != nullptr; };
-    for (int attempt = 0; attempt < 5 && !open(); ++attempt) {
-      ASSERT_TRUE(panel.ClickControl(combo)) << combo << " is not there to click";
-      WaitFor(open, 4000);
-    }
-    ASSERT_TRUE(open()) << combo << " did not open";
-    ASSERT_TRUE(panel.Xdo("key " + keys + " Return"));
-    ASSERT_TRUE(panel.WaitForControl(combo, [&](const ControlState& c) { return c.selected == expectedRow; }))
-        << combo << " did not move to row " << expectedRow;
+    ASSERT_TRUE(panel.PickInCombo(combo, keys, expectedRow)) << combo << " did not move to row " << expectedRow;
   }
-  std::vector<std::string> WireLog(const std::string& device) {
-    const std::wstring file = panel.Artefact(FromUtf8(device) + L".now.wire.log");
-    EXPECT_EQ(panel.Command("wirelog " + device + " " + ToUtf8(file)), "done");
-    return FileLines(file);
-  }
+  std::vector<std::string> WireLog(const std::string& device) { return panel.WireLog(device); }
   std::vector<std::string> CallLog(const std::string& library) {
     const std::wstring file = panel.Artefact(FromUtf8(library) + L".now.calls.log");
     EXPECT_EQ(panel.Command("calllog " + library + " " + ToUtf8(file)), "done");
@@ -245,20 +214,7 @@ void DemoWalkthrough::UnplugEverythingButTheK27() {
 }
 
 void DemoWalkthrough::ExitThroughTheTrayMenu() {
-  // A menu closes when it loses the activation; the user then opens it again.
-  bool ended = false;
-  for (int attempt = 0; attempt < 3 && !ended; ++attempt) {
-    PostMessageW(panel.MainWindow(), 0x401, 0, WM_RBUTTONUP);  // a right click on the tray icon
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowW(L"MenuWnd", nullptr)) != nullptr && IsWindowVisible(menu); },
-                        10000));
-    RECT items{};
-    GetWindowRect(menu, &items);
-    ASSERT_TRUE(panel.ClickAt(items.left + 20, items.top + 10)) << "the first item, \"exit\"";
-    // The shell waits at most 10 s for its threads; the rest of the exit is short.
-    ended = WaitForSingleObject(panel.Process(), 15000) == WAIT_OBJECT_0;
-  }
-  ASSERT_TRUE(ended) << "the process ends";
+  ASSERT_TRUE(panel.ExitThroughTrayMenu()) << "the process ends";
   DWORD code = 99;
   GetExitCodeProcess(panel.Process(), &code);
   EXPECT_EQ(code, 0u);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "demo_device_set.h"
+#include "simulated_device_models.h"
 
 namespace {
 
@@ -48,6 +49,28 @@ TEST(DemoDevices, TheSetHasASimulatedDeviceForAllButTheFirstHeadset) {
     ASSERT_NE(set.Device(device), nullptr);
     EXPECT_TRUE(set.Device(device)->IsPlugged());
   }
+}
+
+// A restarted demo meets its devices with what they kept, as a user meets them after a restart.
+TEST(DemoDevices, AKeptMemoryComesBackOnlyIntoADeviceOfItsModel) {
+  auto mouse = MakeSimulatedMouse();
+  mouse->EditMemory([](SimulatedMemory& memory) {
+    memory.keyMemory[126 + 9] = 0x70;
+    memory.settings[1] = 0x42;
+  });
+  const std::vector<uint8_t> record = EncodeKeptDeviceMemory(mouse->Memory());
+
+  SimulatedMemory restarted = MakeSimulatedMouse()->Memory();
+  ASSERT_TRUE(DecodeKeptDeviceMemory(record, restarted));
+  EXPECT_EQ(restarted.keyMemory, mouse->Memory().keyMemory);
+  EXPECT_EQ(restarted.settings, mouse->Memory().settings);
+
+  const SimulatedMemory keyboard = MakeSimulatedKeyboard(SIMULATED_KEYBOARD_RGB)->Memory();
+  SimulatedMemory other = keyboard;
+  EXPECT_FALSE(DecodeKeptDeviceMemory(record, other)) << "another model's lengths";
+  EXPECT_EQ(other.settings, keyboard.settings);
+  const std::vector<uint8_t> cutShort(record.begin(), record.end() - 1);
+  EXPECT_FALSE(DecodeKeptDeviceMemory(cutShort, restarted)) << "cut short";
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The operations of a named profile list against its index file and payload files.
+#include "debug_log_capture.h"
 #include "profile_list_fixture.h"
 
 namespace {
@@ -35,6 +36,75 @@ TEST_F(ProfileListFixture, AFirstRunWithoutAUsableFactoryFileStopsTheFilling) {
     EXPECT_TRUE(view.items.empty());
     EXPECT_FALSE(PathExists(IndexFile()));
   }
+}
+
+// Without a usable count the list's own files are the user's profiles: an index that was lost or
+// damaged is rebuilt from them, and none of them is written over with the factory payload.
+TEST_F(ProfileListFixture, ALostOrDamagedIndexIsRebuiltFromTheProfileFilesAndNoneIsOverwritten) {
+  std::vector<unsigned char> garbage(300);
+  for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<unsigned char>(i * 37 + 11);
+  const struct {
+    const char* what;
+    std::string index;  // "-": no index file
+  } cases[] = {
+      {"missing", "-"},
+      {"empty", ""},
+      {"garbage", std::string(garbage.begin(), garbage.end())},
+      {"cut short", "[NAME]\r\n0=Work\r\n1=Prof"},
+      {"count 0", "[COUNT]\r\ncount=0\r\n[NAME]\r\n0=Work\r\n"},
+      {"negative count", "[COUNT]\r\ncount=-2\r\n"},
+  };
+  WriteProfile(L"Profile 1", PayloadOf(0x41));
+  WriteProfile(L"work", PayloadOf(0x42));
+  WriteProfile(L" Odd", PayloadOf(0x43));  // an index file could not give this name back
+  CreateDirectoryW((folder / L"Folder.tp").c_str(), nullptr);
+  WriteText(folder / L"notes.tpx", "not of the list");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DeleteFileW(IndexFile().c_str());
+    if (c.index != "-") WriteText(IndexFile(), c.index);
+    FakeProfileListView page;
+    NamedProfileList fresh(params, hooks, folder.path(), page);
+    ASSERT_TRUE(fresh.Fill());
+    EXPECT_EQ(page.Names(), (Names{L"Profile 1", L"work"}));
+    EXPECT_TRUE(page.messages.empty());
+    EXPECT_EQ(ProfilePayload(L"Profile 1"), PayloadOf(0x41));
+    EXPECT_EQ(Entry(L"COUNT", L"count"), L"2");
+    EXPECT_EQ(Entry(L"NAME", L"1"), L"work");
+    EXPECT_EQ(Entry(L"LIKEEXE", L"1"), L"0");
+    EXPECT_EQ(Entry(L"SELECT", L"select"), L"0");
+    FakeProfileListView restarted;
+    ASSERT_TRUE(NamedProfileList(params, hooks, folder.path(), restarted).Fill());
+    EXPECT_EQ(restarted.Names(), page.Names()) << "the next start reads the rebuilt index";
+  }
+}
+
+// A rebuilt profile's companion is named as a copy's: fresh, so no two profiles share a file.
+TEST_F(ProfileListFixture, ARebuiltIndexGivesEachProfileACompanionOfItsOwn) {
+  params.companionSection = L"VOICE";
+  params.companionExtension = L".v";
+  std::vector<Origin> origins;
+  hooks.companionName = [&](Origin origin, int index, const std::wstring&) {
+    origins.push_back(origin);
+    return L"voice" + std::to_wstring(index);
+  };
+  WriteProfile(L"A", PayloadOf(1));
+  WriteProfile(L"B", PayloadOf(2));
+  ASSERT_TRUE(list.Fill());
+  EXPECT_EQ(origins, (std::vector<Origin>{Origin::Copied, Origin::Copied}));
+  EXPECT_EQ(Entry(L"VOICE", L"0"), L"voice0");
+  EXPECT_EQ(Entry(L"VOICE", L"1"), L"voice1");
+}
+
+// An index that cannot be written is left as it is: nothing is listed that could not be stored.
+TEST_F(ProfileListFixture, AnIndexThatCannotBeWrittenIsLeftAloneWithADiagnosticsLine) {
+  WriteProfile(L"Profile 1", PayloadOf(0x41));
+  ASSERT_TRUE(CreateDirectoryW(IndexFile().c_str(), nullptr));
+  const DebugLogCapture log;
+  ASSERT_TRUE(list.Fill());
+  EXPECT_TRUE(view.items.empty());
+  EXPECT_EQ(ProfilePayload(L"Profile 1"), PayloadOf(0x41));
+  EXPECT_NE(log.Text().find("test.ini"), std::string::npos) << log.Text();
 }
 
 TEST_F(ProfileListFixture, StoredNamesAreTakenAsTheyAreAndKeepCharactersOutsideAnsi) {
@@ -242,7 +312,7 @@ TEST_F(ProfileListFixture, AnImportOfAFileThatIsNotAProfileOfTheListIsRefused) {
     std::vector<unsigned char> bytes;  // empty: no such file
     const wchar_t* message;
   };
-  std::vector<unsigned char> longer = ReadBytes(folder / L"factory.tp"), wrongMagic = longer;
+  std::vector<unsigned char> longer = ReadBytes(hooks.factoryFile()), wrongMagic = longer;
   longer.push_back(0);
   wrongMagic[0] ^= 0xFF;
   Given({L"A"}, 0);

@@ -32,6 +32,7 @@ inline NamedProfileListParams TestListParams(const wchar_t* flagSection = L"LIKE
 
 struct ProfileListFixture : ::testing::Test {
   TempFolder folder;
+  TempFolder program;  // where the factory file lies, as the program's folder holds it
   NamedProfileListParams params = TestListParams();
   NamedProfileListHooks hooks;
   FakeProfileListView view;
@@ -42,13 +43,13 @@ struct ProfileListFixture : ::testing::Test {
   const Payload factory{1, 2, 3, 4, 5, 6, 7, 8};
 
   ProfileListFixture() {
-    hooks.factoryFile = [this] { return folder / L"factory.tp"; };
+    hooks.factoryFile = [this] { return program / L"factory.tp"; };
     hooks.takeNewPayload = [this](const Payload& payload) { taken.push_back(payload); };
     hooks.apply = [this](int index) { applied.push_back(index); };
     hooks.reset = [this](const Payload& payload) { resets.push_back(payload); };
     view.onItemSelect = [this] { list.Select(); };
     view.onLinkChanged = [this] { list.ToggleLink(); };
-    WriteProfile(L"factory", factory);
+    WriteProfileFile(hooks.factoryFile(), factory.data(), factory.size(), PROFILE_KIND_KEYBOARD);
   }
 
   std::wstring IndexFile() const { return folder / L"test.ini"; }

@@ -72,6 +72,15 @@ TEST_F(HeadsetK27EqFilesTest, PresetNamesMustBeUsableAndFree) {
       // Saving these would write over the index file or a profile's voice INI.
       {L"hsK27Profile", HeadsetK27PresetName::Taken},
       {L"VoiceProfile1", HeadsetK27PresetName::Taken},
+      // Names that a profile's voice INI takes once that profile is added or copied.
+      {L"voiceprofile3", HeadsetK27PresetName::Taken},
+      {L"VOICEPROFILE12copyCopy", HeadsetK27PresetName::Taken},
+      {L"voiceprofile", HeadsetK27PresetName::Usable},
+      {L"voiceprofile3 copy", HeadsetK27PresetName::Usable},
+      {L"voiceprofile3copyx", HeadsetK27PresetName::Usable},
+      // An index file reads these back as "Bass" and "Rock".
+      {L" Bass", HeadsetK27PresetName::Unusable},
+      {L"'Rock'", HeadsetK27PresetName::Unusable},
   };
   WriteIniNumber(Index(), L"PROFILECOUNT", L"count", 1);
   for (const Case& c : cases)

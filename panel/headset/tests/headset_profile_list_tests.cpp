@@ -246,4 +246,15 @@ TEST_F(HeadsetProfileListTest, ArrivingHeadsetGetsTheSavedProfileAndAPickedModeR
   EXPECT_EQ(0x00, standin.I2CRegister(0x11, 0x2A)) << "single colour";
   EXPECT_EQ(9, standin.I2CRegister(0x22, 0x27));
 }
+
+// The list was shortened elsewhere: the headset still gets a profile, and its changes are saved.
+TEST_F(HeadsetProfileListTest, AnArrivingHeadsetWhoseSavedProfileIsGoneGetsTheFirstOne) {
+  WriteIndex({L"a", L"b"});
+  WriteIniText(Index(), L"PROFILESELECT", L"select", L"2");
+  OpenWindow();
+  const AudioControlStandin standin(GetModuleHandleW(L"Harkin_UsbAudio73xx_x32.dll"));
+  standin.SetHeadsetPresent(true);
+  ASSERT_TRUE(PumpUntil([&] { return Find(L"hs_tab")->IsVisible() && Combo()->GetCurSel() == 0; }, 3000));
+  EXPECT_EQ(folder + L"a.json", window->SelectedHeadsetProfilePath()) << "where the changes are saved";
+}
 }  // namespace

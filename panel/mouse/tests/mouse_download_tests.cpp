@@ -67,6 +67,30 @@ TEST_F(MouseDownloadTest, TwoMacrosOfThreeAndNoActionsAreThe40ByteImageThenTheKe
   EXPECT_EQ(592u, ReadBytes(folder / L"Main.config").size());
 }
 
+// Banks lie 126 bytes apart and a write moves 512, so saving one profile's keys reaches into the
+// next four banks: those bytes must be what the later profiles hold now, not what they held at the
+// read-back.
+TEST_F(MouseDownloadTest, SavingOneProfilesKeysKeepsTheKeysSavedToTheFollowingProfiles) {
+  for (int profile : {1, 4}) {
+    MouseLiveSettings[0] = static_cast<uint8_t>(profile);
+    MouseKeyTables[profile][0] = 0x70;
+    MouseKeyTables[profile][1] = static_cast<uint8_t>(profile);
+    ASSERT_EQ(1, DownloadMouseMacros(channel, folder.path()).result);
+  }
+  MouseLiveSettings[0] = 0;
+  MouseKeyTables[0][3] = 0x71;
+  ASSERT_EQ(1, DownloadMouseMacros(channel, folder.path()).result);
+
+  const std::vector<uint8_t> keys = mouse->Memory().keyMemory;
+  const auto bankStart = [&keys](int bank) { return keys.begin() + bank * 126; };
+  EXPECT_EQ(0x71, bankStart(0)[3]);
+  for (int profile : {1, 4}) {
+    EXPECT_EQ(0x70, bankStart(profile)[0]) << "profile " << profile << " keeps its saved key";
+    EXPECT_EQ(profile, bankStart(profile)[1]) << profile;
+  }
+  EXPECT_TRUE(std::equal(MouseKeyTables[2].begin(), MouseKeyTables[2].begin() + 126, bankStart(2)));
+}
+
 TEST_F(MouseDownloadTest, WithoutMacrosTheKeyTableIsStillSentAndTheProfileSaved) {
   EXPECT_EQ(1, DownloadMouseMacros(channel, folder.path()).result);
   EXPECT_EQ((CommandList{0x01, 0x09, 0x02}), Commands(*mouse));

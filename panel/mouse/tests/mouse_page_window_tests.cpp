@@ -13,6 +13,7 @@
 #include "mousepad_state.h"
 #include "panel_message.h"
 #include "panel_window_fixture.h"
+#include "profile_store.h"
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
 #include "test_files.h"
@@ -110,6 +111,36 @@ TEST_F(MousePageTest, AFirstStartWithTheMousePluggedInSeedsReadsAndShowsIt) {
   EXPECT_EQ(1, MouseLiveSettings[1]) << "the live settings come from the loaded profile";
   PumpFor(200);
   EXPECT_EQ(1, announcements.load());
+}
+
+// The user's profiles outlive a lost or damaged index: each list is rebuilt from its files, none of
+// which takes the factory payload; a first profile that cannot be written leaves no index behind.
+TEST_F(MousePageTest, AStartWithoutAUsableIndexKeepsTheUsersProfiles) {
+  const std::vector<uint8_t> mine(576, 0x5A);
+  WriteProfileFile(folder + L"Profile 1.config", mine.data(), mine.size(), PROFILE_KIND_MOUSE);
+  WriteProfileFile(folder + L"Work.config", mine.data(), mine.size(), PROFILE_KIND_MOUSE);
+  WriteText(folder + L"msProfile.ini", "[PROFILEDEVICECOUNT]\r\ncount=0\r\n");
+  OpenWindow();
+  EXPECT_EQ(ReadBytes(folder + L"Profile 1.config").at(16), 0x5A) << "not the factory payload";
+  CComboUI* devices = Combo(L"ms_device_profile_combo");
+  ASSERT_EQ(2, devices->GetCount());
+  EXPECT_EQ(std::wstring(L"Work"), devices->GetItemAt(1)->GetText().GetData());
+  EXPECT_EQ(1, Combo(L"ms_key_profile_combo")->GetCount()) << "a list with no files of its own starts afresh";
+}
+
+TEST_F(MousePageTest, AFirstRunThatCannotWriteTheFirstProfileWritesNoIndex) {
+  std::vector<std::wstring> messages;
+  WatchMessageBoxesWith([&](CMsgWnd& box) {
+    messages.push_back(box.FindControl(L"MessageText")->GetText().str());
+    box.Close(1);
+  });
+  CreateDirectoryW((folder + L"Profile 1.config").c_str(), nullptr);
+  OpenWindow();
+  WatchMessageBoxesWith(nullptr);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(ReadIniText(folder + L"msProfile.ini", L"PROFILEDEVICECOUNT", L"count", L"none"), L"none")
+      << "the next start tries again";
+  EXPECT_EQ(0, Combo(L"ms_deng_profile_combo")->GetCount()) << "the lists after it stay empty";
 }
 
 TEST_F(MousePageTest, AMousePluggedInLaterIsShownWithoutAnnouncement) {

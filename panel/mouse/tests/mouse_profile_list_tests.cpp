@@ -8,6 +8,7 @@
 #include "foreground_profile_watcher.h"
 #include "foreground_program.h"
 #include "ini_values.h"
+#include "mouse_memory.h"
 #include "mouse_profile_lists.h"
 #include "mouse_test_fixture.h"
 #include "profile_store.h"
@@ -112,6 +113,18 @@ struct MouseListTable : MouseListFixture, ::testing::WithParamInterface<ListCase
     WriteIniText(index, params.linkPathSection, std::to_wstring(i), program);
   }
 };
+
+TEST_P(MouseListTable, AFirstRunMakesProfile1FromTheFactoryFile) {
+  ASSERT_TRUE(list.Fill());
+  EXPECT_EQ(view.Names(), std::vector<std::wstring>{L"Profile 1"});
+  EXPECT_EQ(ReadBytes(FileOf(L"Profile 1")).size(), 16 + GetParam().payloadSize);
+  EXPECT_EQ(PayloadOfFile(FileOf(L"Profile 1")), Factory(GetParam().kind));
+  EXPECT_EQ(Entry(params.countSection, L"count"), L"1");
+  EXPECT_EQ(Entry(params.nameSection, L"0"), L"Profile 1");
+  EXPECT_EQ(Entry(params.linkFlagSection, L"0"), L"0");
+  EXPECT_EQ(Entry(params.selectionSection, L"select"), L"0");
+  EXPECT_EQ(view.selected, -1) << "the detection or the watcher selects";
+}
 
 TEST_P(MouseListTable, AddAndCopyFindFreeNamesIgnoringCase) {
   Given({L"Profile 1", L"profile 2", L"X", L"x COPY"});
@@ -244,7 +257,13 @@ TEST(MouseLists, OnlyTheDeviceListHasACancelLinkButtonAndAllShareOneIndexFile) {
 
 TEST_F(MouseListFixture, ADeviceSelectSendsItsSettingsAndKeysToProfile0WhateverProfileIsActive) {
   auto mouse = Connect();
-  mouse->EditMemory([](SimulatedMemory& memory) { memory.settings[0] = 3; });
+  mouse->EditMemory([](SimulatedMemory& memory) {
+    memory.settings[0] = 3;
+    memory.keyMemory[126] = 0x70;  // profile 1's first key, which bank 0's write reaches over
+  });
+  ASSERT_EQ(MouseReadResult::Read, ReadMouseMemory(channel));
+  mouse->ClearWireLog();
+  const std::vector<uint8_t> keysBefore = mouse->Memory().keyMemory;
   Payload profile = Patterned(MOUSE_DEVICE_PAYLOAD_SIZE, 5);
   profile[512] = 3;  // the block names on-board profile 3
   profile[512 + MOUSE_BLOCK_POINTER_SPEED] = 12;
@@ -259,7 +278,9 @@ TEST_F(MouseListFixture, ADeviceSelectSendsItsSettingsAndKeysToProfile0WhateverP
   EXPECT_EQ(shapes[0], (std::array<int, 3>{0x06, 33, 0}));
   for (size_t i = 1; i < shapes.size(); ++i) EXPECT_EQ(shapes[i][0], 0x09) << i;
   EXPECT_EQ(shapes[1][2], 0) << "bank 0";
-  EXPECT_TRUE(std::equal(profile.begin(), profile.begin() + 512, mouse->Memory().keyMemory.begin()));
+  const std::vector<uint8_t> keys = mouse->Memory().keyMemory;
+  EXPECT_TRUE(std::equal(profile.begin(), profile.begin() + 126, keys.begin())) << "bank 0 is the profile's";
+  EXPECT_TRUE(std::equal(keys.begin() + 126, keys.end(), keysBefore.begin() + 126)) << "the later banks stay";
   EXPECT_EQ(page.Names(), (std::vector<std::string>{"pointer", "refresh", "dirty", "relabel"}));
   EXPECT_EQ(page.events[1].second, 0u) << "refreshed before the settings go";
   EXPECT_EQ(page.events[3].second, 1u) << "relabelled between the settings and the keys";
@@ -409,6 +430,21 @@ TEST_F(MouseListFixture, BeforeAnyLoadASaveGoesToTheProfileTheSelectEntryNames) 
   ASSERT_EQ(SaveMouseProfile(MouseProfileKind::Key, folder.path()), 0);
   EXPECT_EQ(File(L"A.pro"), Payload(512, 0x55));
   EXPECT_EQ(File(L"B.pro"), Payload(512, 0x44));
+}
+
+// A file that fails its check is kept: the saves stay with the profile that loaded last.
+TEST_F(MouseListFixture, AFailedLoadLeavesTheSaveTargetWhereItWas) {
+  Store(MouseProfileKind::Key, {L"A", L"Foreign", L"Gone"}, {Patterned(512, 1), Patterned(512, 2), Patterned(512, 3)});
+  WriteBytes(folder / L"Foreign.pro", std::vector<unsigned char>(528, 0x55));
+  DeleteFileW((folder / L"Gone.pro").c_str());
+  ASSERT_EQ(LoadMouseProfile(MouseProfileKind::Key, folder.path(), 0), 0);
+  EXPECT_EQ(LoadMouseProfile(MouseProfileKind::Key, folder.path(), 1), -1);
+  EXPECT_EQ(LoadMouseProfile(MouseProfileKind::Key, folder.path(), 2), 1);
+  MouseKeyTables[0].fill(0x66);
+  ASSERT_EQ(SaveMouseProfile(MouseProfileKind::Key, folder.path()), 0);
+  EXPECT_EQ(File(L"A.pro"), Payload(512, 0x66));
+  EXPECT_EQ(ReadBytes(folder / L"Foreign.pro"), std::vector<unsigned char>(528, 0x55));
+  EXPECT_FALSE(PathExists(folder / L"Gone.pro"));
 }
 
 }  // namespace

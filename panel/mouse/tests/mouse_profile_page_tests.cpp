@@ -108,6 +108,28 @@ TEST_F(MouseProfilePageTest, TheDetectionSelectsTheSavedProfileOnItsOwnThread) {
   EXPECT_EQ(afterSettings.front(), 0x09);
 }
 
+// A saved selection that names no profile (the list was shortened elsewhere) must not leave the
+// saves without a profile: they went into a file named "0.config" that no list shows.
+TEST_F(MouseProfilePageTest, ASavedSelectionOutsideTheListSelectsTheFirstProfileOnConnect) {
+  for (const wchar_t* name : {L"A", L"B"}) {
+    const std::vector<uint8_t> payload(576, 0x21);
+    WriteProfileFile(folder + name + L".config", payload.data(), payload.size(), PROFILE_KIND_MOUSE);
+  }
+  WriteText(folder + L"msProfile.ini",
+            "[PROFILEDEVICECOUNT]\r\ncount=2\r\n[PROFILEDEVICENAME]\r\n0=A\r\n1=B\r\n"
+            "[PROFILEDEVICESELECT]\r\nselect=2\r\n");
+  bus.Attach(MakeSimulatedMouse());
+  OpenWindow();
+  ASSERT_TRUE(PumpUntil([this] { return MouseShown(); }, 10000));
+  std::lock_guard<std::recursive_mutex> passDone(window->m_mouseChannel.m_lock);
+  EXPECT_EQ(Combo(L"ms_device_profile_combo")->GetCurSel(), 0);
+  EXPECT_EQ(Entry(L"PROFILEDEVICESELECT", L"select"), L"0");
+  MouseLiveSettings[1] = 0x5C;
+  window->SaveMouseDeviceProfile();
+  EXPECT_EQ(ReadBytes(folder + L"A.config").at(16 + 512 + 1), 0x5C);
+  EXPECT_FALSE(PathExists(folder + L"0.config"));
+}
+
 TEST_F(MouseProfilePageTest, AddSelectAndLinkADeviceProfileThroughThePage) {
   OpenWindow();
   StopDeviceWatcherOnceItSelected();

@@ -12,8 +12,6 @@ namespace {
 
 using MouseProfilesTest = MouseFixture;
 
-const MouseProfileKind kKinds[] = {MouseProfileKind::Device, MouseProfileKind::Light, MouseProfileKind::Key};
-
 void WriteFactoryFiles(const std::wstring& folder) {
   for (const MouseFactoryFile& file : MouseFactoryFiles())
     WriteBytes(folder + std::wstring(file.name, file.name + strlen(file.name)), file.bytes);
@@ -127,25 +125,11 @@ TEST_F(MouseProfilesTest, LoadsThatFindNoProfileChangeNothing) {
   }
 }
 
-TEST_F(MouseProfilesTest, TheFirstRunSeedsEachListAndTheScriptsOnce) {
+TEST_F(MouseProfilesTest, TheFirstRunCopiesTheCursorScriptsOnceAndKeepsAScriptThere) {
   TempFolder program;
   WriteFactoryFiles(program.path());
   WriteText(folder / L"name_2.cur", "mine");
-
   SeedMouseCursorScripts(program.path(), folder.path());
-  const std::vector<size_t> sizes = {592, 80, 528};
-  for (int k = 0; k < 3; ++k) {
-    const MouseListSeed seed = SeedMouseProfileList(kKinds[k], program.path(), folder.path());
-    EXPECT_EQ(MouseListSeedResult::Listed, seed.result);
-    EXPECT_EQ(std::vector<std::wstring>{L"Profile 1"}, seed.names);
-    const MouseProfileListKeys& keys = MouseProfileKeys(kKinds[k]);
-    EXPECT_EQ(sizes[k], ReadBytes(folder / (std::wstring(L"Profile 1") + keys.saveExtension)).size());
-    const std::wstring index = MouseProfileIndexFile(folder.path());
-    EXPECT_EQ(L"1", ReadIniText(index, keys.countSection, L"count"));
-    EXPECT_EQ(L"Profile 1", ReadIniText(index, keys.nameSection, L"0"));
-    EXPECT_EQ(L"0", ReadIniText(index, keys.linkSection, L"0", L"missing"));
-    EXPECT_EQ(L"0", ReadIniText(index, keys.selectSection, L"select", L"missing"));
-  }
   const std::wstring macros = folder / L"msMacro.ini";
   EXPECT_EQ(4, ReadIniNumber(macros, L"CURSORCOUNT", L"count"));
   for (int slot = 0; slot < 4; ++slot) {
@@ -157,35 +141,6 @@ TEST_F(MouseProfilesTest, TheFirstRunSeedsEachListAndTheScriptsOnce) {
   }
   const std::vector<unsigned char> kept = ReadBytes(folder / L"name_2.cur");
   EXPECT_EQ("mine", std::string(kept.begin(), kept.end())) << "a script already there is kept";
-
-  // A second start lists what is there and writes nothing.
-  WriteIniText(MouseProfileIndexFile(folder.path()), L"PROFILEDEVICENAME", L"0", L"Work");
-  WriteIniNumber(MouseProfileIndexFile(folder.path()), L"PROFILEDEVICECOUNT", L"count", 2);
-  WriteIniText(MouseProfileIndexFile(folder.path()), L"PROFILEDEVICENAME", L"1", L"Play");
-  DeleteFileW((program / L"msdevicedefault.config").c_str());
-  const MouseListSeed again = SeedMouseProfileList(MouseProfileKind::Device, program.path(), folder.path());
-  EXPECT_EQ(MouseListSeedResult::Listed, again.result);
-  EXPECT_EQ((std::vector<std::wstring>{L"Work", L"Play"}), again.names);
-}
-
-TEST_F(MouseProfilesTest, AMissingOrForeignFactoryFileSeedsNothing) {
-  struct Case {
-    const char* what;
-    bool present;
-    MouseListSeedResult result;
-  };
-  const Case cases[] = {{"missing", false, MouseListSeedResult::FactoryMissing},
-                        {"not a profile", true, MouseListSeedResult::FactoryMalformed}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TempFolder program, data;
-    if (c.present) WriteText(program / L"msdevicedefault.config", "not a profile file");
-    const MouseListSeed seed = SeedMouseProfileList(MouseProfileKind::Device, program.path(), data.path());
-    EXPECT_EQ(c.result, seed.result);
-    EXPECT_TRUE(seed.names.empty());
-    EXPECT_FALSE(PathExists(data / L"Profile 1.config"));
-    EXPECT_FALSE(PathExists(MouseProfileIndexFile(data.path())));
-  }
 }
 
 // The shipped files and the simulated mouse come from one source; the files beside the test
@@ -197,7 +152,8 @@ TEST_F(MouseProfilesTest, TheFactoryFilesHoldTheSimulatedMousesFactoryMemory) {
   program = program.substr(0, program.find_last_of(L'\\') + 1);
   const std::vector<unsigned char> device = ReadBytes(program + L"msdevicedefault.config");
   ASSERT_EQ(592u, device.size());
-  EXPECT_TRUE(std::equal(device.begin() + 16, device.begin() + 528, memory.keyMemory.begin()));
+  // Bank 0; the rest of a 512-byte table is where the later banks start.
+  EXPECT_TRUE(std::equal(device.begin() + 16, device.begin() + 16 + 126, memory.keyMemory.begin()));
   EXPECT_TRUE(std::equal(device.begin() + 528, device.end(), memory.settings.begin()));
   const std::vector<unsigned char> light = ReadBytes(program + L"msdengdefault.Led");
   EXPECT_TRUE(std::equal(device.begin() + 528, device.end(), light.begin() + 16, light.end()));

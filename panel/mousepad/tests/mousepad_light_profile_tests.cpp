@@ -72,7 +72,8 @@ TEST_F(MousePadLightProfileTest, ALoadTakesOnlyAFileThatReads) {
 }
 
 TEST_F(MousePadLightProfileTest, TheResetTakesOnlyTheFactoryBlocksFirst56Bytes) {
-  const std::wstring factory = folder / MOUSEPAD_FACTORY_FILE;
+  const TempFolder program;
+  const std::wstring factory = program / MOUSEPAD_FACTORY_FILE;
   const std::vector<unsigned char> payload = Counting(64, 0x40);
   WriteProfileFile(factory, payload.data(), payload.size(), PROFILE_KIND_MOUSEPAD);
   state = Marked();
@@ -91,7 +92,8 @@ TEST_F(MousePadLightProfileTest, TheResetTakesOnlyTheFactoryBlocksFirst56Bytes) 
 
 // The pad's list on a first run: "Profile 1" from the factory file, or nothing at all without it.
 TEST_F(MousePadLightProfileTest, AFirstRunMakesProfile1FromTheFactoryFileOrWritesNothingWithoutIt) {
-  const std::wstring factory = folder / MOUSEPAD_FACTORY_FILE;
+  const TempFolder program;
+  const std::wstring factory = program / MOUSEPAD_FACTORY_FILE;
   NamedProfileListHooks hooks;
   hooks.factoryFile = [&factory] { return factory; };
   const std::wstring index = folder / L"mpProfile.ini";

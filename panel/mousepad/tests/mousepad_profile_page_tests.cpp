@@ -123,6 +123,15 @@ TEST_F(MousePadProfilePageTest, TheResetTakesTheFactoryStartIntoTheLoadedProfile
   for (const CommandReport& r : pad->Requests()) EXPECT_EQ(0x12, r[COMMAND_FIELD_COMMAND]) << "frames only";
 }
 
+TEST_F(MousePadProfilePageTest, APadFoundWithASavedSelectionOutsideTheListGetsTheFirstProfile) {
+  StopWatcher();
+  Combo()->SelectItem(-1);
+  WriteIniText(folder + L"mpProfile.ini", L"PROFILEDENGSELECT", L"select", L"1");
+  bus.Attach(MakeSimulatedMousePad());
+  ASSERT_TRUE(PumpUntil([this] { return Find(L"mp_tab")->IsVisible(); }, 5000));
+  EXPECT_TRUE(PumpUntil([this] { return Combo()->GetCurSel() == 0; }, 2000));
+}
+
 TEST_F(MousePadProfilePageTest, UncheckingTheLinkHidesItsRowAndTheCancelButtonKeepsItShown) {
   StopWatcher();
   AnswerFileDialogsWith([](const FileDialogRequest&) { return std::wstring(L"C:\\Games\\Racer.exe"); });

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "setup_program.h"
 #include "test_files.h"
@@ -110,6 +111,68 @@ TEST_F(SetupProgramStart, TheStartedProcessIsAwaitedAndItsHandleClosed) {
   EXPECT_FALSE(StillRefersTo(startedProcess, startedProcessWatch)) << "closed after the wait";
   CloseHandle(startedProcessWatch);
   EXPECT_FALSE(PathExists(program + L".log")) << "nothing else was started";
+}
+
+// Whether the panel starts the setup program follows where that program installs the uninstaller:
+// the delivered 32-bit one installs into the 32-bit Program Files folder, on 64-bit Windows too.
+std::vector<std::wstring> startedPrograms;
+HANDLE RecordedStart(const std::wstring& program, const std::wstring&, DWORD&) {
+  startedPrograms.push_back(program.substr(program.find_last_of(L'\\') + 1));
+  return CreateEventW(nullptr, TRUE, TRUE, nullptr);  // a process that has ended already
+}
+
+TEST(SetupProgramUnlessInstalled, LooksForTheUninstallerWhereTheProgramItStartsPutsIt) {
+  enum Place { Nowhere, In32BitFolder, In64BitFolder };
+  const struct {
+    bool is64BitWindows, x64ProgramShips;
+    Place uninstaller;
+    const wchar_t* started;  // null: none
+  } cases[] = {
+      {false, false, Nowhere, L"Pendrel_x32.exe"},
+      {false, false, In32BitFolder, nullptr},
+      {false, true, In32BitFolder, nullptr},
+      {true, false, Nowhere, L"Pendrel_x32.exe"},
+      {true, false, In32BitFolder, nullptr},
+      {true, false, In64BitFolder, L"Pendrel_x32.exe"},
+      {true, true, In64BitFolder, nullptr},
+      {true, true, In32BitFolder, L"Pendrel_x64.exe"},
+  };
+  StartSetupProgramWith(RecordedStart);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.is64BitWindows ? "64" : "32") << "-bit Windows, x64 program "
+                                    << c.x64ProgramShips << ", uninstaller at " << c.uninstaller);
+    TempFolder root;
+    const std::wstring panel = root / L"Panel\\";
+    for (const std::wstring& made : {panel, panel + L"Toklin\\", panel + L"Toklin\\Binary\\"})
+      ASSERT_TRUE(CreateDirectoryW(made.c_str(), nullptr));
+    WriteText(SetupProgramPath(panel, false, false), "32");
+    if (c.x64ProgramShips) WriteText(SetupProgramPath(panel, true, true), "64");
+    const ProgramFilesFolders folders{root / L"Program Files (x86)\\",
+                                      c.is64BitWindows ? root / L"Program Files\\" : root / L"Program Files (x86)\\"};
+    if (c.uninstaller != Nowhere) {
+      const std::wstring folder =
+          (c.uninstaller == In32BitFolder ? folders.for32BitPrograms : folders.for64BitPrograms) +
+          L"Default Orvel USB Audio Software\\";
+      CreateDirectoryW(folders.for32BitPrograms.c_str(), nullptr);
+      CreateDirectoryW(folders.for64BitPrograms.c_str(), nullptr);
+      ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+      WriteText(folder + L"Undrel.exe", "uninstaller");
+      ASSERT_TRUE(SetFileAttributesW((folder + L"Undrel.exe").c_str(), FILE_ATTRIBUTE_ARCHIVE));
+    }
+    startedPrograms.clear();
+    RunSetupProgramUnlessInstalled(panel, c.is64BitWindows, folders);
+    EXPECT_EQ(startedPrograms, c.started ? std::vector<std::wstring>{c.started} : std::vector<std::wstring>{});
+  }
+  StartSetupProgramWith(nullptr);
+}
+
+// The test prefix is a 64-bit Windows with both folders.
+TEST(SetupProgramUnlessInstalled, TheSystemsFoldersAreThoseOfEachWidth) {
+  const ProgramFilesFolders wide = SystemProgramFilesFolders(true);
+  EXPECT_EQ(wide.for32BitPrograms, L"C:\\Program Files (x86)\\");
+  EXPECT_EQ(wide.for64BitPrograms, L"C:\\Program Files\\");
+  const ProgramFilesFolders narrow = SystemProgramFilesFolders(false);
+  EXPECT_EQ(narrow.for32BitPrograms, narrow.for64BitPrograms);
 }
 
 }  // namespace
