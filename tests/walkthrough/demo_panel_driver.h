@@ -34,12 +34,16 @@ size_t DistinctColours(const RECT& rect);
 // the folder WALKTHROUGH_INPUT names).
 class DemoPanelDriver {
  public:
-  // The demo folder beside the test programs; logs and screenshots go to `artefacts`.
+  // The demo folder beside the test programs; logs and screenshots go to `artefacts`, emptied here.
   DemoPanelDriver(std::wstring demoFolder, std::wstring artefacts);
   ~DemoPanelDriver();
 
   // Starts the demo with the devices named (KARVO_DEMO_DEVICES); false when it cannot be started.
+  // A demo started before is ended first; the data folders stay, as for a user's restart.
   bool Start(const std::string& pluggedDevices);
+  // Chooses "exit", the first item of the tray icon's menu, with a real click; true once the
+  // process has ended.
+  bool ExitThroughTrayMenu();
   HANDLE Process() const { return process_.hProcess; }
   // The command's answer; "" when the demo did not answer.
   std::string Command(const std::string& command);
@@ -60,6 +64,8 @@ class DemoPanelDriver {
   std::vector<std::string> DebugLog() const { return FileLines(Artefact(L"panel.log")); }
 
  private:
+  void EndProcess();
+
   std::wstring demoFolder_;
   std::wstring artefacts_;
   std::wstring input_;

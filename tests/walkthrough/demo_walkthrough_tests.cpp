@@ -6,27 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <set>
 
 #include "data_folders.h"
-#include "demo_panel_driver.h"
+#include "demo_panel_steps.h"
 #include "diagnostics.h"
 #include "ini_values.h"
 #include "keyboard_device_profile.h"
-#include "program_folder.h"
 
 namespace {
-
-std::wstring BuildFolder() {
-  std::wstring folder = ProgramFolder();
-  folder.pop_back();
-  return folder.substr(0, folder.rfind(L'\\') + 1);
-}
-
-bool Contains(const std::vector<std::string>& lines, const std::string& text) {
-  return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; });
-}
 
 // Data byte `index` of the last request of the wire log whose line has `what`; -1 when none.
 int LastRequestByte(const std::vector<std::string>& wire, const std::string& what, size_t index) {
@@ -55,45 +43,10 @@ const DevicePages kPages[] = {
 // A page area of one colour (or nearly) is blank: a page shows labels, frames and controls.
 constexpr size_t kFewestPageColours = 16;
 
-class DemoWalkthrough : public ::testing::Test {
+class DemoWalkthrough : public DemoPanelTest {
  protected:
-  DemoWalkthrough() : panel(BuildFolder() + L"demo\\", BuildFolder() + L"artefacts\\walkthrough\\") {}
+  DemoWalkthrough() : DemoPanelTest(L"walkthrough") {}
 
-  bool Selected(const std::string& name) { return panel.Control(name).selected == 1; }
-  // Clicks the control until `done` holds: a click that a busy machine delivers before the window
-  // takes input is lost, and the user clicks again.
-  void ClickUntil(const std::string& name, const std::function<bool()>& done, double fraction = 0.5) {
-    for (int attempt = 0; attempt < 4; ++attempt) {
-      ASSERT_TRUE(panel.ClickControl(name, fraction)) << name << " is not there to click";
-      if (WaitFor(done, 6000)) return;
-    }
-    FAIL() << "clicking " << name << " had no effect";
-  }
-  // Clicks a tab or page option until it is the selected one.
-  void Pick(const std::string& name) { ClickUntil(name, [&] { return Selected(name); }); }
-  bool Visible(const std::string& name) { return panel.Control(name).visible; }
-  // Opens the combo with a click and moves its selection with keys, as a user does.
-  void PickInCombo(const std::string& combo, const std::string& keys, int expectedRow) {
-    auto open = [] { return FindWindowW(L"UiComboDropDown", nullptr) != nullptr; };
-    for (int attempt = 0; attempt < 5 && !open(); ++attempt) {
-      ASSERT_TRUE(panel.ClickControl(combo)) << combo << " is not there to click";
-      WaitFor(open, 4000);
-    }
-    ASSERT_TRUE(open()) << combo << " did not open";
-    ASSERT_TRUE(panel.Xdo("key " + keys + " Return"));
-    ASSERT_TRUE(panel.WaitForControl(combo, [&](const ControlState& c) { return c.selected == expectedRow; }))
-        << combo << " did not move to row " << expectedRow;
-  }
-  std::vector<std::string> WireLog(const std::string& device) {
-    const std::wstring file = panel.Artefact(FromUtf8(device) + L".now.wire.log");
-    EXPECT_EQ(panel.Command("wirelog " + device + " " + ToUtf8(file)), "done");
-    return FileLines(file);
-  }
-  std::vector<std::string> CallLog(const std::string& library) {
-    const std::wstring file = panel.Artefact(FromUtf8(library) + L".now.calls.log");
-    EXPECT_EQ(panel.Command("calllog " + library + " " + ToUtf8(file)), "done");
-    return FileLines(file);
-  }
   std::wstring KeyboardFolder() { return DeviceProfileFolder(nullptr, L"kb"); }
   // The brightness level stored in the keyboard device profile at `index` of the list.
   int StoredKeyboardBrightness(int index) {
@@ -107,9 +60,7 @@ class DemoWalkthrough : public ::testing::Test {
   void MoveAHeadsetVolumeAndPickAK27Preset();
   void ScreenshotEveryPage();
   void UnplugEverythingButTheK27();
-  void ExitThroughTheTrayMenu();
-
-  DemoPanelDriver panel;
+  void ExitThroughTheTrayMenuAndLeaveTheHeadsetLit();
 };
 
 void DemoWalkthrough::PlugTheKeyboard() {
@@ -244,27 +195,8 @@ void DemoWalkthrough::UnplugEverythingButTheK27() {
   EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(panel.MainWindow()); }, 15000)) << "and the window hides";
 }
 
-void DemoWalkthrough::ExitThroughTheTrayMenu() {
-  // A menu closes when it loses the activation; the user then opens it again.
-  bool ended = false;
-  for (int attempt = 0; attempt < 3 && !ended; ++attempt) {
-    PostMessageW(panel.MainWindow(), 0x401, 0, WM_RBUTTONUP);  // a right click on the tray icon
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowW(L"MenuWnd", nullptr)) != nullptr && IsWindowVisible(menu); },
-                        10000));
-    RECT items{};
-    GetWindowRect(menu, &items);
-    ASSERT_TRUE(panel.ClickAt(items.left + 20, items.top + 10)) << "the first item, \"exit\"";
-    // The shell waits at most 10 s for its threads; the rest of the exit is short.
-    ended = WaitForSingleObject(panel.Process(), 15000) == WAIT_OBJECT_0;
-  }
-  ASSERT_TRUE(ended) << "the process ends";
-  DWORD code = 99;
-  GetExitCodeProcess(panel.Process(), &code);
-  EXPECT_EQ(code, 0u);
-  EXPECT_TRUE(Contains(panel.DebugLog(), ToUtf8(L"\u6240\u6709\u5BF9\u8C61\u5904\u4E8E\u6FC0\u53D1\u72B6\u6001")))
-      << "every worker thread ended within the wait";
-
+void DemoWalkthrough::ExitThroughTheTrayMenuAndLeaveTheHeadsetLit() {
+  ASSERT_NO_FATAL_FAILURE(ExitThroughTheTrayMenu());
   std::vector<std::string> i2cWrites;
   for (const std::string& line : FileLines(panel.Artefact(L"audio_control.calls.log")))
     if (line.rfind("Harkin_Write_I2C_ById(", 0) == 0) i2cWrites.push_back(line);
@@ -297,7 +229,7 @@ TEST_F(DemoWalkthrough, AUserPlugsInAKeyboardLooksAtEveryPageUnplugsAllAndExits)
   ASSERT_NO_FATAL_FAILURE(MoveAHeadsetVolumeAndPickAK27Preset());
   ASSERT_NO_FATAL_FAILURE(ScreenshotEveryPage());
   ASSERT_NO_FATAL_FAILURE(UnplugEverythingButTheK27());
-  ASSERT_NO_FATAL_FAILURE(ExitThroughTheTrayMenu());
+  ASSERT_NO_FATAL_FAILURE(ExitThroughTheTrayMenuAndLeaveTheHeadsetLit());
 }
 
 }  // namespace
