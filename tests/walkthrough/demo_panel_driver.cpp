@@ -138,14 +138,25 @@ bool DemoPanelDriver::ClickControl(const std::string& name, double fraction) {
 }
 
 bool DemoPanelDriver::ExitThroughTrayMenu() {
-  // A menu closes when it loses the activation; the user then opens it again.
-  for (int attempt = 0; attempt < 3; ++attempt) {
+  // A menu closes when it loses the activation, or a busy machine is slow to show it; the user
+  // then opens it again.
+  for (int attempt = 0; attempt < 4; ++attempt) {
     PostMessageW(MainWindow(), 0x401, 0, WM_RBUTTONUP);  // a right click on the tray icon
     HWND menu = nullptr;
     if (!WaitFor([&] { return (menu = FindWindowW(L"MenuWnd", nullptr)) != nullptr && IsWindowVisible(menu); }, 10000))
-      return false;
+      continue;
+    // A user clicks once the menu stands still with its items drawn: a busy machine shows the
+    // window black first, and at another size before the items are in.
     RECT items{};
-    GetWindowRect(menu, &items);
+    WaitFor(
+        [&] {
+          RECT before{};
+          GetWindowRect(menu, &before);
+          Sleep(200);
+          GetWindowRect(menu, &items);
+          return EqualRect(&before, &items) && DistinctColours(items) > 1;
+        },
+        5000);
     if (!ClickAt(items.left + 20, items.top + 10)) return false;  // the first item, "exit"
     // The shell waits at most 10 s for its threads; the rest of the exit is short.
     if (WaitForSingleObject(process_.hProcess, 15000) == WAIT_OBJECT_0) return true;

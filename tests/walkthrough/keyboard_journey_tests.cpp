@@ -88,6 +88,8 @@ void KeyboardJourney::RemapAKeyAndSaveItToTheKeyboard() {
   ASSERT_NO_FATAL_FAILURE(PickInCombo("kb_key_fct_combo", "Home Down Down", kMouseButtonTab));
   ASSERT_NO_FATAL_FAILURE(PickInCombo("kb_key_fct_combo_11", "Home Down", kSecondMouseButton));
   ClickUntil("kb_key_butt_prosave", [&] { return StoredKeys() != before; });
+  EXPECT_TRUE(panel.WaitForControl("setting_progress", [](const ControlState& c) { return !c.visible; }))
+      << "the download's progress goes";
 
   // The keyboard's own slots: what the save sent. The bytes after them are carried as read.
   const std::vector<Bytes> writes = Bank0KeyTableWrites(WireLog("keyboard"));
