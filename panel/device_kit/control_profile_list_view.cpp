@@ -73,6 +73,10 @@ void ControlProfileListView::SelectIndex(int index) {
   if (CComboUI* combo = Control<CComboUI>(params_.combo)) combo->SelectItem(index, false);
 }
 
+void ControlProfileListView::SelectIndexQuietly(int index) {
+  if (CComboUI* combo = Control<CComboUI>(params_.combo)) combo->SelectItem1(index, false, false);
+}
+
 std::wstring ControlProfileListView::NameEditText() {
   CControlUI* edit = Control(params_.nameEdit);
   return edit ? edit->GetText().str() : std::wstring();

@@ -23,6 +23,7 @@ class ControlProfileListView : public ProfileListView {
   void RemoveItem(int index) override;
   int SelectedIndex() override;
   void SelectIndex(int index) override;
+  void SelectIndexQuietly(int index) override;
   std::wstring NameEditText() override;
   void SetNameEditText(const std::wstring& text) override;
   void SetFileButtonsEnabled(bool enabled) override;

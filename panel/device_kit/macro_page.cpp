@@ -202,7 +202,8 @@ bool MacroPage::Delete(const MacroKeyTables& keys) {
   Names()->RemoveAt(selected);
   if (CListUI* actions = Actions()) actions->RemoveAll();
   Names()->SelectItem(0);
-  if (combo) combo->SelectItem(0);
+  // Only the choice shown resets: its notification would store a macro into the key last shown.
+  if (combo) combo->SelectItem1(0, false, false);
   RewriteMacroIndex(IndexFile(), names);
   if (c_.indexRewritten) c_.indexRewritten(folder_);
   if (names.empty()) EnableMacroControls(false);
@@ -219,11 +220,7 @@ bool MacroPage::Rename() {
   std::vector<std::wstring> names = ListedNames();
   const MacroRenameCheck check = CheckMacroRename(names, selected, newName);
   const std::wstring oldFile = MacroFilePath(folder_, names[selected]);
-  bool moved = false;
-  if (check == MacroRenameCheck::Accepted) {
-    WriteMacroActions(oldFile, RowRecords());
-    moved = MoveMacroFile(oldFile, MacroFilePath(folder_, newName));
-  }
+  const bool moved = check == MacroRenameCheck::Accepted && MoveRowsToRenamedFile(oldFile, MacroFilePath(folder_, newName));
   if (check != MacroRenameCheck::Unchanged && !moved) {
     ShowMessageBox(owner_, nullptr, L"message_text_5", true);
     if (edit) edit->SetText(names[selected].c_str());
@@ -239,6 +236,20 @@ bool MacroPage::Rename() {
   }
   state_.renameIdle = 1;
   return moved;
+}
+
+// The rows shown are stored only once the file has its new name, so a refused move leaves the
+// stored rows as they were. A macro never saved has no file yet: it gets one first, which goes
+// again when the move is refused.
+bool MacroPage::MoveRowsToRenamedFile(const std::wstring& oldFile, const std::wstring& newFile) {
+  const bool stored = GetFileAttributesW(oldFile.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (!stored) WriteMacroActions(oldFile, RowRecords());
+  if (!MoveMacroFile(oldFile, newFile)) {
+    if (!stored) DeleteFileW(oldFile.c_str());
+    return false;
+  }
+  if (stored) WriteMacroActions(newFile, RowRecords());
+  return true;
 }
 
 void MacroPage::EndEdit() {

@@ -130,6 +130,7 @@ class MacroPage {
   void ShowEditorPage(int page);
   void EndEdit();
   void LoadRows(const std::wstring& name);
+  bool MoveRowsToRenamedFile(const std::wstring& oldFile, const std::wstring& newFile);
 
   // Rows of the action list.
   CListContainerElementUI* NewRow();

@@ -201,6 +201,19 @@ void NamedProfileList::Select() {
   if (hooks_.apply) hooks_.apply(selected);
 }
 
+void NamedProfileList::ShowAt(int index) {
+  if (index < 0 || index >= view_.Count()) return;
+  view_.SelectIndexQuietly(index);
+  view_.SetNameEditText(view_.ItemName(index));
+  ShowLinkOf(index);
+}
+
+void NamedProfileList::ApplyAt(int index) {
+  if (index < 0 || index >= view_.Count()) return;
+  view_.SelectIndexQuietly(index);
+  Select();
+}
+
 void NamedProfileList::Reset() {
   std::vector<uint8_t> payload;
   if (ReadFactoryPayload(payload) && hooks_.reset) hooks_.reset(payload);

@@ -131,7 +131,14 @@ class NamedProfileList {
   void Import();
   void Export();
   void Rename();
+  // The combo's item-select action: the selected profile's name and link are shown, it becomes the
+  // user's saved selection (unless a watcher selects it) and it is applied.
   void Select();
+  // Selections that code makes without the combo's notification, for an index within the list.
+  // ShowAt shows the profile as selected (name and link) and neither applies nor records it;
+  // ApplyAt selects it and runs Select, whether or not the combo showed it already.
+  void ShowAt(int index);
+  void ApplyAt(int index);
   void Reset();
 
   // Program links (profile_program_links.cpp).

@@ -24,6 +24,8 @@ class ProfileListView {
   // Raises the combo's item-select notification, which runs the list's Select, when the selection
   // changes; the first selection after a removal always counts as a change. -1 clears it.
   virtual void SelectIndex(int index) = 0;
+  // Selects without the notification: nothing is applied.
+  virtual void SelectIndexQuietly(int index) = 0;
 
   virtual std::wstring NameEditText() = 0;
   virtual void SetNameEditText(const std::wstring& text) = 0;

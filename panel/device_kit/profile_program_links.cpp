@@ -61,8 +61,11 @@ void NamedProfileList::ShowLinkOf(int index) {
     view_.SetLinkText(FileNameOf(LinkEntry(params_.linkPathSection, index)));
     view_.SetLinkChecked(true, false);
     view_.SetLinkRowShown(true);
-  } else {
-    view_.SetLinkChecked(false, true);  // a box that was checked unlinks this profile too
+  } else if (view_.IsLinkChecked()) {
+    // A box that was checked unlinks this profile too, as its toggle does; unchecked without its
+    // notification, since the routes of a user's change of the box are not the user's here.
+    view_.SetLinkChecked(false, false);
+    Unlink(index, params_.linkRowShownWhenUnlinked);
   }
 }
 

@@ -26,15 +26,13 @@ int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, 
   const int result = ReadKeyboardListedProfile(KeyboardDeviceProfiles(), folder, index, payload);
   if (result != 0) return result;
   ApplyKeyboardDeviceProfile(state, payload.data());
-  state.SetLiveProfileIndex(state.liveSettings[0]);
   return result;
 }
 
 int SaveKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder) {
+  if (state.loadedDeviceProfile < 0) return 1;
   const std::wstring indexFile = KeyboardProfileIndexFile(folder);
-  const std::wstring key = state.loadedDeviceProfile < 0 ? ReadIniText(indexFile, kSelection, L"select")
-                                                         : std::to_wstring(state.loadedDeviceProfile);
-  const std::wstring name = ReadIniText(indexFile, kNames, key);
+  const std::wstring name = ReadIniText(indexFile, kNames, std::to_wstring(state.loadedDeviceProfile));
   const std::vector<uint8_t> payload = EncodeKeyboardDeviceProfile(state);
   return WriteProfileFile(ProfilePath(folder, name), payload.data(), payload.size(), PROFILE_KIND_KEYBOARD);
 }

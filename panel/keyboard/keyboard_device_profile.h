@@ -12,6 +12,7 @@ int ReadKeyboardDeviceSelection(const std::wstring& folder);
 // Loads the device profile at that index of the list into the state: 0 loaded, 1 missing, -1 not a
 // profile file; on 1 and -1 the state is untouched. Either way the index becomes the one saves write.
 int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, int index);
-// Writes the live state into the device profile last loaded (before any load, the selected one):
-// 0 written, 1 not written (the old file stays).
+// Writes the live state into the device profile last loaded: 0 written, 1 not written (the old
+// file stays). Before any load nothing is written: the state then holds no profile of the user's,
+// and saving it would put that over the saved one.
 int SaveKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder);

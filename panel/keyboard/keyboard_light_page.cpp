@@ -214,7 +214,9 @@ void CMainWnd::SetKeyboardLightColor(DWORD colour, bool apply) {
   DebugLine(L"\u706F\u5149\u989C\u8272\u4E0B\u53D1\u6210\u529F");  // "light colour sent, done"
   m_keyboardChannel.m_frameSendEnabled = 1;
   if (CCheckBoxUI* check = Find<CCheckBoxUI>(L"kb_Deng_7color_check")) check->SetCheck(false);
-  std::copy(rgb, rgb + 3, Keyboard().liveSettings.begin() + KB_LIGHT_RED);
+  // The device's copies are kept too, so that the next profile select sends this colour again.
+  for (size_t at : {size_t{KB_LIGHT_RED}, size_t{KB_LIGHT_MODE6_COLOUR}, size_t{KB_LIGHT_MODE7_COLOUR}})
+    std::copy(rgb, rgb + 3, Live() + at);
   Live()[KB_LIGHT_MULTICOLOUR] = 0;
   MarkKeyboardLightingChanged();
 }

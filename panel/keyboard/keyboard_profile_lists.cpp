@@ -110,8 +110,10 @@ KeyboardProfileList KeyList() {
   return list;
 }
 
-void SendKeyTable(DeviceCommandChannel& channel, const KeyboardKeyTable& table, int bank) {
-  channel.WriteKeyTable(table.data(), bank);
+// A copy goes out: the page may change the live table while the chunks are sent.
+void SendLiveKeyTable(DeviceCommandChannel& channel, const KeyboardState& state) {
+  const KeyboardKeyTable copy = state.LiveKeyTable();
+  channel.WriteKeyTable(copy.data(), state.LiveProfileIndex());
 }
 }  // namespace
 
@@ -146,17 +148,14 @@ std::wstring KeyboardFactoryProfileFile(const KeyboardProfileList& list, int mod
 int LoadKeyboardLightProfile(KeyboardState& state, const std::wstring& folder, int index) {
   std::vector<uint8_t> payload;
   const int result = ReadKeyboardListedProfile(KeyboardLightProfiles(), folder, index, payload);
-  if (result == 0) {
-    ApplyKeyboardLightProfile(state, payload.data());
-    state.SetLiveProfileIndex(state.liveSettings[0]);
-  }
+  if (result == 0) ApplyKeyboardLightProfile(state, payload.data());
   return result;
 }
 
 int LoadKeyboardKeyProfile(KeyboardState& state, const std::wstring& folder, int index) {
   std::vector<uint8_t> payload;
   const int result = ReadKeyboardListedProfile(KeyboardKeyProfiles(), folder, index, payload);
-  if (result == 0) std::copy(payload.begin(), payload.end(), state.keyTables[0].begin());
+  if (result == 0) std::copy(payload.begin(), payload.end(), state.LiveKeyTable().begin());
   return result;
 }
 
@@ -165,38 +164,33 @@ void SelectKeyboardDeviceProfileAt(DeviceCommandChannel& channel, KeyboardState&
   LoadKeyboardDeviceProfile(state, folder, index);
   channel.WriteSettings(state.settingsBlocks[0].data(), kSettingsSentOnSelect, 0);
   showOnPage();
-  SendKeyTable(channel, state.keyTables[0], state.LiveProfileIndex());
+  SendLiveKeyTable(channel, state);
 }
 
 void SelectKeyboardKeyProfileAt(DeviceCommandChannel& channel, KeyboardState& state, const std::wstring& folder,
                                 int index, const std::function<void()>& showOnPage) {
   LoadKeyboardKeyProfile(state, folder, index);
   showOnPage();
-  const KeyboardKeyTable copy = state.keyTables[0];
-  SendKeyTable(channel, copy, 0);
+  SendLiveKeyTable(channel, state);
 }
 
 void ResetKeyboardDeviceProfileTo(DeviceCommandChannel& channel, KeyboardState& state, const std::wstring& folder,
                                   const std::vector<uint8_t>& payload, const std::function<void()>& showOnPage) {
   ApplyKeyboardDeviceProfile(state, payload.data());
-  state.SetLiveProfileIndex(state.liveSettings[0]);
   SaveKeyboardDeviceProfile(state, folder);
   showOnPage();
-  SendKeyTable(channel, state.keyTables[0], state.LiveProfileIndex());
+  SendLiveKeyTable(channel, state);
 }
 
 void ResetKeyboardLightProfileTo(KeyboardState& state, const std::wstring& folder, const std::vector<uint8_t>& payload) {
   ApplyKeyboardLightProfile(state, payload.data());
-  state.SetLiveProfileIndex(state.liveSettings[0]);
   SaveKeyboardDeviceProfile(state, folder);
 }
 
 void ResetKeyboardKeyProfileTo(DeviceCommandChannel& channel, KeyboardState& state, const std::wstring& folder,
                                const std::vector<uint8_t>& payload, const std::function<void()>& showOnPage) {
-  std::copy(payload.begin(), payload.end(), state.keyTables[0].begin());
+  std::copy(payload.begin(), payload.end(), state.LiveKeyTable().begin());
   SaveKeyboardDeviceProfile(state, folder);
   showOnPage();
-  KeyboardKeyTable factory{};
-  std::copy(payload.begin(), payload.end(), factory.begin());
-  SendKeyTable(channel, factory, 0);
+  SendLiveKeyTable(channel, state);
 }

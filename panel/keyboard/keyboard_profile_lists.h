@@ -27,23 +27,23 @@ int ReadKeyboardListedProfile(const KeyboardProfileList& list, const std::wstrin
                               std::vector<uint8_t>& payload);
 
 // Load the light or key profile stored at the index of its list into the state: 0 loaded, 1
-// missing, -1 not a profile file; on 1 and -1 the state is untouched. Light profiles leave key
-// table 0 alone; key profiles touch key table 0 only.
+// missing, -1 not a profile file; on 1 and -1 the state is untouched. Light profiles leave the keys
+// in use alone; key profiles touch the live profile's key table only.
 int LoadKeyboardLightProfile(KeyboardState& state, const std::wstring& folder, int index);
 int LoadKeyboardKeyProfile(KeyboardState& state, const std::wstring& folder, int index);
 
 // What selecting and resetting send. `showOnPage` shows the new state (the lighting page, the key
 // labels) between the commands, as the keyboard expects them. Each runs whatever the load
-// returned: after a failed load the unchanged state goes out again.
-// Device list: settings block 0 (56 bytes at 0), then key table 0 to the bank named by the block.
+// returned: after a failed load the unchanged state goes out again. A key table goes to the bank
+// of the live on-board profile, the one the block names, and is that profile's table.
+// Device list: settings block 0 (56 bytes at 0), then the key table.
 void SelectKeyboardDeviceProfileAt(DeviceCommandChannel& channel, KeyboardState& state, const std::wstring& folder,
                                    int index, const std::function<void()>& showOnPage);
-// Key list: key table 0 to bank 0.
+// Key list: the key table.
 void SelectKeyboardKeyProfileAt(DeviceCommandChannel& channel, KeyboardState& state, const std::wstring& folder,
                                 int index, const std::function<void()>& showOnPage);
 // Resets store their factory payload in the selected device profile; the light and key lists' own
-// files stay as they are. The device reset sends key table 0 to the block's bank, the key reset
-// the factory table to bank 0, the light reset nothing.
+// files stay as they are. The device and key resets send the key table, the light reset nothing.
 void ResetKeyboardDeviceProfileTo(DeviceCommandChannel& channel, KeyboardState& state, const std::wstring& folder,
                                   const std::vector<uint8_t>& payload, const std::function<void()>& showOnPage);
 void ResetKeyboardLightProfileTo(KeyboardState& state, const std::wstring& folder, const std::vector<uint8_t>& payload);

@@ -35,11 +35,7 @@ void HideFunctionTab(CMainWnd& window) {
 }
 
 void AddDeviceHooks(CMainWnd& window, const std::wstring& folder, NamedProfileListHooks& hooks) {
-  hooks.takeNewPayload = [](const Payload& payload) {
-    KeyboardState& state = KeyboardPageState();
-    ApplyKeyboardDeviceProfile(state, payload.data());
-    state.SetLiveProfileIndex(state.liveSettings[0]);
-  };
+  hooks.takeNewPayload = [](const Payload& payload) { ApplyKeyboardDeviceProfile(KeyboardPageState(), payload.data()); };
   hooks.apply = [&window, folder](int index) {
     SelectKeyboardDeviceProfileAt(window.m_keyboardChannel, KeyboardPageState(), folder, index,
                                   [&window] { window.RefreshKeyboardLightPage(); });
@@ -53,11 +49,7 @@ void AddDeviceHooks(CMainWnd& window, const std::wstring& folder, NamedProfileLi
 }
 
 void AddLightHooks(CMainWnd& window, const std::wstring& folder, NamedProfileListHooks& hooks) {
-  hooks.takeNewPayload = [](const Payload& payload) {
-    KeyboardState& state = KeyboardPageState();
-    ApplyKeyboardLightProfile(state, payload.data());
-    state.SetLiveProfileIndex(state.liveSettings[0]);
-  };
+  hooks.takeNewPayload = [](const Payload& payload) { ApplyKeyboardLightProfile(KeyboardPageState(), payload.data()); };
   hooks.apply = [&window, folder](int index) {
     LoadKeyboardLightProfile(KeyboardPageState(), folder, index);
     window.RefreshKeyboardLightPage();
@@ -106,6 +98,10 @@ auto OnKeyboardList(CMainWnd& window, KeyboardList which, Operation operation) {
 
 void RunOnKeyboardList(CMainWnd& window, KeyboardList which, void (NamedProfileList::*operation)()) {
   OnKeyboardList(window, which, [operation](NamedProfileList& list) { (list.*operation)(); });
+}
+
+void ApplyKeyboardDeviceProfileAt(CMainWnd& window, int index) {
+  OnKeyboardList(window, KeyboardList::Device, [index](NamedProfileList& list) { list.ApplyAt(index); });
 }
 
 void FillKeyboardProfileLists(CMainWnd& window) {

@@ -10,3 +10,7 @@ void RunOnKeyboardList(CMainWnd& window, KeyboardList which, void (NamedProfileL
 // The start-up fill, device, light and key list in turn; a list whose factory file cannot be read
 // leaves itself and the lists after it empty.
 void FillKeyboardProfileLists(CMainWnd& window);
+// A connected keyboard gets the saved device profile: selected in its combo and applied (loaded
+// and sent) whether or not the combo showed it, so that the keyboard and the panel hold the same
+// profile after every connect, whichever thread reached the combo first.
+void ApplyKeyboardDeviceProfileAt(CMainWnd& window, int index);

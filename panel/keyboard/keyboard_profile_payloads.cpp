@@ -14,6 +14,20 @@ void AppendLightPart(const KeyboardState& state, std::vector<uint8_t>& payload) 
   for (const auto& layout : state.layouts) payload.insert(payload.end(), layout.begin(), layout.end());
 }
 
+void TakeLightPart(KeyboardState& state, const uint8_t* payload) {
+  const uint8_t* at = payload;
+  std::copy(at, at + KEYBOARD_SETTINGS_BLOCK_SIZE, state.settingsBlocks[0].begin());
+  std::copy(at, at + KEYBOARD_LIVE_SETTINGS_SIZE, state.liveSettings.begin());
+  state.SetLiveProfileIndex(state.liveSettings[0]);
+  at += KEYBOARD_SETTINGS_BLOCK_SIZE;
+  std::copy(at, at + KEYBOARD_CUSTOM_PAINT_SIZE, state.paint.begin());
+  at += KEYBOARD_CUSTOM_PAINT_SIZE;
+  for (auto& layout : state.layouts) {
+    std::copy(at, at + KEYBOARD_LAYOUT_SIZE, layout.begin());
+    at += KEYBOARD_LAYOUT_SIZE;
+  }
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeKeyboardLightProfile(KeyboardState& state) {
@@ -25,25 +39,18 @@ std::vector<uint8_t> EncodeKeyboardLightProfile(KeyboardState& state) {
 
 std::vector<uint8_t> EncodeKeyboardDeviceProfile(KeyboardState& state) {
   std::vector<uint8_t> payload = EncodeKeyboardLightProfile(state);
-  payload.insert(payload.end(), state.keyTables[0].begin(), state.keyTables[0].end());
+  payload.insert(payload.end(), state.LiveKeyTable().begin(), state.LiveKeyTable().end());
   return payload;
 }
 
 void ApplyKeyboardLightProfile(KeyboardState& state, const uint8_t* payload) {
-  const uint8_t* at = payload;
-  std::copy(at, at + KEYBOARD_SETTINGS_BLOCK_SIZE, state.settingsBlocks[0].begin());
-  std::copy(at, at + KEYBOARD_LIVE_SETTINGS_SIZE, state.liveSettings.begin());
-  at += KEYBOARD_SETTINGS_BLOCK_SIZE;
-  std::copy(at, at + KEYBOARD_CUSTOM_PAINT_SIZE, state.paint.begin());
-  at += KEYBOARD_CUSTOM_PAINT_SIZE;
-  for (auto& layout : state.layouts) {
-    std::copy(at, at + KEYBOARD_LAYOUT_SIZE, layout.begin());
-    at += KEYBOARD_LAYOUT_SIZE;
-  }
+  const KeyboardKeyTable keysInUse = state.LiveKeyTable();
+  TakeLightPart(state, payload);
+  state.LiveKeyTable() = keysInUse;
 }
 
 void ApplyKeyboardDeviceProfile(KeyboardState& state, const uint8_t* payload) {
-  ApplyKeyboardLightProfile(state, payload);
+  TakeLightPart(state, payload);
   const uint8_t* keys = payload + KEYBOARD_LIGHT_PAYLOAD_SIZE;
-  std::copy(keys, keys + KEYBOARD_KEY_TABLE_SIZE, state.keyTables[0].begin());
+  std::copy(keys, keys + KEYBOARD_KEY_TABLE_SIZE, state.LiveKeyTable().begin());
 }

@@ -12,11 +12,12 @@ unsigned WatchKeyboardList(void* parameter, const KeyboardProfileList& list, con
   ControlProfileListView view(window, list.params);
   if (!MainWindowHandle || !view.HasCombo()) return 0;
   const std::wstring folder = window.GetKeyboardProfileFolder();
+  ForegroundWatch watch;
   return RunWorkerLoop(
       param.stopEvent, 0,
       [&] {
         if (!MainWindowHandle) return WorkerPassResult::EndThread;
-        return RunForegroundWatcherPass(list.params, folder, view, param.stopEvent);
+        return RunForegroundWatcherPass(list.params, folder, view, watch, param.stopEvent);
       },
       exitLine);
 }

@@ -48,6 +48,10 @@ struct KeyboardState {
   // The live profile index, which comes from the device or a file: above 4 counts as 0.
   int LiveProfileIndex() const;
   void SetLiveProfileIndex(int index);
+  // The key table of the live on-board profile: the one the key page edits, the download and a
+  // selected profile send to its bank, and a profile file holds.
+  KeyboardKeyTable& LiveKeyTable() { return keyTables[LiveProfileIndex()]; }
+  const KeyboardKeyTable& LiveKeyTable() const { return keyTables[LiveProfileIndex()]; }
   // Key slots the tables hold: the device's count, never more than a table has room for.
   int KeySlotCount() const;
   KeyAssignment FactoryAssignment(int slot) const;

@@ -4,6 +4,7 @@
 // waiting for the window thread.
 #include "keyboard_detection.h"
 #include "keyboard_page_state.h"
+#include "keyboard_profile_page.h"
 #include "keyboard_sync_reader.h"
 #include "main_wnd.h"
 #include "panel_message.h"
@@ -28,6 +29,7 @@ void ShowFoundKeyboard(CMainWnd& window, const KeyboardDetection& found) {
   // on watching the keyboard.
   if (found.readBack == KeyboardReadResult::TooManySlots)
     PostMessageW(window.GetHWND(), WM_KEYBOARD_READ_REFUSED, 0, 0);
+  ApplyKeyboardDeviceProfileAt(window, found.profileIndex);
   window.RefreshKeyboardLightPage();
   SetTimer(window.GetHWND(), TIMER_KEYBOARD_LED_FRAME, kFirstFramePeriodMs, nullptr);
   SetTimer(window.GetHWND(), TIMER_REPAINT, kRepaintPeriodMs, nullptr);

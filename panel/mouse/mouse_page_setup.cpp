@@ -18,13 +18,21 @@ int CMainWnd::LoadMouseDeviceProfile(int n) {
   return LoadMouseProfile(MouseProfileKind::Device, GetMouseProfileFolder(), n);
 }
 
-int CMainWnd::SaveMouseDeviceProfile() { return SaveMouseProfile(MouseProfileKind::Device, GetMouseProfileFolder()); }
+// Until the mouse is found its working state holds no profile of the user's (start-up only shows
+// the saved one), so a same-mode copy into it is not saved over theirs.
+int CMainWnd::SaveMouseDeviceProfile() {
+  if (!MouseProfileLoaded(MouseProfileKind::Device)) return 1;
+  return SaveMouseProfile(MouseProfileKind::Device, GetMouseProfileFolder());
+}
 
 int CMainWnd::LoadMouseLightProfile(int n) {
   return LoadMouseProfile(MouseProfileKind::Light, GetMouseProfileFolder(), n);
 }
 
-int CMainWnd::SaveMouseLightProfile() { return SaveMouseProfile(MouseProfileKind::Light, GetMouseProfileFolder()); }
+int CMainWnd::SaveMouseLightProfile() {
+  if (!MouseProfileLoaded(MouseProfileKind::Device) && !MouseProfileLoaded(MouseProfileKind::Light)) return 1;
+  return SaveMouseProfile(MouseProfileKind::Light, GetMouseProfileFolder());
+}
 
 int CMainWnd::LoadMouseKeyProfile(int n) { return LoadMouseProfile(MouseProfileKind::Key, GetMouseProfileFolder(), n); }
 

@@ -16,11 +16,12 @@ unsigned WatchMouseList(void* parameter, MouseProfileKind kind, bool followsFore
   ControlProfileListView view(window, params);
   const bool hasCombo = view.HasCombo();
   const std::wstring folder = window.GetMouseProfileFolder();
+  ForegroundWatch watch;
   return RunWorkerLoop(
       param.stopEvent, 0,
       [&] {
         if (!MainWindowHandle || !hasCombo) return WorkerPassResult::EndThread;
-        if (followsForeground) return RunForegroundWatcherPass(params, folder, view, param.stopEvent);
+        if (followsForeground) return RunForegroundWatcherPass(params, folder, view, watch, param.stopEvent);
         PauseUnlessStopped(param.stopEvent, kBetweenPassesMs);
         return WorkerPassResult::NextPass;
       },

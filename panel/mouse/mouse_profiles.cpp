@@ -105,6 +105,8 @@ int SaveMouseProfile(MouseProfileKind kind, const std::wstring& folder) {
   return WriteProfileFile(folder + name + keys.saveExtension, payload.data(), payload.size(), PROFILE_KIND_MOUSE);
 }
 
+bool MouseProfileLoaded(MouseProfileKind kind) { return LoadedProfile(kind) != kNoneLoaded; }
+
 void ForgetLoadedMouseProfiles() {
   for (std::atomic<int>& loaded : loadedProfiles) loaded = kNoneLoaded;
 }

@@ -42,5 +42,7 @@ int LoadMouseProfile(MouseProfileKind kind, const std::wstring& folder, int inde
 // one that the list's select entry names): 0 written, 1 not (the old file stays). A profile that
 // a watcher shows in place of the saved one thus keeps its settings to itself.
 int SaveMouseProfile(MouseProfileKind kind, const std::wstring& folder);
+// Whether the working state was loaded from a profile of that list since the reset.
+bool MouseProfileLoaded(MouseProfileKind kind);
 // Back to "nothing loaded yet"; part of the working state's reset.
 void ForgetLoadedMouseProfiles();

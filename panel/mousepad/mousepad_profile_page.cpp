@@ -79,11 +79,12 @@ unsigned __stdcall MousePadLightProfileWatchThreadProc(void* parameter) {
   ControlProfileListView view(window, params);
   if (!MainWindowHandle || !view.HasCombo()) return 0;
   const std::wstring folder = window.GetMousePadProfileFolder();
+  ForegroundWatch watch;
   return RunWorkerLoop(
       param.stopEvent, 0,
       [&] {
         if (!MainWindowHandle) return WorkerPassResult::EndThread;
-        return RunForegroundWatcherPass(params, folder, view, param.stopEvent);
+        return RunForegroundWatcherPass(params, folder, view, watch, param.stopEvent);
       },
       L"\u9f20\u6807\u57ab\u706f\u5149\u8fdb\u7a0b\u4fa6\u6d4b\u7ebf\u7a0b\u8bbe\u5b9a\u9000\u51fa");  // "mouse pad light process watcher told to end"
 }

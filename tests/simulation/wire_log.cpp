@@ -28,14 +28,15 @@ bool CarriesData(uint8_t command) {
   }
 }
 
-// Requests show their fields and any data they carry; replies their status and data.
+// Requests show their fields and all the data they carry (a key table written can be read back
+// from the log); replies their status and the start of their data.
 std::string FormatRequest(const std::vector<uint8_t>& r) {
   char head[96];
   std::snprintf(head, sizeof head, "-> 0x%02x %-22s len %2u off 0x%04x sum 0x%04x", r[COMMAND_FIELD_COMMAND],
                 DeviceCommandName(r[COMMAND_FIELD_COMMAND]).c_str(), r[COMMAND_FIELD_LENGTH],
                 CommandReportOffset(r.data()), r[COMMAND_FIELD_CHECKSUM] | r[COMMAND_FIELD_CHECKSUM + 1] << 8);
   if (!CarriesData(r[COMMAND_FIELD_COMMAND])) return head;
-  return head + (" | " + Hex(r, COMMAND_FIELD_DATA, 16));
+  return head + (" | " + Hex(r, COMMAND_FIELD_DATA, r[COMMAND_FIELD_LENGTH]));
 }
 
 std::string FormatReply(const char* arrow, const std::vector<uint8_t>& r) {

@@ -76,19 +76,23 @@ size_t DistinctColours(const RECT& rect) { return DistinctColours(CaptureScreen(
 DemoPanelDriver::DemoPanelDriver(std::wstring demoFolder, std::wstring artefacts)
     : demoFolder_(std::move(demoFolder)), artefacts_(std::move(artefacts)), input_(Environment(L"WALKTHROUGH_INPUT")) {
   if (!input_.empty() && input_.back() != L'\\') input_ += L'\\';
+  RemoveTree(artefacts_);
+  for (size_t end = artefacts_.find(L'\\', 3); end != std::wstring::npos; end = artefacts_.find(L'\\', end + 1))
+    CreateDirectoryW(artefacts_.substr(0, end).c_str(), nullptr);
 }
 
-DemoPanelDriver::~DemoPanelDriver() {
+DemoPanelDriver::~DemoPanelDriver() { EndProcess(); }
+
+void DemoPanelDriver::EndProcess() {
   if (!process_.hProcess) return;
   if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
+  process_ = {};
 }
 
 bool DemoPanelDriver::Start(const std::string& pluggedDevices) {
-  RemoveTree(artefacts_);
-  for (size_t end = artefacts_.find(L'\\', 3); end != std::wstring::npos; end = artefacts_.find(L'\\', end + 1))
-    CreateDirectoryW(artefacts_.substr(0, end).c_str(), nullptr);
+  EndProcess();
   // Inherited by the demo: which devices are plugged in, its debug log and where its logs go at exit.
   SetEnvironmentVariableW(L"KARVO_DEMO_DEVICES", FromUtf8(pluggedDevices).c_str());
   SetEnvironmentVariableW(L"KARVO_DEBUG_LOG", Artefact(L"panel.log").c_str());
@@ -158,16 +162,27 @@ bool DemoPanelDriver::PickInCombo(const std::string& combo, const std::string& k
          WaitForControl(combo, [&](const ControlState& c) { return c.selected == expectedRow; });
 }
 
-// A menu closes when it loses the activation; the user then opens it again.
 bool DemoPanelDriver::ExitThroughTrayMenu() {
-  for (int attempt = 0; attempt < 3; ++attempt) {
+  // A menu closes when it loses the activation, or a busy machine is slow to show it; the user
+  // then opens it again.
+  for (int attempt = 0; attempt < 4; ++attempt) {
     PostMessageW(MainWindow(), 0x401, 0, WM_RBUTTONUP);  // a right click on the tray icon
     HWND menu = nullptr;
     if (!WaitFor([&] { return (menu = FindWindowW(L"MenuWnd", nullptr)) != nullptr && IsWindowVisible(menu); }, 10000))
-      return false;
+      continue;
+    // A user clicks once the menu stands still with its items drawn: a busy machine shows the
+    // window black first, and at another size before the items are in.
     RECT items{};
-    GetWindowRect(menu, &items);
-    if (!ClickAt(items.left + 20, items.top + 10)) return false;
+    WaitFor(
+        [&] {
+          RECT before{};
+          GetWindowRect(menu, &before);
+          Sleep(200);
+          GetWindowRect(menu, &items);
+          return EqualRect(&before, &items) && DistinctColours(items) > 1;
+        },
+        5000);
+    if (!ClickAt(items.left + 20, items.top + 10)) return false;  // the first item, "exit"
     // The shell waits at most 10 s for its threads; the rest of the exit is short.
     if (WaitForSingleObject(process_.hProcess, 15000) == WAIT_OBJECT_0) return true;
   }

@@ -26,8 +26,7 @@ bool WaitFor(const std::function<bool()>& done, DWORD atMostMs);
 // The lines of a text file (empty when it is missing).
 std::vector<std::string> FileLines(const std::wstring& path);
 
-// Data byte `index` of the last request of a wire log whose line has `what`; -1 when none. A
-// request line shows the first 16 data bytes of its report.
+// Data byte `index` of the last request of a wire log whose line has `what`; -1 when none.
 int LastRequestByte(const std::vector<std::string>& wire, const std::string& what, size_t index);
 
 // How many distinct colours `rect` of the screen shows.
@@ -38,11 +37,12 @@ size_t DistinctColours(const RECT& rect);
 // the folder WALKTHROUGH_INPUT names).
 class DemoPanelDriver {
  public:
-  // The demo folder beside the test programs; logs and screenshots go to `artefacts`.
+  // The demo folder beside the test programs; logs and screenshots go to `artefacts`, emptied here.
   DemoPanelDriver(std::wstring demoFolder, std::wstring artefacts);
   ~DemoPanelDriver();
 
   // Starts the demo with the devices named (KARVO_DEMO_DEVICES); false when it cannot be started.
+  // A demo started before is ended first; the data folders stay, as for a user's restart.
   bool Start(const std::string& pluggedDevices);
   HANDLE Process() const { return process_.hProcess; }
   // The command's answer; "" when the demo did not answer.
@@ -80,6 +80,8 @@ class DemoPanelDriver {
   std::vector<std::string> DebugLog() const { return FileLines(Artefact(L"panel.log")); }
 
  private:
+  void EndProcess();
+
   std::wstring demoFolder_;
   std::wstring artefacts_;
   std::wstring input_;

@@ -57,6 +57,11 @@ struct FakeProfileListView : ProfileListView {
     provisional = false;
     if (changed && index >= 0 && onItemSelect) onItemSelect();
   }
+  void SelectIndexQuietly(int index) override {
+    if (index < -1 || index >= Count()) return;
+    selected = index;
+    provisional = false;
+  }
   std::wstring NameEditText() override { return nameEdit; }
   void SetNameEditText(const std::wstring& text) override { nameEdit = text; }
   void SetFileButtonsEnabled(bool enabled) override { fileButtonsEnabled = enabled; }

@@ -36,7 +36,8 @@ struct WatcherFixture : ProfileListFixture {
     SetEntry(L"LIKEEXE", std::to_wstring(index), flag);
     SetEntry(L"PROCESS", std::to_wstring(index), program);
   }
-  WorkerPassResult Pass() { return RunForegroundWatcherPass(params, folder.path(), view, stop); }
+  ForegroundWatch watch;
+  WorkerPassResult Pass() { return RunForegroundWatcherPass(params, folder.path(), view, watch, stop); }
 };
 
 TEST_F(WatcherFixture, TheFirstLinkedProfileWinsAndTheSavedSelectionComesBack) {
@@ -54,6 +55,34 @@ TEST_F(WatcherFixture, TheFirstLinkedProfileWinsAndTheSavedSelectionComesBack) {
   EXPECT_EQ(view.selected, 2);
   EXPECT_EQ(applied, (std::vector<int>{1, 2}));
   EXPECT_EQ(Entry(L"SELECT", L"select"), L"2");
+}
+
+// At start-up the saved profile is only shown: the live state is what the device's detection
+// loaded, and applying a key list's profile then would replace the keys the device profile holds.
+// A program coming to the front or leaving it applies, also at start-up.
+TEST_F(WatcherFixture, TheStartUpPassShowsTheSavedProfileWithoutApplyingIt) {
+  Link(1, L"1", L"C:\\Games\\Game.exe");
+  Given({L"A", L"B", L"C"}, -1);
+  SetEntry(L"SELECT", L"select", L"2");
+  InFront(L"C:\\Windows\\notepad.exe");
+  Pass();
+  EXPECT_EQ(view.selected, 2);
+  EXPECT_EQ(view.nameEdit, L"C");
+  EXPECT_TRUE(applied.empty());
+  Pass();
+  EXPECT_TRUE(applied.empty()) << "nor while the program in front stays";
+  InFront(L"C:\\Games\\Game.exe");
+  Pass();
+  InFront(L"C:\\Windows\\notepad.exe");
+  Pass();
+  EXPECT_EQ(applied, (std::vector<int>{1, 2}));
+
+  watch = ForegroundWatch{};
+  view.SelectIndexQuietly(-1);
+  applied.clear();
+  InFront(L"C:\\Games\\Game.exe");
+  Pass();
+  EXPECT_EQ(applied, std::vector<int>{1}) << "a linked program in front at start-up";
 }
 
 TEST_F(WatcherFixture, OnlyAFlagThatReadsExactly1Matches) {

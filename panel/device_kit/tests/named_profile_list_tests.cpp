@@ -377,6 +377,34 @@ TEST_F(ProfileListFixture, SelectShowsTheNameRecordsTheChoiceAndAppliesIt) {
   EXPECT_EQ(applied, std::vector<int>{1}) << "the selected item is not applied again";
 }
 
+// Code's own selections: a detection applies the saved profile also when the combo shows it
+// already; a start-up shows one without applying or recording it. Neither raises the combo's
+// notification.
+TEST_F(ProfileListFixture, ApplyAtAndShowAtSelectWithoutTheCombosNotification) {
+  SetEntry(L"LIKEEXE", L"0", L"1");
+  SetEntry(L"PROCESS", L"0", L"C:\\Games\\Game.exe");
+  Given({L"A", L"B"}, -1);
+  int comboNotifications = 0;
+  view.onItemSelect = [&] { ++comboNotifications; };
+  list.ApplyAt(1);
+  list.ApplyAt(1);
+  EXPECT_EQ(view.selected, 1);
+  EXPECT_EQ(applied, (std::vector<int>{1, 1}));
+  EXPECT_EQ(Entry(L"SELECT", L"select"), L"1");
+
+  list.ShowAt(0);
+  EXPECT_EQ(view.selected, 0);
+  EXPECT_EQ(view.nameEdit, L"A");
+  EXPECT_TRUE(view.linkChecked);
+  EXPECT_EQ(view.linkText, L"Game.exe");
+  EXPECT_EQ(applied.size(), 2u);
+  EXPECT_EQ(Entry(L"SELECT", L"select"), L"1");
+  list.ShowAt(2);
+  list.ApplyAt(-1);
+  EXPECT_EQ(view.selected, 0) << "an index outside the list changes nothing";
+  EXPECT_EQ(comboNotifications, 0);
+}
+
 TEST_F(ProfileListFixture, ResetHandsTheFactoryPayloadToTheList) {
   Given({L"A"}, 0);
   list.Reset();

@@ -96,7 +96,10 @@ TEST_F(ProfileLinkFixture, SelectingAnUnlinkedProfileAfterALinkedOneClearsItsEnt
   SetEntry(L"PROCESS", L"1", L"C:\\stale.exe");
   Given({L"A", L"B"}, 0);
   ASSERT_TRUE(view.linkChecked);
+  int boxNotifications = 0;
+  view.onLinkChanged = [&] { ++boxNotifications; };
   view.SelectIndex(1);
+  EXPECT_EQ(boxNotifications, 0) << "no route of the user's own change of the box runs";
   EXPECT_FALSE(view.linkChecked);
   EXPECT_EQ(view.linkText, L" ");
   EXPECT_TRUE(view.linkRowShown);

@@ -1,3 +1,4 @@
+#include "keyboard_device_profile.h"
 #include "keyboard_download.h"
 #include "keyboard_readback.h"
 #include "keyboard_test_fixture.h"
@@ -18,6 +19,7 @@ struct KeyboardDownloadTest : KeyboardFixture {
     ASSERT_EQ(KeyboardReadResult::Read, ReadKeyboardMemory(channel, state));
     keyboard->ClearWireLog();
     WriteText(folder / L"kbProfile.ini", "[PROFILEDEVICESELECT]\r\nselect=0\r\n[PROFILEDEVICENAME]\r\n0=Main\r\n");
+    LoadKeyboardDeviceProfile(state, folder.path(), 0);  // as the detection does; the file is not there yet
   }
 };
 

@@ -130,7 +130,11 @@ TEST_F(KeyboardLightPageTest, AColourInAnyOtherModeSendsTheHardwareCommandThenBo
     ASSERT_LE(requests.end() - first, 3) << "nothing after the three";
     EXPECT_FALSE(Control<COptionUI>(L"kb_Deng_7color_check")->IsSelected());
     EXPECT_EQ(Live()[KB_LIGHT_MULTICOLOUR], 0);
-    EXPECT_EQ(Saved().liveSettings[KB_LIGHT_RED + 1], 0xFF);
+    const KeyboardState saved = Saved();
+    for (size_t at : {size_t{KB_LIGHT_RED}, size_t{KB_LIGHT_MODE6_COLOUR}, size_t{KB_LIGHT_MODE7_COLOUR}})
+      EXPECT_EQ((std::vector<int>{saved.liveSettings[at], saved.liveSettings[at + 1], saved.liveSettings[at + 2]}),
+                (std::vector<int>{0x6C, 0xFF, 0x00}))
+          << "byte " << at << ": the next select sends this colour";
     TearDown();
   }
 }

@@ -236,11 +236,49 @@ TEST_F(KeyboardPagesTest, RenameRefusesTakenAndUnusableNamesAndMovesTheFile) {
   asked.clear();
   Click(L"kb_macro_btn_savemacroname");
   EXPECT_TRUE(asked.empty());
+
+  // A move that the file system refuses (a file of that name lies there) stores none of the rows
+  // shown: they stay an unsaved edit.
+  WriteText(folder + L"name_2.mac", "[MACROACTIONCOUNT]\r\ncount=1\r\n[MACROACTION]\r\n0=3,0,129,1,1,mouse_key_left\r\n");
+  WriteText(folder + L"stray.mac", "");
+  List(L"kb_MacroName_list")->SelectItem(0);
+  List(L"kb_MacroName_list")->SelectItem(1);
+  ASSERT_EQ(1u, Rows().size());
+  Click(L"kb_macro_btn_deleteall");
+  edit->SetText(L"stray");
+  asked.clear();
+  Click(L"kb_macro_btn_savemacroname");
+  EXPECT_EQ(std::vector<std::wstring>{L"message_text_5"}, asked);
+  EXPECT_EQ(1, ReadMacroActionCount(folder + L"name_2.mac"));
+  EXPECT_EQ(0u, ReadBytes(folder + L"stray.mac").size());
+  Click(L"kb_macro_btn_cancel");
+
   edit->SetText(L"Jump");
   Click(L"kb_macro_btn_savemacroname");
   EXPECT_EQ((std::vector<std::wstring>{L"name_1", L"Jump"}), ReadMacroNames(folder + L"kbMacro.ini"));
-  EXPECT_TRUE(PathExists(folder + L"Jump.mac"));
+  EXPECT_EQ(1, ReadMacroActionCount(folder + L"Jump.mac"));
   EXPECT_EQ(L"Jump", Combo(L"kb_key_fct_combo_23")->GetItemAt(1)->GetText().str());
+  DeleteFileW((folder + L"stray.mac").c_str());
+}
+
+// Deleting a macro resets the key page's macro choice without storing it into the key shown last.
+TEST_F(KeyboardPagesTest, DeletingAMacroLeavesTheKeyShownLastAsItWas) {
+  Option(L"kb_macro_Op_tab")->Selected(true, true);
+  for (int i = 0; i < 3; ++i) Click(L"kb_macro_btn_name_add");
+  Option(L"kb_key_Op_tab")->Selected(true, true);
+  Click(L"kb_key_" + std::to_wstring(kPositionS));
+  Combo(L"kb_key_fct_combo")->SelectItem(9);
+  Combo(L"kb_key_fct_combo_24")->SelectItem(2);
+  Combo(L"kb_key_fct_combo_23")->SelectItem(2);
+  ASSERT_EQ((KeyAssignment{0x70, 2, 2}), Stored(kPositionS));
+
+  Option(L"kb_macro_Op_tab")->Selected(true, true);
+  List(L"kb_MacroName_list")->SelectItem(0);
+  answers = {{L"message_text_4", true}};
+  Click(L"kb_macro_btn_name_sub");
+  EXPECT_EQ(2, List(L"kb_MacroName_list")->GetCount());
+  EXPECT_EQ(0, Combo(L"kb_key_fct_combo_23")->GetCurSel());
+  EXPECT_EQ((KeyAssignment{0x70, 1, 2}), Stored(kPositionS)) << "its macro moved down by one, nothing more";
 }
 
 TEST_F(KeyboardPagesTest, ImportAndExportCopyTheFileAndAnImportStopsWhenItsAddIsRefused) {

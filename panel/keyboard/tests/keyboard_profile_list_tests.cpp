@@ -5,6 +5,7 @@
 #include "fake_profile_list_view.h"
 #include "ini_values.h"
 #include "keyboard_device_profile.h"
+#include "keyboard_key_editor.h"
 #include "keyboard_profile_lists.h"
 #include "keyboard_profile_payloads.h"
 #include "keyboard_test_fixture.h"
@@ -80,7 +81,28 @@ TEST_F(KeyboardListFixture, SelectingADeviceProfileSendsItsSettingsThenItsKeysTo
   EXPECT_TRUE(std::equal(profile.begin() + 1958, profile.end(), memory.keyMemory.begin() + 2 * 126));
 }
 
-TEST_F(KeyboardListFixture, SelectingAKeyProfileSendsOnlyItsKeysToBank0) {
+// The key table that the key page edits is the live on-board profile's; a device profile file holds
+// that one, and selecting the file sends it back to that profile's bank.
+TEST_F(KeyboardListFixture, TheLiveProfilesKeyTableIsTheOneEditedSavedAndSentBack) {
+  auto keyboard = Connect(0x763E);
+  Store(KeyboardDeviceProfiles(), {L"Game"}, {Patterned(KEYBOARD_DEVICE_PAYLOAD_SIZE, 7, 2)});
+  SelectKeyboardDeviceProfileAt(channel, state, folder.path(), 0, [] {});
+  ASSERT_EQ(state.LiveProfileIndex(), 2);
+  state.factoryKeyTable.fill(0x5C);
+  KeyboardKeyEditor editor;
+  editor.editSlot = 5;
+  RestoreKeyAssignment(state, editor);  // the key page's "default" for slot 5
+  ASSERT_EQ(SaveKeyboardDeviceProfile(state, folder.path()), 0);
+  EXPECT_EQ(DeviceFile(L"Game")[1958 + 15], 0x5C) << "the edit is in the file";
+
+  state.keyTables[2].fill(0);
+  keyboard->ClearWireLog();
+  SelectKeyboardDeviceProfileAt(channel, state, folder.path(), 0, [] {});
+  EXPECT_EQ(state.keyTables[2][15], 0x5C);
+  EXPECT_EQ(keyboard->Memory().keyMemory[2 * 126 + 15], 0x5C) << "and goes back to bank 2";
+}
+
+TEST_F(KeyboardListFixture, SelectingAKeyProfileSendsOnlyItsKeysToTheLiveProfilesBank) {
   auto keyboard = Connect(0x763E);
   state.SetLiveProfileIndex(3);
   const KeyboardState before = state;
@@ -88,19 +110,22 @@ TEST_F(KeyboardListFixture, SelectingAKeyProfileSendsOnlyItsKeysToBank0) {
   Store(KeyboardKeyProfiles(), {L"Keys"}, {keys});
   SelectKeyboardKeyProfileAt(channel, state, folder.path(), 0, Shown(*keyboard));
   EXPECT_EQ(Commands(*keyboard), std::vector<int>{0x09});
-  EXPECT_EQ(Shapes(*keyboard)[0][2], 0);
-  EXPECT_TRUE(std::equal(keys.begin(), keys.end(), state.keyTables[0].begin()));
+  EXPECT_EQ(Shapes(*keyboard)[0][2], 3 * 126);
+  EXPECT_TRUE(std::equal(keys.begin(), keys.end(), state.keyTables[3].begin()));
+  EXPECT_EQ(state.keyTables[0], before.keyTables[0]);
   EXPECT_EQ(state.liveSettings, before.liveSettings) << "the lighting stays";
   EXPECT_EQ(state.layouts, before.layouts);
 }
 
+// A light profile carries no keys: the keys in use stay, also when it names another on-board profile.
 TEST_F(KeyboardListFixture, ALightProfileChangesTheLightingAndLeavesTheKeys) {
-  const KeyboardKeyTable keysBefore = state.keyTables[0];
+  state.keyTables[0].fill(0x27);
   const Payload light = Patterned(KEYBOARD_LIGHT_PAYLOAD_SIZE, 5, 1);
   Store(KeyboardLightProfiles(), {L"Glow"}, {light});
   EXPECT_EQ(LoadKeyboardLightProfile(state, folder.path(), 0), 0);
   EXPECT_EQ(EncodeKeyboardLightProfile(state), light);
-  EXPECT_EQ(state.keyTables[0], keysBefore);
+  EXPECT_EQ(state.LiveProfileIndex(), 1);
+  EXPECT_EQ(state.LiveKeyTable()[0], 0x27);
 }
 
 TEST_F(KeyboardListFixture, AMissingProfileSendsTheStateAsItWas) {
@@ -110,7 +135,7 @@ TEST_F(KeyboardListFixture, AMissingProfileSendsTheStateAsItWas) {
   state.settingsBlocks[0].fill(0x31);
   state.liveSettings.fill(0x31);
   state.SetLiveProfileIndex(1);
-  state.keyTables[0].fill(0x42);
+  state.keyTables[1].fill(0x42);
   const Payload before = EncodeKeyboardDeviceProfile(state);
   SelectKeyboardDeviceProfileAt(channel, state, folder.path(), 0, [] {});
   EXPECT_EQ(EncodeKeyboardDeviceProfile(state), before);
@@ -161,19 +186,19 @@ TEST_F(KeyboardListFixture, ResetsRewriteOnlyTheSelectedDeviceProfile) {
 }  // namespace
 
 // A watcher loads a linked profile without changing the saved selection: changes made meanwhile
-// belong to the profile shown, and the user's saved profile keeps its settings.
+// belong to the profile shown, and the user's saved profile keeps its settings. Before any load the
+// state holds no profile of the user's, and nothing is saved.
 TEST_F(KeyboardListFixture, ChangesAreSavedToTheProfileLastLoadedNotTheSavedSelection) {
   auto keyboard = Connect(0x763E);
   const Payload a = Patterned(KEYBOARD_DEVICE_PAYLOAD_SIZE, 1, 0), b = Patterned(KEYBOARD_DEVICE_PAYLOAD_SIZE, 2, 0);
   Store(KeyboardDeviceProfiles(), {L"A", L"B"}, {a, b});
   WriteIniNumber(index, L"PROFILEDEVICESELECT", L"select", 0);
-  ASSERT_EQ(SaveKeyboardDeviceProfile(state, folder.path()), 0) << "before any load: the selected one";
-  const Payload firstSave = DeviceFile(L"A");
-  EXPECT_EQ(DeviceFile(L"B"), b);
+  EXPECT_EQ(SaveKeyboardDeviceProfile(state, folder.path()), 1) << "before any load";
+  EXPECT_EQ(DeviceFile(L"A"), a);
 
   SelectKeyboardDeviceProfileAt(channel, state, folder.path(), 1, [] {});
   state.paint.fill(0x5A);
   ASSERT_EQ(SaveKeyboardDeviceProfile(state, folder.path()), 0);
-  EXPECT_EQ(DeviceFile(L"A"), firstSave) << "the saved selection is untouched";
+  EXPECT_EQ(DeviceFile(L"A"), a) << "the saved selection is untouched";
   EXPECT_EQ(DeviceFile(L"B"), EncodeKeyboardDeviceProfile(state));
 }

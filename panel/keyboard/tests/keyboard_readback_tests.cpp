@@ -100,9 +100,29 @@ TEST_F(KeyboardReadBackTest, AReadBackFillsTheStateAndTheKeyMap) {
   EXPECT_EQ(0, state.uiKeyMap[0]);
 }
 
+// The read-back commits only what it read: a profile that another thread loads while the keyboard
+// answers keeps its lighting, paint, layouts and save target.
+TEST_F(KeyboardReadBackTest, AReadBackKeepsWhatAnotherThreadLoadedMeanwhile) {
+  auto keyboard = Connect(0x763E);
+  keyboard->SetRequestObserver([&](const uint8_t* request) {
+    if (request[COMMAND_FIELD_COMMAND] != 0x08) return;
+    state.liveSettings[1] = 0x0E;
+    state.paint[1] = 0x61;
+    state.layouts[2][7] = 0x62;
+    state.loadedDeviceProfile = 4;
+  });
+  ASSERT_EQ(KeyboardReadResult::Read, ReadKeyboardMemory(channel, state));
+  EXPECT_EQ(0x0E, state.liveSettings[1]);
+  EXPECT_EQ(0x61, state.paint[1]);
+  EXPECT_EQ(0x62, state.layouts[2][7]);
+  EXPECT_EQ(4, state.loadedDeviceProfile);
+  EXPECT_EQ(KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB2), state.keyTables[0]) << "what was read is there";
+}
+
 TEST_F(KeyboardReadBackTest, ASettingsChangeReportReloadsBlock0AsProfile0AndSaves) {
   WriteText(folder / L"kbProfile.ini", "[PROFILEDEVICESELECT]\r\nselect=0\r\n[PROFILEDEVICENAME]\r\n0=Work\r\n");
   auto keyboard = Connect(0x0632);
+  LoadKeyboardDeviceProfile(state, folder.path(), 0);  // as the detection does; the file is not there yet
   keyboard->EditMemory([](SimulatedMemory& memory) {
     memory.settings[0] = 3;
     memory.settings[1] = 9;

@@ -12,6 +12,8 @@
 #include "data_folders.h"
 #include "debug_log_capture.h"
 #include "hid_backend.h"
+#include "foreground_program.h"
+#include "keyboard_factory_data.h"
 #include "keyboard_page_state.h"
 #include "keyboard_profile_payloads.h"
 #include "keyboard_test_fixture.h"
@@ -56,8 +58,9 @@ class KeyboardWindowTest : public PanelWindowTest {
   COptionUI* Option(const wchar_t* name) { return dynamic_cast<COptionUI*>(Find(name)); }
   bool KeyboardTabShown() { return Find(L"kb_tab")->IsVisible() && Option(L"kb_tab")->IsSelected(); }
   void WaitUntilFound() { ASSERT_TRUE(PumpUntil([this] { return KeyboardTabShown(); }, kFindMs)); }
-  // The watchers select the saved device and key profiles at their first pass, which sends them to
-  // a keyboard that is already there. Tests that count a keyboard's commands plug it in after that.
+  // The watchers show the saved device and key profiles at their first pass, and the detection sends
+  // the saved device profile to a keyboard it finds. Tests that count a keyboard's commands plug it
+  // in after the first pass.
   std::shared_ptr<SimulatedDevice> OpenWindowThenPlug(const SimulatedDeviceModel& model) {
     OpenWindow();
     EXPECT_TRUE(PumpUntil([this] { return ProfileSelected(L"kb_device_profile_combo") &&
@@ -67,6 +70,45 @@ class KeyboardWindowTest : public PanelWindowTest {
     return keyboard;
   }
   bool ProfileSelected(const wchar_t* combo) { return dynamic_cast<CComboUI*>(Find(combo))->GetCurSel() >= 0; }
+  bool ProfilesShown() { return ProfileSelected(L"kb_device_profile_combo") && ProfileSelected(L"kb_key_profile_combo"); }
+  // The three lists of a user who has worked with the panel: device profiles "Work" (the saved
+  // selection, with `remap` as its key table) and "Game" (linked to kGame), light profile "Glow",
+  // key profile "Keys" (the factory keys, as a first run leaves it).
+  void StoreUsersProfiles(const KeyboardKeyTable& remap) {
+    KeyboardState profile = KeyboardFactoryState(KEYBOARD_MODEL_RGB2);
+    Store(L"Glow.led", EncodeKeyboardLightProfile(profile));
+    Store(L"Keys.pro", std::vector<uint8_t>(profile.keyTables[0].begin(), profile.keyTables[0].end()));
+    profile.liveSettings[2] = kGameBrightness;
+    Store(L"Game.kconfig", EncodeKeyboardDeviceProfile(profile));
+    profile.keyTables[0] = remap;
+    profile.liveSettings[2] = kWorkBrightness;
+    Store(L"Work.kconfig", EncodeKeyboardDeviceProfile(profile));
+    WriteText(folder + L"kbProfile.ini",
+              "[PROFILEDEVICECOUNT]\r\ncount=2\r\n[PROFILEDEVICENAME]\r\n0=Work\r\n1=Game\r\n"
+              "[PROFILEDEVICESELECT]\r\nselect=0\r\n[PROFILELIKEDEVICEEXE]\r\n0=0\r\n1=1\r\n"
+              "[DEVICEPROCESS]\r\n0= \r\n1=C:\\Games\\Game.exe\r\n"
+              "[PROFILEDENGCOUNT]\r\ncount=1\r\n[PROFILEDENGNAME]\r\n0=Glow\r\n"
+              "[PROFILECOUNT]\r\ncount=1\r\n[PROFILENAME]\r\n0=Keys\r\n[PROFILESELECT]\r\nselect=0\r\n");
+  }
+  void Store(const std::wstring& name, const std::vector<uint8_t>& payload) {
+    ASSERT_EQ(0, WriteProfileFile(folder + name, payload.data(), payload.size(), PROFILE_KIND_KEYBOARD));
+  }
+  // The factory keys of the simulated keyboard with key slot 5 given another key.
+  static KeyboardKeyTable Remapped() {
+    KeyboardKeyTable keys = KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB2);
+    keys[3 * 5 + 2] = 0x1D;
+    return keys;
+  }
+  static std::vector<uint8_t> KeysOf(const std::vector<unsigned char>& deviceProfileFile) {
+    return deviceProfileFile.size() < 2486 ? std::vector<uint8_t>{}
+                                           : std::vector<uint8_t>(deviceProfileFile.begin() + 16 + 1958, deviceProfileFile.end());
+  }
+  static std::vector<uint8_t> Bank0(const SimulatedDevice& keyboard) {
+    const SimulatedMemory memory = keyboard.Memory();
+    return std::vector<uint8_t>(memory.keyMemory.begin(), memory.keyMemory.begin() + KEYBOARD_KEY_TABLE_SIZE);
+  }
+  static constexpr uint8_t kWorkBrightness = 1, kGameBrightness = 3;
+
   // The device list holds one profile, "Work", and it is the saved selection.
   void SelectWorkProfile() {
     WriteText(folder + L"kbProfile.ini",
@@ -91,6 +133,9 @@ class KeyboardWindowTest : public PanelWindowTest {
   static int Announcements(const DebugLogCapture& log) {
     return log.Count(L"\u8F6F\u4EF6\u6807\u793A " + std::to_wstring(PanelRegisteredMessage) + L"\uFF0C0d0d");
   }
+
+  // Their places in the workers' start order.
+  static constexpr int kDeviceWatcher = 9, kKeyWatcher = 10;
 
   SimulatedHidBackend bus;
   std::wstring folder;
@@ -134,6 +179,71 @@ TEST_F(KeyboardWindowTest, APluggedKeyboardIsReadShownAndAnnouncedOnce) {
     EXPECT_EQ(1, Announcements(log));
     keyboard->Unplug();
   }
+}
+
+// The remap of the saved device profile survives the start-up in both orders a user meets: the
+// keyboard is sent it, the key list's saved profile (the factory keys) is only shown, and a
+// lighting change saves the remap again.
+TEST_F(KeyboardWindowTest, TheSavedDeviceProfilesKeysSurviveTheStartUpInEitherOrder) {
+  const KeyboardKeyTable remap = Remapped();
+  const std::vector<uint8_t> remapBytes(remap.begin(), remap.end());
+  bool opened = false;
+  for (bool pluggedFirst : {true, false}) {
+    SCOPED_TRACE(pluggedFirst ? "plugged before the watchers' first pass" : "plugged after it");
+    StoreUsersProfiles(remap);
+    KeyboardPageState().Reset();
+    std::shared_ptr<SimulatedDevice> keyboard;
+    if (pluggedFirst) keyboard = Attach(SimulatedKeyboardModel(0x763E));
+    if (opened) RestartWindow();
+    else OpenWindow();
+    opened = true;
+    ASSERT_TRUE(PumpUntil([this] { return ProfilesShown(); }, kSelectMs));
+    if (!pluggedFirst) keyboard = Attach(SimulatedKeyboardModel(0x763E));
+    WaitUntilFound();
+    PumpFor(kPastStartupReadMs);
+    EXPECT_EQ(L"Work", Find(L"kb_device_profile_combo")->GetText().str());
+    EXPECT_EQ(L"Keys", Find(L"kb_key_profile_combo")->GetText().str());
+    EXPECT_EQ(remap, KeyboardPageState().LiveKeyTable());
+    EXPECT_EQ(remapBytes, Bank0(*keyboard)) << "the keyboard holds the remap";
+
+    dynamic_cast<CComboUI*>(Find(L"kb_deng_combo_modeSelect"))->SelectItem(2);
+    EXPECT_EQ(remapBytes, KeysOf(ReadBytes(folder + L"Work.kconfig"))) << "a lighting change saves the remap";
+    EXPECT_EQ(2, KeyboardPageState().liveSettings[1]);
+    keyboard->Unplug();
+  }
+}
+
+// A keyboard found while a watcher shows a linked profile gets the saved one, and the combo shows
+// what the keyboard and the panel hold; changes go to that profile.
+TEST_F(KeyboardWindowTest, TheDetectionSelectsAndSendsTheSavedProfileWhileALinkedOneIsShown) {
+  struct GameInFront : ForegroundProgram {
+    GameInFront() { InstallForegroundProgram(this); }
+    ~GameInFront() override { InstallForegroundProgram(nullptr); }
+    std::wstring Path() override { return L"C:\\Games\\Game.exe"; }
+  } game;
+  const KeyboardKeyTable remap = Remapped();
+  StoreUsersProfiles(remap);
+  OpenWindow();
+  auto* combo = dynamic_cast<CComboUI*>(Find(L"kb_device_profile_combo"));
+  ASSERT_TRUE(PumpUntil([&] { return combo->GetCurSel() == 1; }, kSelectMs)) << "the linked profile";
+  ASSERT_TRUE(PumpUntil([this] { return ProfileSelected(L"kb_key_profile_combo"); }, kSelectMs));
+  for (int watcher : {kDeviceWatcher, kKeyWatcher}) {  // no later pass brings the linked one back
+    SetEvent(window->m_stopEvents[watcher]);
+    ASSERT_EQ(WaitForSingleObject(window->m_threadHandles[watcher], 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+  }
+  auto keyboard = Attach(SimulatedKeyboardModel(0x763E));
+  WaitUntilFound();
+  const std::vector<uint8_t> remapBytes(remap.begin(), remap.end());
+  ASSERT_TRUE(PumpUntil([&] { return Bank0(*keyboard) == remapBytes; }, 2000)) << "the keys of the saved profile";
+  EXPECT_EQ(kWorkBrightness, keyboard->Memory().settings[2]) << "and its settings";
+  EXPECT_EQ(0, combo->GetCurSel());
+  EXPECT_EQ(L"Work", Find(L"kb_device_profile_name_edit")->GetText().str());
+  EXPECT_FALSE(dynamic_cast<COptionUI*>(Find(L"kb_device_profile_link_check"))->IsSelected());
+
+  const std::vector<unsigned char> game0 = ReadBytes(folder + L"Game.kconfig");
+  dynamic_cast<CComboUI*>(Find(L"kb_deng_combo_modeSelect"))->SelectItem(2);
+  EXPECT_EQ(game0, ReadBytes(folder + L"Game.kconfig"));
+  EXPECT_EQ(2, ReadBytes(folder + L"Work.kconfig").at(16 + 1));
 }
 
 TEST_F(KeyboardWindowTest, AKeyboardPluggedLaterIsShownButNotAnnounced) {
@@ -204,8 +314,8 @@ TEST_F(KeyboardWindowTest, MoreThan170KeySlotsAreRefusedInABoxOfTheWindowThread)
   EXPECT_TRUE(allOnWindowThread);
   const std::wstring refusal = CResourceManager::GetInstance()->GetText(L"message_text_11").str();
   for (const std::wstring& text : texts) EXPECT_EQ(refusal, text);
-  // Each refused read-back shows one box, and none is read again to show it. The saved profiles,
-  // which the watchers select at start-up, are still sent (0x06, 0x09): they are no read-back.
+  // Each refused read-back shows one box, and none is read again to show it. The saved device
+  // profile, which the detection applies, is still sent (0x06, 0x09): it is no read-back.
   std::vector<int> commands = Commands(*keyboard);
   commands.erase(std::remove_if(commands.begin(), commands.end(), [](int c) { return c == 0x06 || c == 0x09; }),
                  commands.end());

@@ -154,6 +154,11 @@ TEST_F(MouseMacroPageTest, DeleteAsksBothQuestionsBeforeAnythingChangesThenRepai
   bind(4, 8, 1);  // key 8 of profile 4: the macro to delete
   bind(0, 2, 2);  // a later macro
   bind(1, 0, 0);  // an earlier one
+  // Key 0 of the profile in use, the key the never opened key page stands on.
+  MouseKeyTable& live = *MouseKeyTableOfProfile(MouseLiveSettings[0]);
+  const KeyAssignment userKey{0x20, 0, 0x1E};
+  ASSERT_FALSE(userKey == MouseKeyAssignmentOf(MouseFactoryKeyTable, 0));
+  StoreMouseKeyAssignment(live, 0, userKey);
   const auto before = MouseKeyTables;
   List(L"ms_MacroName_list")->SelectItem(1);
 
@@ -187,6 +192,8 @@ TEST_F(MouseMacroPageTest, DeleteAsksBothQuestionsBeforeAnythingChangesThenRepai
   EXPECT_EQ((std::vector<std::wstring>{L"a", L"c"}), Names());
   EXPECT_FALSE(PathExists(folder + L"b.mac"));
   EXPECT_EQ(2, Combo(L"ms_key_fct_combo_23")->GetCount());
+  EXPECT_EQ(0, Combo(L"ms_key_fct_combo_23")->GetCurSel());
+  EXPECT_EQ(userKey, MouseKeyAssignmentOf(live, 0)) << "resetting the macro choice stores into no key";
   EXPECT_EQ(0, List(L"ms_MacroName_list")->GetCurSel());
   EXPECT_EQ(4, ReadIniNumber(folder + L"msMacro.ini", L"CURSORCOUNT", L"count"));
   for (int slot = 0; slot < 4; ++slot)
@@ -217,9 +224,16 @@ TEST_F(MouseMacroPageTest, RenameRefusesTakenAndUnusableNamesAndAFailedMoveKeeps
   Click(L"ms_macro_btn_savemacroname");
   EXPECT_TRUE(asked.empty());
 
+  // The rows shown are an unsaved edit: a refused move stores none of them.
+  WriteText(folder + L"a.mac", "[MACROACTIONCOUNT]\r\ncount=1\r\n[MACROACTION]\r\n0=3,0,129,1,1,mouse_key_left\r\n");
+  List(L"ms_MacroName_list")->SelectItem(1);
+  List(L"ms_MacroName_list")->SelectItem(0);
+  ASSERT_EQ(1u, Rows().size());
+  Click(L"ms_macro_btn_deleteall");
   WriteText(folder + L"left over.mac", "[MACROACTIONCOUNT]\r\ncount=0\r\n");
   edit->SetText(L"left over");
   Click(L"ms_macro_btn_savemacroname");
+  EXPECT_EQ(1, ReadMacroActionCount(folder + L"a.mac"));
   EXPECT_EQ((std::vector<std::wstring>{L"a", L"b"}), Names());
   EXPECT_EQ(L"a", List(L"ms_MacroName_list")->GetItemAt(0)->GetUserData().str());
   EXPECT_EQ(L"a", Combo(L"ms_key_fct_combo_23")->GetItemAt(0)->GetText().str());

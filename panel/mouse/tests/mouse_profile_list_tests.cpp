@@ -400,10 +400,11 @@ TEST_F(MouseListFixture, ALinkedProgramShowsItsProfileWhileSavesKeepToIt) {
   view.AppendItem(L"Saved", ProfileListView::ItemOrigin::Filled);
   view.AppendItem(L"Linked", ProfileListView::ItemOrigin::Filled);
 
-  RunForegroundWatcherPass(params, folder.path(), view, stop);
+  ForegroundWatch watch;
+  RunForegroundWatcherPass(params, folder.path(), view, watch, stop);
   EXPECT_EQ(view.selected, 0);
   foreground.path = L"c:\\games\\racer.EXE";
-  RunForegroundWatcherPass(params, folder.path(), view, stop);
+  RunForegroundWatcherPass(params, folder.path(), view, watch, stop);
   EXPECT_EQ(view.selected, 1) << "within one pass";
   EXPECT_EQ(ReadIniNumber(index, params.selectionSection, L"select"), 0);
 
@@ -413,7 +414,7 @@ TEST_F(MouseListFixture, ALinkedProgramShowsItsProfileWhileSavesKeepToIt) {
   EXPECT_EQ(File(L"Saved.config"), saved);
 
   foreground.path = L"C:\\Windows\\explorer.exe";
-  RunForegroundWatcherPass(params, folder.path(), view, stop);
+  RunForegroundWatcherPass(params, folder.path(), view, watch, stop);
   EXPECT_EQ(view.selected, 0);
   EXPECT_EQ(MouseLiveSettings[1], saved[512 + 1]) << "the saved profile is back";
   CloseHandle(stop);

@@ -235,8 +235,8 @@ TEST_F(MousePadPageTest, ColourControlsStoreBoundedValuesAndClearMulticolour) {
 }
 
 TEST_F(MousePadPageTest, ThePadsSameModeButtonLeadsTheOthersIntoSynchronisedLighting) {
-  // The keyboard's and the mouse's device watchers select their saved profiles at start, which
-  // marks those devices changed; the leave-sync timer takes those marks before the button is used.
+  // The keyboard's and the mouse's device watchers show their saved profiles at start; the
+  // leave-sync timer has taken any change marks before the button is used.
   ASSERT_TRUE(PumpUntil(
       [this] {
         auto* keyboardCombo = Get<CComboUI>(L"kb_device_profile_combo");
@@ -246,7 +246,17 @@ TEST_F(MousePadPageTest, ThePadsSameModeButtonLeadsTheOthersIntoSynchronisedLigh
       },
       10000));
   MousePadPageState().live = {0, 2, 3, 1, 1, 0, 0x20, 0x40, 0x60, 0, {}};
+  // Neither the keyboard nor the mouse was found: their working states hold no profile of the
+  // user's, and their saved profiles stay as they are.
+  const std::wstring keyboardProfile = window->GetKeyboardProfileFolder() + L"Profile 1.kconfig";
+  const std::wstring mouseFolder = window->GetMouseProfileFolder();
+  std::vector<std::wstring> files = {window->GetKeyboardProfileFolder() + L"Profile 1.kconfig",
+                                     mouseFolder + L"Profile 1.config", mouseFolder + L"Profile 1.led"};
+  std::vector<std::vector<unsigned char>> before;
+  for (const std::wstring& file : files) before.push_back(ReadBytes(file));
+  for (size_t i = 0; i < files.size(); ++i) ASSERT_FALSE(before[i].empty()) << "the first run made " << i;
   NotifyClick(Find(L"mp_deng_same_mode"));
+  for (size_t i = 0; i < files.size(); ++i) EXPECT_EQ(before[i], ReadBytes(files[i])) << i;
 
   EXPECT_EQ(SYNC_LIGHT_BREATHING, window->m_syncLightSettings.effect);
   EXPECT_EQ(1, window->m_syncLightSettings.speed);
