@@ -1,6 +1,7 @@
 #include "keyboard_profile_payloads.h"
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -17,6 +18,7 @@ void AppendLightPart(const KeyboardState& state, std::vector<uint8_t>& payload) 
 }  // namespace
 
 std::vector<uint8_t> EncodeKeyboardLightProfile(KeyboardState& state) {
+  std::lock_guard<StateLock> hold(state.lock);
   StoreLiveSettings(state);
   std::vector<uint8_t> payload;
   AppendLightPart(state, payload);
@@ -24,12 +26,14 @@ std::vector<uint8_t> EncodeKeyboardLightProfile(KeyboardState& state) {
 }
 
 std::vector<uint8_t> EncodeKeyboardDeviceProfile(KeyboardState& state) {
+  std::lock_guard<StateLock> hold(state.lock);
   std::vector<uint8_t> payload = EncodeKeyboardLightProfile(state);
   payload.insert(payload.end(), state.keyTables[0].begin(), state.keyTables[0].end());
   return payload;
 }
 
 void ApplyKeyboardLightProfile(KeyboardState& state, const uint8_t* payload) {
+  std::lock_guard<StateLock> hold(state.lock);
   const uint8_t* at = payload;
   std::copy(at, at + KEYBOARD_SETTINGS_BLOCK_SIZE, state.settingsBlocks[0].begin());
   std::copy(at, at + KEYBOARD_LIVE_SETTINGS_SIZE, state.liveSettings.begin());
@@ -43,6 +47,7 @@ void ApplyKeyboardLightProfile(KeyboardState& state, const uint8_t* payload) {
 }
 
 void ApplyKeyboardDeviceProfile(KeyboardState& state, const uint8_t* payload) {
+  std::lock_guard<StateLock> hold(state.lock);
   ApplyKeyboardLightProfile(state, payload);
   const uint8_t* keys = payload + KEYBOARD_LIGHT_PAYLOAD_SIZE;
   std::copy(keys, keys + KEYBOARD_KEY_TABLE_SIZE, state.keyTables[0].begin());

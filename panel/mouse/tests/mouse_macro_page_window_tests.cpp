@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "audio_standin_steering.h"
 #include "clock.h"
 #include "data_folders.h"
 #include "file_dialogs.h"
@@ -328,6 +329,38 @@ TEST_F(MouseMacroPageTest, RecordedClicksShowTheirArrowsAndDelays) {
   Click(L"ms_macro_btn_cancel");
   ASSERT_EQ(2, list->GetCount());
   EXPECT_EQ(L"ms_macro_action", list->GetItemAt(0)->GetName().str());
+}
+
+// The first headset arrives while the user records a mouse macro. Its saved profile is applied on
+// the detection thread, selecting the voice options with notification: their routes save and send,
+// but the pending edit is not refused, and neither the recording nor its capture hooks end.
+TEST_F(MouseMacroPageTest, AFirstHeadsetArrivingMidRecordingLeavesTheEditAndTheCaptureAlone) {
+  Open({L"a"});
+  Option(L"ms_macro_keyboard_event")->Selected(true, true);
+  Record(true);
+  ASSERT_TRUE(Pending());
+  ASSERT_TRUE(window->m_deviceHook.IsInstalled());
+  asked.clear();
+  AudioControlStandin standin(GetModuleHandleW(L"Harkin_UsbAudio73xx_x32.dll"));
+  standin.ClearCallLog();
+
+  standin.SetHeadsetPresent(true);
+  ASSERT_TRUE(PumpUntil([this] { return Find(L"hs_tab")->IsVisible(); }, 3000));
+  const auto applied = [&standin] {
+    for (const std::string& call : standin.CallLog())
+      if (call.rfind("Harkin_SetMicVolume", 0) == 0) return true;
+    return false;
+  };
+  ASSERT_TRUE(PumpUntil(applied, 3000)) << "the saved profile was applied";
+  PumpFor(300);
+
+  EXPECT_TRUE(asked.empty());
+  EXPECT_TRUE(Pending());
+  EXPECT_TRUE(Option(L"ms_macro_Op_tab")->IsSelected());
+  EXPECT_EQ(1, MouseMacroRecorder.recording.load());
+  EXPECT_TRUE(window->m_deviceHook.IsInstalled()) << "the capture goes on";
+  Record(false);
+  EXPECT_FALSE(window->m_deviceHook.IsInstalled()) << "the user's own stop ends it";
 }
 
 TEST_F(MouseMacroPageTest, TheRowEditorAndTheInsertPanelWorkOnTheSelectedRow) {

@@ -184,4 +184,36 @@ TEST_F(MousePadProfilePageTest, TheWatcherSelectsALinkedProgramsProfileAndKeepsT
   EXPECT_EQ(L"0", Entry(L"PROFILEDENGSELECT", L"select"));
 }
 
+// Going back from a linked profile, the watcher unchecks the link box with notification on its own
+// thread: the box's route stores the unlinked profile, and a pending keyboard macro edit or a key
+// capture is none of its business.
+TEST_F(MousePadProfilePageTest, AWatcherUncheckingTheLinkMeetsNoGuard) {
+  NotifyClick(Find(L"mp_pro_deng_add_btn"));
+  Combo()->SelectItem(0);
+  WritePrivateProfileStringW(L"PROFILELIKEDENGEXE", L"1", L"1", (folder + L"mpProfile.ini").c_str());
+  WritePrivateProfileStringW(L"DENGPROCESS", L"1", L"C:\\Games\\Racer.exe", (folder + L"mpProfile.ini").c_str());
+  foreground.path = L"C:\\Games\\Racer.exe";
+  ASSERT_TRUE(PumpUntil([this] { return Combo()->GetCurSel() == 1 && LinkCheck()->IsSelected(); }, 6000));
+
+  // The keyboard's macro page shown with an edit pending.
+  dynamic_cast<CTabLayoutUI*>(Find(L"tab_switch"))->SelectItem(0);
+  dynamic_cast<CTabLayoutUI*>(Find(L"kb_tab_switch"))->SelectItem(1);
+  Find(L"kb_macro_tab_saveorcancel")->SetVisible(true);
+  ASSERT_TRUE(Find(L"kb_macro_tab_saveorcancel")->IsVisible());
+  const bool keyboardTabBefore = dynamic_cast<COptionUI*>(Find(L"kb_tab"))->IsSelected();
+  ASSERT_TRUE(window->SetHook(HOOK_MODE_MOU_SINGLEKEY, true, true, false));
+  messages.clear();
+  foreground.path = L"C:\\Tools\\Editor.exe";
+  ASSERT_TRUE(PumpUntil([this] { return Combo()->GetCurSel() == 0 && !LinkCheck()->IsSelected(); }, 6000));
+  PumpFor(300);
+
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(keyboardTabBefore, dynamic_cast<COptionUI*>(Find(L"kb_tab"))->IsSelected()) << "no tab brought back";
+  EXPECT_TRUE(window->m_deviceHook.IsInstalled()) << "the capture goes on";
+  EXPECT_EQ(L"0", Entry(L"PROFILELIKEDENGEXE", L"0"));
+  EXPECT_EQ(L"1", Entry(L"PROFILELIKEDENGEXE", L"1")) << "the linked profile keeps its link";
+  window->SetHook(HOOK_MODE_MOU_SINGLEKEY, false, true, false);
+  Find(L"kb_macro_tab_saveorcancel")->SetVisible(false);
+}
+
 }  // namespace
