@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <mutex>
 
 #include "channel_scenarios.h"
 #include "hid_backend.h"
@@ -55,8 +56,8 @@ class MousePadPageTest : public PanelWindowTest {
     InstallHidBackend(nullptr);
   }
 
-  // Plugs the pad in once the start-up read is past and waits for the detection thread to show it
-  // and, on its next pass, to see it.
+  // Plugs the pad in once the start-up read is past and waits for the detection thread to show it,
+  // see it and end its pass, which holds the pad's channel.
   void Plug() {
     PumpFor(600);
     bus.Attach(pad);
@@ -66,6 +67,7 @@ class MousePadPageTest : public PanelWindowTest {
                  Get<COptionUI>(L"mp_tab")->IsSelected();
         },
         5000));
+    std::lock_guard<std::recursive_mutex> passDone(window->m_mousePadChannel.m_lock);
   }
 
   template <class T>
