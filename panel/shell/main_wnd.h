@@ -574,10 +574,10 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void SetDpiFromUserData(CControlUI* sender);
   void ShowPanelMenu();
   void TraceCloseButtonData();
-  // True for a notification of the user's: on the window thread, outside any CodeMadeNotifications.
-  bool NotificationFromUser() const;
 
  private:
+  // True for a notification of the user's: on the window thread, outside any CodeMadeNotifications.
+  bool NotificationFromUser() const;
   bool RefusedByPendingMacroEdit(const std::wstring& name);
   void RestorePendingMacroPage(const wchar_t* pageTab, const wchar_t* deviceTab, bool showDeviceTab);
   void EndKeyCapture();

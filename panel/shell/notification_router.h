@@ -4,12 +4,15 @@
 //
 // Where a notification comes from. The user's input reaches the main window on its own thread
 // only, so a notification is the user's when it is raised on the window thread while no applying
-// code has opened a CodeMadeNotifications scope there. Everything else is code-made: a worker
-// (detection, arrival, watchers) selecting on its own thread, and the window thread's start-up,
-// refreshes, profile loads, deletes and resets, each of which opens a scope around the selections
-// it makes with notification. A code-made notification still runs its route (a display refresh,
-// a value written back, what a profile load applies), but never what only the user may cause: the
-// pending-edit guard and its box, and the end of key capture and of macro recording.
+// code has opened a CodeMadeNotifications scope there. Everything else is code-made: what a worker
+// (detection, arrival, watchers) selects on its own thread, and what the window thread's code
+// (profile applies, refreshes, list operations, deletes, resets, the guard itself) selects inside
+// the scope it opens around each option it sets with notification. A code-made notification still
+// runs its route (a display refresh, a value written back, what a profile load applies), but never
+// what only the user may cause: the pending-edit guard and its box, and the end of key capture and
+// of macro recording. Only "selectchanged" meets those, so combo and list picks made by code run
+// their routes unchanged; where such a route would write a choice that belongs to the user, the
+// code shows the row without picking it (CComboUI::ShowItem).
 #include <functional>
 #include <string>
 #include <unordered_map>
