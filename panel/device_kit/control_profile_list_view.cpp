@@ -6,6 +6,7 @@
 #include "file_dialogs.h"
 #include "main_wnd.h"
 #include "msg_wnd.h"
+#include "notification_router.h"
 
 namespace {
 constexpr int kItemHeight = 25;
@@ -101,6 +102,8 @@ bool ControlProfileListView::IsLinkChecked() {
 void ControlProfileListView::SetLinkChecked(bool checked, bool notify) {
   COptionUI* check = Control<COptionUI>(params_.linkCheck);
   if (!check) return;
+  // The list's own operations set the box; its route stores the link, as code.
+  CodeMadeNotifications linking;
   check->Selected(checked, notify);
   check->NeedUpdate();
 }

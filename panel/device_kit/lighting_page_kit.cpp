@@ -33,6 +33,7 @@ void SetSliderValue(CMainWnd& window, const wchar_t* name, int value) {
 void ClearCheck(CMainWnd& window, const wchar_t* name, bool notify) {
   if (!name) return;
   if (notify) {
+    CodeMadeNotifications clearing;
     if (COptionUI* check = window.Find<COptionUI>(name)) check->Selected(false, true);
   } else if (CCheckBoxUI* check = window.Find<CCheckBoxUI>(name)) {
     check->SetCheck(false);

@@ -3,6 +3,7 @@
 #include "headset_k27_eq.h"
 #include "main_wnd.h"
 #include "msg_wnd.h"
+#include "notification_router.h"
 
 namespace {
 constexpr wchar_t kPresetOption[] = L"hs_EQ_STATUS_";
@@ -122,6 +123,7 @@ void CMainWnd::DeleteHeadsetK27UserEqPreset() {
     return;
   }
   WriteHeadsetK27EqSelect(HeadsetK27VoiceIniPath(folder), 0);
+  CodeMadeNotifications applying;
   if (COptionUI* first = Find<COptionUI>(kPresetOption, 0)) first->Selected(true, true);
 }
 
@@ -132,5 +134,6 @@ void CMainWnd::RefreshHeadsetK27EqPage() {
     for (const std::wstring& name : ReadHeadsetK27UserEqPresets(HeadsetK27IndexPath(folder))) AddPresetRow(*combo, name);
   }
   const std::wstring select = ReadHeadsetK27EqSelect(HeadsetK27VoiceIniPath(folder));
+  CodeMadeNotifications applying;
   if (COptionUI* option = Find<COptionUI>(kPresetOption + select)) option->Selected(true, true);
 }

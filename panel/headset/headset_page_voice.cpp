@@ -6,6 +6,7 @@
 #include "headset_state.h"
 #include "headset_voice.h"
 #include "main_wnd.h"
+#include "notification_router.h"
 #include "profile_store.h"
 
 namespace {
@@ -33,7 +34,10 @@ void ShowSceneBands(CMainWnd& window, const HeadsetSoundScene& scene) {
 }
 }  // namespace
 
+// The options are selected with notification so that their routes save and send what changed; as
+// code, so that a profile applied on arrival never meets the pending-edit guard or ends a capture.
 void CMainWnd::ApplyHeadsetVoiceSettings() {
+  CodeMadeNotifications applying;
   HeadsetVoiceState& voice = HeadsetVoice;
   const int speaker = HeadsetSpeaker(voice);
   SetSlider(*this, L"hs_right_slider", voice.right);

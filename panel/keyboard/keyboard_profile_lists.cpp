@@ -1,6 +1,7 @@
 #include "keyboard_profile_lists.h"
 
 #include <algorithm>
+#include <mutex>
 
 #include "diagnostics.h"
 #include "keyboard_device_profile.h"
@@ -155,7 +156,10 @@ int LoadKeyboardLightProfile(KeyboardState& state, const std::wstring& folder, i
 int LoadKeyboardKeyProfile(KeyboardState& state, const std::wstring& folder, int index) {
   std::vector<uint8_t> payload;
   const int result = ReadKeyboardListedProfile(KeyboardKeyProfiles(), folder, index, payload);
-  if (result == 0) std::copy(payload.begin(), payload.end(), state.LiveKeyTable().begin());
+  if (result == 0) {
+    std::lock_guard<StateLock> hold(state.lock);
+    std::copy(payload.begin(), payload.end(), state.LiveKeyTable().begin());
+  }
   return result;
 }
 
@@ -189,7 +193,10 @@ void ResetKeyboardLightProfileTo(KeyboardState& state, const std::wstring& folde
 
 void ResetKeyboardKeyProfileTo(DeviceCommandChannel& channel, KeyboardState& state, const std::wstring& folder,
                                const std::vector<uint8_t>& payload, const std::function<void()>& showOnPage) {
-  std::copy(payload.begin(), payload.end(), state.LiveKeyTable().begin());
+  {
+    std::lock_guard<StateLock> hold(state.lock);
+    std::copy(payload.begin(), payload.end(), state.LiveKeyTable().begin());
+  }
   SaveKeyboardDeviceProfile(state, folder);
   showOnPage();
   SendLiveKeyTable(channel, state);

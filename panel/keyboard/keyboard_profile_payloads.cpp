@@ -1,6 +1,7 @@
 #include "keyboard_profile_payloads.h"
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -31,6 +32,7 @@ void TakeLightPart(KeyboardState& state, const uint8_t* payload) {
 }  // namespace
 
 std::vector<uint8_t> EncodeKeyboardLightProfile(KeyboardState& state) {
+  std::lock_guard<StateLock> hold(state.lock);
   StoreLiveSettings(state);
   std::vector<uint8_t> payload;
   AppendLightPart(state, payload);
@@ -38,18 +40,21 @@ std::vector<uint8_t> EncodeKeyboardLightProfile(KeyboardState& state) {
 }
 
 std::vector<uint8_t> EncodeKeyboardDeviceProfile(KeyboardState& state) {
+  std::lock_guard<StateLock> hold(state.lock);
   std::vector<uint8_t> payload = EncodeKeyboardLightProfile(state);
   payload.insert(payload.end(), state.LiveKeyTable().begin(), state.LiveKeyTable().end());
   return payload;
 }
 
 void ApplyKeyboardLightProfile(KeyboardState& state, const uint8_t* payload) {
+  std::lock_guard<StateLock> hold(state.lock);
   const KeyboardKeyTable keysInUse = state.LiveKeyTable();
   TakeLightPart(state, payload);
   state.LiveKeyTable() = keysInUse;
 }
 
 void ApplyKeyboardDeviceProfile(KeyboardState& state, const uint8_t* payload) {
+  std::lock_guard<StateLock> hold(state.lock);
   TakeLightPart(state, payload);
   const uint8_t* keys = payload + KEYBOARD_LIGHT_PAYLOAD_SIZE;
   std::copy(keys, keys + KEYBOARD_KEY_TABLE_SIZE, state.LiveKeyTable().begin());

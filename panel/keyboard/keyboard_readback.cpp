@@ -1,6 +1,7 @@
 #include "keyboard_readback.h"
 
 #include <algorithm>
+#include <mutex>
 
 #include "keyboard_factory_data.h"
 #include "keyboard_key_map.h"
@@ -9,103 +10,106 @@
 namespace {
 
 constexpr size_t kBlockRead = 56;
+using BlockBytes = std::array<uint8_t, kBlockRead>;
 
-// What one read-back takes from the keyboard.
-struct KeyboardMemoryRead {
+// What a full read-back takes from the keyboard, read whole before any of it is stored, so that
+// nothing the read did not read is ever written back.
+struct KeyboardMemoryImage {
   DeviceInfo info;
   KeyboardKeyTable factoryKeyTable{};
-  uint8_t block0[kBlockRead] = {};
+  BlockBytes block0{};
   KeyboardKeyTable keyTable0{};
-  int liveProfile = 0;
-  uint8_t activeBlock[kBlockRead] = {};  // of the live profile, when it is 1 to 4
+  int active = 0;
+  BlockBytes activeBlock{};
   KeyboardKeyTable activeKeyTable{};
 };
 
-bool ReadBlock(DeviceCommandChannel& channel, uint8_t (&block)[kBlockRead], int profile) {
+bool ReadBlock(DeviceCommandChannel& channel, int profile, BlockBytes& bytes) {
+  BlockBytes buffer{};
   const uint16_t offset = static_cast<uint16_t>(profile * KEYBOARD_SETTINGS_BLOCK_SIZE);
-  return channel.ReadSettings(block, kBlockRead, offset) == DEVICE_RESULT_OK;
+  if (channel.ReadSettings(buffer.data(), kBlockRead, offset) != DEVICE_RESULT_OK) return false;
+  bytes = buffer;
+  return true;
 }
+
+void PutBlock(const BlockBytes& bytes, KeyboardSettingsBlock& block) { std::copy(bytes.begin(), bytes.end(), block.begin()); }
 
 bool ReadTable(DeviceCommandChannel& channel, KeyboardKeyTable& table, int bank) {
   return channel.ReadKeyTable(table.data(), bank) == DEVICE_RESULT_OK;
 }
 
-bool ReadFactoryTable(DeviceCommandChannel& channel, KeyboardKeyTable& table) {
-  KeyboardKeyTable buffer{};
-  if (channel.ReadFactoryKeyTable(buffer.data()) != DEVICE_RESULT_OK) return false;
-  table = buffer;
-  return true;
-}
-
-bool ReadLiveProfileIndex(DeviceCommandChannel& channel, int& profile) {
-  uint8_t index = 0;
-  if (channel.ReadSettings(&index, 1, 0) != DEVICE_RESULT_OK) return false;
-  profile = BoundedProfileIndex(index);
+bool ReadLiveProfileIndex(DeviceCommandChannel& channel, int& index) {
+  uint8_t byte = 0;
+  if (channel.ReadSettings(&byte, 1, 0) != DEVICE_RESULT_OK) return false;
+  index = BoundedProfileIndex(byte);
   return true;
 }
 
 // Everything after the transfer size; false at the first command that failed.
-bool ReadTables(DeviceCommandChannel& channel, KeyboardMemoryRead& read) {
-  if (!ReadFactoryTable(channel, read.factoryKeyTable)) return false;
-  if (!ReadBlock(channel, read.block0, 0)) return false;
-  if (!ReadTable(channel, read.keyTable0, 0)) return false;
-  if (!ReadLiveProfileIndex(channel, read.liveProfile)) return false;
-  if (read.liveProfile == 0) return true;
-  return ReadBlock(channel, read.activeBlock, read.liveProfile) &&
-         ReadTable(channel, read.activeKeyTable, read.liveProfile);
+bool ReadTables(DeviceCommandChannel& channel, KeyboardMemoryImage& image) {
+  if (channel.ReadFactoryKeyTable(image.factoryKeyTable.data()) != DEVICE_RESULT_OK) return false;
+  if (!ReadBlock(channel, 0, image.block0)) return false;
+  if (!ReadTable(channel, image.keyTable0, 0)) return false;
+  if (!ReadLiveProfileIndex(channel, image.active)) return false;
+  if (image.active == 0) return true;
+  return ReadBlock(channel, image.active, image.activeBlock) &&
+         ReadTable(channel, image.activeKeyTable, image.active);
 }
 
-// Only what was read goes into the state: a profile that another thread loaded meanwhile keeps its
-// lighting, layouts and paint.
-void Commit(const KeyboardMemoryRead& read, KeyboardState& state) {
-  state.info = read.info;
-  state.factoryKeyTable = read.factoryKeyTable;
-  std::copy(std::begin(read.block0), std::end(read.block0), state.settingsBlocks[0].begin());
-  state.keyTables[0] = read.keyTable0;
-  state.SetLiveProfileIndex(read.liveProfile);
-  if (read.liveProfile == 0) return;
-  std::copy(std::begin(read.activeBlock), std::end(read.activeBlock), state.settingsBlocks[read.liveProfile].begin());
-  state.keyTables[read.liveProfile] = read.activeKeyTable;
+void Commit(const KeyboardMemoryImage& image, KeyboardState& state) {
+  std::lock_guard<StateLock> hold(state.lock);
+  state.info = image.info;
+  state.factoryKeyTable = image.factoryKeyTable;
+  PutBlock(image.block0, state.settingsBlocks[0]);
+  state.keyTables[0] = image.keyTable0;
+  state.SetLiveProfileIndex(image.active);
+  if (image.active != 0) {
+    PutBlock(image.activeBlock, state.settingsBlocks[image.active]);
+    state.keyTables[image.active] = image.activeKeyTable;
+  }
+  BuildKeyboardKeyMap(state);
 }
 
 }  // namespace
 
 KeyboardReadResult ReadKeyboardMemory(DeviceCommandChannel& channel, KeyboardState& state) {
   if (!channel.IsConnected()) return KeyboardReadResult::NotConnected;
-  KeyboardMemoryRead read;
+  KeyboardMemoryImage image;
   channel.BeginTransfer();
-  if (channel.ReadDeviceInfo(read.info) != DEVICE_RESULT_OK) {
+  if (channel.ReadDeviceInfo(image.info) != DEVICE_RESULT_OK) {
     channel.EndTransfer();
     return KeyboardReadResult::Failed;
   }
-  if (!channel.SetTransferSize(static_cast<uint16_t>(read.info.KeySlotCount() * 3)))
+  if (!channel.SetTransferSize(static_cast<uint16_t>(image.info.KeySlotCount() * 3)))
     return KeyboardReadResult::TooManySlots;
-  const bool complete = ReadTables(channel, read);
+  const bool read = ReadTables(channel, image);
   channel.EndTransfer();
-  if (!complete) return KeyboardReadResult::Failed;
-  Commit(read, state);
-  BuildKeyboardKeyMap(state);
+  if (!read) return KeyboardReadResult::Failed;
+  Commit(image, state);
   return KeyboardReadResult::Read;
 }
 
 bool ReloadActiveKeyboardProfile(DeviceCommandChannel& channel, KeyboardState& state) {
-  uint8_t block0[kBlockRead] = {};
-  if (!ReadBlock(channel, block0, 0)) return false;
+  BlockBytes block0{};
+  if (!ReadBlock(channel, 0, block0)) return false;
+  block0[0] = 0;
+  std::lock_guard<StateLock> hold(state.lock);
   KeyboardSettingsBlock& active = state.settingsBlocks[state.LiveProfileIndex()];
   std::copy(state.liveSettings.begin(), state.liveSettings.end(), active.begin());
-  state.SetLiveProfileIndex(0);
-  block0[0] = 0;
-  std::copy(std::begin(block0), std::end(block0), state.settingsBlocks[0].begin());
-  std::copy(block0, block0 + KEYBOARD_LIVE_SETTINGS_SIZE, state.liveSettings.begin());
+  PutBlock(block0, state.settingsBlocks[0]);
+  std::copy(block0.begin(), block0.begin() + KEYBOARD_LIVE_SETTINGS_SIZE, state.liveSettings.begin());
   return true;
 }
 
 bool StoreKeyboardFactoryKeyProfile(DeviceCommandChannel& channel, KeyboardState& state,
                                     const std::wstring& programFolder) {
-  if (!ReadFactoryTable(channel, state.factoryKeyTable)) return false;
+  KeyboardKeyTable table{};
+  if (channel.ReadFactoryKeyTable(table.data()) != DEVICE_RESULT_OK) return false;
   const std::string name = KeyboardFactoryKeyProfileName(state.model);
   const std::wstring path = programFolder + std::wstring(name.begin(), name.end());
-  WriteProfileFile(path, state.factoryKeyTable.data(), state.factoryKeyTable.size(), PROFILE_KIND_KEYBOARD);
+  WriteProfileFile(path, table.data(), table.size(), PROFILE_KIND_KEYBOARD);
+  std::lock_guard<StateLock> hold(state.lock);
+  state.factoryKeyTable = table;
   BuildKeyboardKeyMap(state);
   return true;
 }

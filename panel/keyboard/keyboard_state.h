@@ -4,6 +4,7 @@
 
 #include "device_info.h"
 #include "key_vocabulary.h"
+#include "state_lock.h"
 
 enum KeyboardModel : int {
   KEYBOARD_MODEL_RGB = 0,       // product id 0x7513
@@ -44,6 +45,9 @@ struct KeyboardState {
   // The device profile's list index that the state was last loaded from, -1 before any load: the
   // profile that saves write, so a profile a watcher shows keeps its changes to itself.
   int loadedDeviceProfile;
+  // Taken by read-backs as they store what they read and by profile loads and saves; the page's
+  // single-byte edits of the live settings go without it.
+  StateLock lock;
 
   // The live profile index, which comes from the device or a file: above 4 counts as 0.
   int LiveProfileIndex() const;

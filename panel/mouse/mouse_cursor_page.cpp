@@ -11,6 +11,7 @@
 #include "mouse_cursor_script.h"
 #include "mouse_download.h"
 #include "msg_wnd.h"
+#include "notification_router.h"
 #include "program_folder.h"
 
 namespace {
@@ -53,8 +54,10 @@ T* CMainWnd::FindOnCursorPage(const wchar_t* name) {
 int CMainWnd::GetMouseCursorSlot() { return m_cursorScriptSlot; }
 int CMainWnd::GetMouseCursorStep() { return m_cursorScriptStep; }
 
+// The step options below are selected by code: their routes load the step, nothing more.
 void CMainWnd::SelectMouseCursorSlot(int slot) {
   m_cursorScriptSlot = slot;
+  CodeMadeNotifications loadingFirstStep;
   if (COptionUI* first = FindOnCursorPage<COptionUI>(StepOptionName(0).c_str())) {
     first->Selected(false, true);
     first->Selected(true, true);
@@ -71,17 +74,22 @@ void CMainWnd::SelectMouseCursorStep(int step) {
 void CMainWnd::ClickMouseCursorStep(CControlUI* sender) {
   auto* option = dynamic_cast<COptionUI*>(sender);
   if (!option || !option->IsSelected()) return;
-  option->Selected(false, true);
+  {
+    CodeMadeNotifications clearing;
+    option->Selected(false, true);
+  }
   if (CControlUI* layout = FindCursorPageControl(kEditLayout)) layout->SetEnabled(false);
 }
 
 void CMainWnd::SelectPreviousMouseCursorStep() {
   if (m_cursorScriptStep <= 0) return;
+  CodeMadeNotifications moving;
   if (COptionUI* option = FindOnCursorPage<COptionUI>(StepOptionName(m_cursorScriptStep - 1).c_str())) option->Selected(true, true);
 }
 
 void CMainWnd::SelectNextMouseCursorStep() {
   if (m_cursorScriptStep >= CURSOR_SCRIPT_STEPS - 1) return;
+  CodeMadeNotifications moving;
   if (COptionUI* option = FindOnCursorPage<COptionUI>(StepOptionName(m_cursorScriptStep + 1).c_str())) option->Selected(true, true);
 }
 
@@ -134,7 +142,10 @@ void CMainWnd::OnMouseCursorCheckChanged(CControlUI* check) {
 
 void CMainWnd::ResetMouseCursorScript() {
   ResetCursorScript(ProgramFolder(), GetMouseProfileFolder(), m_cursorScriptSlot);
-  if (COptionUI* first = FindOnCursorPage<COptionUI>(StepOptionName(0).c_str())) first->Selected(true, true);
+  if (COptionUI* first = FindOnCursorPage<COptionUI>(StepOptionName(0).c_str())) {
+    CodeMadeNotifications showingFirstStep;
+    first->Selected(true, true);
+  }
   LoadMouseCursorStep(m_cursorScriptStep);
 }
 

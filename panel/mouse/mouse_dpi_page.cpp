@@ -182,6 +182,6 @@ void CMainWnd::ResetMousePointerSettings() {
   SetWindowsPointerSpeed(MOUSE_RESET_POINTER_SPEED);
   if (CControlUI* edit = Find(kWheelEdit)) edit->SetText(std::to_wstring(MOUSE_RESET_WHEEL_LINES).c_str());
   SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, MOUSE_RESET_WHEEL_LINES, nullptr, SPIF_UPDATEINIFILE);
-  ::SendMessageW(HWND_BROADCAST, WM_WININICHANGE, SPI_SETWHEELSCROLLLINES, 0);
+  AnnounceWheelLinesChange();
   m_mouseChannel.SendRestoreDefaults();
 }

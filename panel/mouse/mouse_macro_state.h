@@ -5,8 +5,8 @@
 #include "macro_recorder.h"
 
 // The mouse macro recording, process-wide. The select-changed handling starts and stops it and
-// ends it when key capture ends (on whichever thread selected the option); the mouse page's
-// recorders measure each pause from its lastTick and move it on.
+// ends it with key capture, on a selection of the user's only; the mouse page's recorders measure
+// each pause from its lastTick and move it on.
 inline MacroRecorder MouseMacroRecorder;
 // The macro page's five insert tabs (left, middle, right, forward, back): 1 while closed, so that
 // the tab's next click opens it. Window thread only.

@@ -21,11 +21,12 @@ bool ReadActiveProfile(DeviceCommandChannel& channel, uint8_t& profile) {
   return channel.ReadSettings(&profile, 1, 0) == DEVICE_RESULT_OK;
 }
 
-// The working state's device part, read whole before any of it is stored.
+// The working state's device part, read whole before any of it is stored; bytes 56..63 of the
+// blocks are not read and so never stored.
 struct MouseMemoryImage {
   DeviceInfo info;
   MouseKeyTable factoryKeyTable{};
-  std::array<MouseSettingsBlock, MOUSE_PROFILES> blocks{};
+  std::array<BlockBytes, MOUSE_PROFILES> blocks{};
   std::array<MouseKeyTable, MOUSE_PROFILES> keyTables{};
 };
 
@@ -33,9 +34,7 @@ bool ReadImage(DeviceCommandChannel& channel, MouseMemoryImage& image) {
   if (channel.ReadDeviceInfo(image.info) != DEVICE_RESULT_OK) return false;
   if (channel.ReadFactoryKeyTable(image.factoryKeyTable.data()) != DEVICE_RESULT_OK) return false;
   for (int profile = 0; profile < MOUSE_PROFILES; ++profile) {
-    BlockBytes bytes{};
-    if (!ReadBlockBytes(channel, profile, bytes)) return false;
-    PutBlockBytes(image.blocks[profile], bytes);
+    if (!ReadBlockBytes(channel, profile, image.blocks[profile])) return false;
     if (channel.ReadKeyTable(image.keyTables[profile].data(), profile) != DEVICE_RESULT_OK) return false;
   }
   uint8_t active = 0;  // read as the mouse expects it; the page follows its own profile byte
@@ -47,14 +46,13 @@ bool ReadImage(DeviceCommandChannel& channel, MouseMemoryImage& image) {
 MouseReadResult ReadMouseMemory(DeviceCommandChannel& channel) {
   if (!channel.IsConnected()) return MouseReadResult::NotConnected;
   MouseMemoryImage image;
-  image.blocks = MouseSettingsBlocks;  // bytes 56..63 are not read and keep their values
   const bool begun = channel.BeginTransfer() == DEVICE_RESULT_OK;
   const bool read = begun && ReadImage(channel, image);
   const bool ended = channel.EndTransfer() == DEVICE_RESULT_OK;
   if (!read || !ended) return MouseReadResult::Failed;
   MouseDeviceInfo = image.info;
   MouseFactoryKeyTable = image.factoryKeyTable;
-  MouseSettingsBlocks = image.blocks;
+  for (int profile = 0; profile < MOUSE_PROFILES; ++profile) PutBlockBytes(MouseSettingsBlocks[profile], image.blocks[profile]);
   MouseKeyTables = image.keyTables;
   return MouseReadResult::Read;
 }

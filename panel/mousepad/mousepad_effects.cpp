@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "lighting_helpers.h"
 #include "mousepad_lighting_tables.h"
+#include "stop_protocol.h"
 
 namespace {
 
@@ -165,7 +166,7 @@ void StepMousePadSweepEffect(MousePadLiveSettings s, MousePadLeds& leds) {
   }
 }
 
-void StepMousePadTrailEffect(MousePadLiveSettings s, MousePadLeds& leds) {
+DWORD StepMousePadTrailEffect(MousePadLiveSettings s, MousePadLeds& leds) {
   MousePadTrailState& trail = MousePadTrail;
   int firstBit;  // the bit of column 0; column c reads bit firstBit - c
   if (trail.running) {
@@ -174,16 +175,14 @@ void StepMousePadTrailEffect(MousePadLiveSettings s, MousePadLeds& leds) {
     if (trail.counter == kTrailSteps) {
       trail.running = 0;
       trail.pattern = kTrailLeftBar;
-      CurrentClock().Sleep(kTrailPauseMs);
-      return;
+      return kTrailPauseMs;
     }
     firstBit = 7;
   } else {
     if (trail.counter == 0) {
       trail.running = 1;
       trail.pattern = kTrailRightBar;
-      CurrentClock().Sleep(kTrailPauseMs);
-      return;
+      return kTrailPauseMs;
     }
     firstBit = 15;
   }
@@ -202,6 +201,7 @@ void StepMousePadTrailEffect(MousePadLiveSettings s, MousePadLeds& leds) {
     trail.pattern = static_cast<int16_t>(static_cast<uint16_t>(pattern << 1));
     --trail.counter;
   }
+  return 0;
 }
 
 void StepMousePadReactiveEffect(MousePadLiveSettings s, MousePadLeds& leds, std::atomic<int>& flashRequest) {
@@ -231,10 +231,12 @@ DWORD MousePadStepPause(uint8_t mode, uint8_t speed) {
   }
 }
 
-bool StepMousePadEffect(MousePadLiveSettings& live, MousePadLeds& leds, std::atomic<int>& flashRequest) {
+MousePadStep StepMousePadEffect(MousePadLiveSettings& live, MousePadLeds& leds, std::atomic<int>& flashRequest,
+                                HANDLE stopEvent) {
   const MousePadLiveSettings s = live;
-  if (s.mode >= MOUSEPAD_MODE_COUNT) return false;
-  if (const DWORD pause = MousePadStepPause(s.mode, s.speed)) CurrentClock().Sleep(pause);
+  if (s.mode >= MOUSEPAD_MODE_COUNT) return MousePadStep::NoEffect;
+  const DWORD pause = MousePadStepPause(s.mode, s.speed);
+  if (pause && PauseUnlessStopped(stopEvent, pause)) return MousePadStep::Stopped;
   switch (s.mode) {
     case MOUSEPAD_WAVE: StepMousePadWaveEffect(s, leds); break;
     case MOUSEPAD_SPECTRUM: StepMousePadSpectrumEffect(s, leds); break;
@@ -243,8 +245,11 @@ bool StepMousePadEffect(MousePadLiveSettings& live, MousePadLeds& leds, std::ato
     case MOUSEPAD_FILL: StepMousePadFillEffect(s, leds); break;
     case MOUSEPAD_RIPPLE: StepMousePadRippleEffect(s, leds); break;
     case MOUSEPAD_SWEEP: StepMousePadSweepEffect(s, leds); break;
-    case MOUSEPAD_TRAIL: StepMousePadTrailEffect(s, leds); break;
+    case MOUSEPAD_TRAIL:
+      if (const DWORD end = StepMousePadTrailEffect(s, leds); end && PauseUnlessStopped(stopEvent, end))
+        return MousePadStep::Stopped;
+      break;
     case MOUSEPAD_REACTIVE: StepMousePadReactiveEffect(s, leds, flashRequest); break;
   }
-  return true;
+  return MousePadStep::Drawn;
 }

@@ -60,8 +60,9 @@ void StepMousePadStaticEffect(MousePadLiveSettings settings, MousePadLeds& leds)
 void StepMousePadFillEffect(MousePadLiveSettings settings, MousePadLeds& leds);
 void StepMousePadRippleEffect(MousePadLiveSettings settings, MousePadLeds& leds);
 void StepMousePadSweepEffect(MousePadLiveSettings settings, MousePadLeds& leds);
-// Sleeps 1000 ms through the clock at each end of the bar's run.
-void StepMousePadTrailEffect(MousePadLiveSettings settings, MousePadLeds& leds);
+// At each end of the bar's run the step writes nothing and asks for a pause: the ms to pause after
+// the step, 0 for none.
+DWORD StepMousePadTrailEffect(MousePadLiveSettings settings, MousePadLeds& leds);
 // Takes (and clears) a flash request set by the mouse's key reports.
 void StepMousePadReactiveEffect(MousePadLiveSettings settings, MousePadLeds& leds, std::atomic<int>& flashRequest);
 
@@ -73,5 +74,11 @@ void SeedMousePadRipple();
 
 // The mode's own pause before its step, in ms (fill, ripple, trail); speed above 4 counts as 4.
 DWORD MousePadStepPause(uint8_t mode, uint8_t speed);
-// The mode's pause (through the clock) and step; false, with nothing written, for a mode above 8.
-bool StepMousePadEffect(MousePadLiveSettings& live, MousePadLeds& leds, std::atomic<int>& flashRequest);
+enum class MousePadStep {
+  Drawn,     // the mode's step ran
+  NoEffect,  // a mode above 8: nothing written
+  Stopped,   // a stop ended one of the mode's pauses: nothing more is drawn or sent
+};
+// The mode's pauses, each a wait on `stopEvent`, and its step.
+MousePadStep StepMousePadEffect(MousePadLiveSettings& live, MousePadLeds& leds, std::atomic<int>& flashRequest,
+                                HANDLE stopEvent);

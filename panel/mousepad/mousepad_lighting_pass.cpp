@@ -16,6 +16,6 @@ void RunMousePadLightingPass(HANDLE stopEvent, MousePadLightingTargets& targets)
   }
   // The synchronised-lighting thread drives the pad meanwhile.
   if (targets.channel.m_lightingSync) return;
-  StepMousePadEffect(targets.live, targets.leds, targets.flashRequest);
+  if (StepMousePadEffect(targets.live, targets.leds, targets.flashRequest, stopEvent) == MousePadStep::Stopped) return;
   targets.sendFrame();
 }

@@ -17,6 +17,6 @@ struct MousePadLightingTargets {
   std::function<void()> sendFrame;  // previews and the frame
 };
 
-// The pauses are waits on `stopEvent`; a stop ends the pass early. A mode without an effect still
-// sends the unchanged records.
+// Every pause, the effect's own included, is a wait on `stopEvent`; a stop ends the pass at once,
+// and no frame is sent after it. A mode without an effect still sends the unchanged records.
 void RunMousePadLightingPass(HANDLE stopEvent, MousePadLightingTargets& targets);

@@ -1,7 +1,9 @@
 #include "mousepad_memory.h"
 
 #include <algorithm>
+#include <mutex>
 
+#include "mousepad_light_profile.h"
 #include "profile_store.h"
 
 namespace {
@@ -33,35 +35,39 @@ void FoldLiveIntoItsBlock(MousePadState& state) {
   if (IsMousePadProfile(state.live.profile)) state.FoldLiveInto(state.blocks[state.live.profile]);
 }
 
-bool ReadAllBlocks(DeviceCommandChannel& channel, MousePadState& next) {
-  if (channel.ReadDeviceInfo(next.info) != DEVICE_RESULT_OK) return false;
-  for (int p = 0; p < MOUSEPAD_PROFILES; ++p) {
-    BlockBytes bytes;
-    if (!ReadBlock(channel, p, bytes)) return false;
-    CopyRead(bytes, next.blocks[p]);
-  }
+// What a memory read takes from the pad, read whole before any of it is stored.
+struct MousePadMemoryImage {
+  DeviceInfo info;
+  std::array<BlockBytes, MOUSEPAD_PROFILES> blocks{};
+};
+
+bool ReadAllBlocks(DeviceCommandChannel& channel, MousePadMemoryImage& image) {
+  if (channel.ReadDeviceInfo(image.info) != DEVICE_RESULT_OK) return false;
+  for (int p = 0; p < MOUSEPAD_PROFILES; ++p)
+    if (!ReadBlock(channel, p, image.blocks[p])) return false;
   int unused = 0;
   return ReadActiveIndex(channel, unused);
 }
 
 }  // namespace
 
+// The factory block is read before the lock and taken under it only while the pad is still unseen:
+// once detection has loaded the light profile, the live settings are that profile's.
 MousePadMemoryResult ReadMousePadMemory(DeviceCommandChannel& channel, MousePadState& state,
                                         const std::wstring& factoryFile) {
   if (!channel.IsConnected()) return MousePadMemoryResult::NotConnected;
-  MousePadState next = state;
+  MousePadMemoryImage image;
   channel.BeginTransfer();
-  const bool read = ReadAllBlocks(channel, next);
+  const bool read = ReadAllBlocks(channel, image);
   channel.EndTransfer();
   if (!read) return MousePadMemoryResult::Failed;
-  if (!next.seen) {
-    BlockBytes factory{};
-    if (ReadProfileFile(factoryFile, factory.data(), factory.size(), PROFILE_KIND_MOUSEPAD) == 0) {
-      CopyRead(factory, next.blocks[0]);
-      next.TakeLiveFrom(next.blocks[0]);
-    }
-  }
-  state = next;
+  BlockBytes factory{};
+  const bool factoryRead =
+      !state.seen && ReadProfileFile(factoryFile, factory.data(), factory.size(), PROFILE_KIND_MOUSEPAD) == 0;
+  std::lock_guard<StateLock> hold(state.lock);
+  state.info = image.info;
+  for (int p = 0; p < MOUSEPAD_PROFILES; ++p) CopyRead(image.blocks[p], state.blocks[p]);
+  if (factoryRead && !state.seen) TakeMousePadFactoryStart(state, factory.data());
   return MousePadMemoryResult::Done;
 }
 
@@ -73,6 +79,7 @@ MousePadMemoryResult ReloadActiveMousePadProfile(DeviceCommandChannel& channel, 
   BlockBytes bytes;
   if (!ReadBlock(channel, active, bytes)) return MousePadMemoryResult::Failed;
   bytes[0] = static_cast<uint8_t>(active);
+  std::lock_guard<StateLock> hold(state.lock);
   FoldLiveIntoItsBlock(state);
   CopyRead(bytes, state.blocks[active]);
   state.TakeLiveFrom(state.blocks[active]);
@@ -89,6 +96,7 @@ MousePadMemoryResult SwitchMousePadOnboardProfile(DeviceCommandChannel& channel,
   if (channel.WriteSettings(&byte, 1, 0) != DEVICE_RESULT_OK) return MousePadMemoryResult::Failed;
   BlockBytes bytes;
   if (!ReadBlock(channel, index, bytes)) return MousePadMemoryResult::Failed;
+  std::lock_guard<StateLock> hold(state.lock);
   // The block of a profile the pad reports outside 0..4 does not exist: nothing to fold into.
   if (IsMousePadProfile(active)) state.FoldLiveInto(state.blocks[active]);
   CopyRead(bytes, state.blocks[index]);

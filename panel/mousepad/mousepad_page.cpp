@@ -87,9 +87,10 @@ void CMainWnd::SaveMousePadLightProfile() {
 void CMainWnd::RefreshMousePadLightPage() {
   const MousePadLiveSettings live = MousePadPageState().live;
   if (CComboUI* combo = Find<CComboUI>(L"mp_deng_combo_modeSelect")) combo->SelectItem1(live.mode, true, false);
-  // Shows which on-board profile the settings came from; choosing one there is what switches.
+  // Shows which on-board profile the settings came from, without choosing it: picking that very
+  // profile there still switches the pad to it.
   CComboUI* onboard = Find<CComboUI>(L"mp_deng_combo_profile");
-  if (onboard && IsMousePadProfile(live.profile)) onboard->SelectItem1(live.profile, false, false);
+  if (onboard && IsMousePadProfile(live.profile)) onboard->ShowItem(live.profile);
   ShowMousePadModePanels(*this, live.mode, false);
   const DWORD argb = LightingArgb(live.red, live.green, live.blue);
   if (CColorPaletteUI* palette = Find<CColorPaletteUI>(L"mp_deng_Color_Pallet")) palette->SetSelectColor(argb);

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "device_info.h"
+#include "state_lock.h"
 
 constexpr int MOUSEPAD_PROFILES = 5;
 constexpr size_t MOUSEPAD_BLOCK_SIZE = 64;
@@ -42,9 +43,12 @@ struct MousePadState {
   DeviceInfo info;
   std::array<MousePadSettingsBlock, MOUSEPAD_PROFILES> blocks;
   MousePadLiveSettings live;
-  // Set by detection on every pass that finds the pad already connected; while 0 a memory read
-  // takes profile 0 from the factory file.
+  // Set by detection once its connect sequence has loaded the light profile, and on every pass
+  // that finds the pad connected; while 0 a memory read takes profile 0 from the factory file.
   uint8_t seen;
+  // Taken by memory reads as they store what they read, by profile loads and saves and by the
+  // detection as it marks the pad seen; the page's single-byte edits of `live` go without it.
+  StateLock lock;
 
   // Live settings into / from bytes 0..20 of a block.
   void FoldLiveInto(MousePadSettingsBlock& block) const;

@@ -2,6 +2,8 @@
 // protocol around a pass. The detection pass holds the pad channel's lock while it reads the pad,
 // loads its light profile and shows it, so it changes controls directly and never waits for the
 // window thread.
+#include <mutex>
+
 #include "device_detection.h"
 #include "main_wnd.h"
 #include "mousepad_lighting_pass.h"
@@ -32,7 +34,14 @@ void ShowFoundPad(CMainWnd& window) {
                                          combo ? combo->GetCount() : 0);
   // Runs the light list's selection on this thread, the lock still held.
   if (combo) combo->SelectItem(selected, false);
-  window.LoadMousePadLightProfile(selected);
+  {
+    // Seen once its light profile is loaded: a memory read that waited for this pass must not put
+    // the factory block over it.
+    MousePadState& state = MousePadPageState();
+    std::lock_guard<StateLock> hold(state.lock);
+    window.LoadMousePadLightProfile(selected);
+    state.seen = 1;
+  }
   window.RefreshMousePadLightPage();
   window.OnDeviceTabShown(window.GetHWND());
   SetTimer(window.GetHWND(), TIMER_REPAINT, kRepaintPeriodMs, nullptr);

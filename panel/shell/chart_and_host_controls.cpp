@@ -3,6 +3,7 @@
 #include <string>
 
 #include "custom_controls.h"
+#include "notification_router.h"
 
 // The chart's own attributes are handled here; the rest go to the base, which reports names it
 // does not know.
@@ -63,9 +64,12 @@ void CWndUI::SyncChildWindow() {
   ::ShowWindow(hosted_, IsVisible() ? SW_SHOW : SW_HIDE);
 }
 
+// The selections run the voice routes (the level and the switch sent, the choice stored) as code:
+// a profile applied on arrival or by the user's pick must not meet the pending-edit guard.
 void CMagicControlUI::SetMagicVoiceState(bool open, int selection) {
   CPaintManagerUI* manager = GetManager();
   if (!manager) return;
+  CodeMadeNotifications applying;
   if (CControlUI* check = manager->FindSubControlByName(this, L"magic_check")) check->SetEnabled(open);
   if (open) {
     const std::wstring name = L"magic_check_" + std::to_wstring(selection);

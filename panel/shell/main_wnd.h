@@ -522,7 +522,7 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void SetHeadsetK27LightColor(DWORD argb, bool apply);
   void RefreshHeadsetK27LightPage();
   // headset_k27_threads.cpp
-  void OutputHeadsetK27LightFrame();
+  void OutputHeadsetK27LightFrame(HANDLE stopEvent);
   // headset_k27_profile_list.cpp: the shared named profile list over the family's light files
   class NamedProfileList& HeadsetK27Profiles();
   void InitHeadsetK27ProfileList();
@@ -574,13 +574,12 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void SetDpiFromUserData(CControlUI* sender);
   void ShowPanelMenu();
   void TraceCloseButtonData();
-  // The router's work that a worker thread posts to the window thread.
-  LRESULT MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
  private:
+  // True for a notification of the user's: on the window thread, outside any CodeMadeNotifications.
+  bool NotificationFromUser() const;
   bool RefusedByPendingMacroEdit(const std::wstring& name);
   void RestorePendingMacroPage(const wchar_t* pageTab, const wchar_t* deviceTab, bool showDeviceTab);
-  void ShowPendingEditRefusal();
   void EndKeyCapture();
   bool OnWindowThread() const;
   void SetShown(const wchar_t* name, bool shown);

@@ -1,5 +1,6 @@
 // The main window's notification entry points: each looks the sender's name up once in the route
-// tables. "selectchanged" also runs the pending-edit guard of the macro pages and ends key capture.
+// tables. A "selectchanged" of the user's also runs the pending-edit guard of the macro pages and
+// ends key capture; a code-made one only runs its route (notification_router.h).
 #include <string>
 
 #include "edit_clamp.h"
@@ -9,16 +10,6 @@
 #include "shell_routes.h"
 
 namespace {
-// Detection threads and profile watchers select options with notification, so routes also run on
-// them, while they hold their device channel's lock. What must not wait for the window thread
-// there, or belongs to it, is posted to it instead.
-constexpr UINT WM_ROUTE_PENDING_EDIT_REFUSED = 0xD01;
-constexpr UINT WM_ROUTE_END_KEY_CAPTURE = 0xD02;
-
-// Set on a thread while the guard brings the macro page back: the nested notifications of those
-// selections pass the guard, so that two pending edits cannot send each other back and forth.
-thread_local bool restoringPendingMacroPage = false;
-
 // A macro edit is pending while its page's save-or-cancel tab is visible; then every other option
 // takes the user back to the macro page. The mouse page is guarded first.
 struct PendingEditGuard {
@@ -84,12 +75,16 @@ void CMainWnd::HandleColorChanged(CControlUI* sender) {
 }
 void CMainWnd::HandleItemClick(CControlUI* sender) { RouteNotification(*this, NotifyType::ItemClick, sender); }
 
-// A name without a route still meets the guard and ends key capture.
+// A name without a route still meets the guard and ends key capture, when the user chose it.
 void CMainWnd::HandleSelectChanged(CControlUI* sender) {
   if (!sender) return;
   std::wstring name;
   const RouteMatch match = FindRoute(NotifyType::SelectChanged, sender, name);
   const SelectPhase phase = match.route ? match.route->phase : SelectPhase::GuardThenAct;
+  if (!NotificationFromUser()) {
+    if (match.route) Run(*this, match, sender);
+    return;
+  }
   if (phase != SelectPhase::GuardThenAct) {
     Run(*this, match, sender);
     if (phase == SelectPhase::ActAndEnd) return;
@@ -99,54 +94,34 @@ void CMainWnd::HandleSelectChanged(CControlUI* sender) {
   if (match.route && phase == SelectPhase::GuardThenAct) Run(*this, match, sender);
 }
 
+bool CMainWnd::NotificationFromUser() const { return OnWindowThread() && !CodeMadeNotifications::Open(); }
+
 bool CMainWnd::RefusedByPendingMacroEdit(const std::wstring& name) {
-  if (restoringPendingMacroPage) return false;
   for (const PendingEditGuard& guard : kPendingEditGuards) {
     CControlUI* saveOrCancel = m_pm.FindControl(guard.saveOrCancel);
     if (!saveOrCancel || !saveOrCancel->IsVisible()) continue;
     if (EqualsNoCase(name, guard.pageTab) || EqualsNoCase(name, guard.deviceTab)) continue;
     RestorePendingMacroPage(guard.pageTab, guard.deviceTab, guard.showDeviceTab);
-    ShowPendingEditRefusal();
+    ShowMessageBox(m_hWnd, nullptr, L"message_text_3", true);
     return true;
   }
   return false;
 }
 
-// The option that was chosen keeps its new state; only the tabs are brought back.
+// The option that was chosen keeps its new state; only the tabs are brought back. Their own
+// notifications are code-made, so two pending edits cannot send each other back and forth.
 void CMainWnd::RestorePendingMacroPage(const wchar_t* pageTab, const wchar_t* deviceTab, bool showDeviceTab) {
-  const bool outer = restoringPendingMacroPage;
-  restoringPendingMacroPage = true;
+  CodeMadeNotifications restoring;
   SelectWithNotification(m_pm.FindControl(pageTab));
   SelectWithNotification(m_pm.FindControl(deviceTab));
   if (showDeviceTab) SetShown(deviceTab, true);
-  restoringPendingMacroPage = outer;
-}
-
-void CMainWnd::ShowPendingEditRefusal() {
-  if (OnWindowThread()) ShowMessageBox(m_hWnd, nullptr, L"message_text_3", true);
-  else PostMessage(WM_ROUTE_PENDING_EDIT_REFUSED);
 }
 
 // Whatever capture or recording installed the hooks, they go; the keyboard recorder keeps its own
 // state.
 void CMainWnd::EndKeyCapture() {
-  if (OnWindowThread()) SetHook(HOOK_MODE_MOU_SINGLEKEY, false, true, false);
-  else PostMessage(WM_ROUTE_END_KEY_CAPTURE);
+  SetHook(HOOK_MODE_MOU_SINGLEKEY, false, true, false);
   MouseMacroRecorder.recording = 0;
-}
-
-LRESULT CMainWnd::MessageHandler(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
-  if (msg == WM_ROUTE_PENDING_EDIT_REFUSED) {
-    handled = true;
-    ShowPendingEditRefusal();
-    return 0;
-  }
-  if (msg == WM_ROUTE_END_KEY_CAPTURE) {
-    handled = true;
-    EndKeyCapture();
-    return 0;
-  }
-  return WindowImplBase::MessageHandler(msg, wParam, lParam, handled);
 }
 
 bool CMainWnd::OnWindowThread() const {

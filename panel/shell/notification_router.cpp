@@ -6,6 +6,8 @@
 #include "ui/ui_string.h"
 
 namespace {
+thread_local int codeMadeScopes = 0;
+
 struct TypeName {
   NotifyType type;
   const wchar_t* name;
@@ -37,6 +39,10 @@ std::wstring NumberedPrefixOf(const std::wstring& lowered) {
   return SplitNameIndex(lowered, prefix, unused) ? prefix : std::wstring();
 }
 }  // namespace
+
+CodeMadeNotifications::CodeMadeNotifications() { ++codeMadeScopes; }
+CodeMadeNotifications::~CodeMadeNotifications() { --codeMadeScopes; }
+bool CodeMadeNotifications::Open() { return codeMadeScopes > 0; }
 
 const wchar_t* NotifyTypeName(NotifyType type) {
   for (const TypeName& entry : kTypeNames)

@@ -1,4 +1,18 @@
 #pragma once
+// The notification router: route tables by control name, one lookup per notification, and the
+// origin of a notification.
+//
+// Where a notification comes from. The user's input reaches the main window on its own thread
+// only, so a notification is the user's when it is raised on the window thread while no applying
+// code has opened a CodeMadeNotifications scope there. Everything else is code-made: what a worker
+// (detection, arrival, watchers) selects on its own thread, and what the window thread's code
+// (profile applies, refreshes, list operations, deletes, resets, the guard itself) selects inside
+// the scope it opens around each option it sets with notification. A code-made notification still
+// runs its route (a display refresh, a value written back, what a profile load applies), but never
+// what only the user may cause: the pending-edit guard and its box, and the end of key capture and
+// of macro recording. Only "selectchanged" meets those, so combo and list picks made by code run
+// their routes unchanged; where such a route would write a choice that belongs to the user, the
+// code shows the row without picking it (CComboUI::ShowItem).
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -23,8 +37,20 @@ enum class NotifyType {
   ItemClick,
 };
 
-// Where a "selectchanged" route runs against the pending-edit guard and the end of key capture.
-// Other notification types ignore it.
+// While one is open, the notifications that its thread raises are code-made. Opened by code that
+// selects, checks or picks with notification to reuse a route; scopes nest.
+class CodeMadeNotifications {
+ public:
+  CodeMadeNotifications();
+  ~CodeMadeNotifications();
+  CodeMadeNotifications(const CodeMadeNotifications&) = delete;
+  CodeMadeNotifications& operator=(const CodeMadeNotifications&) = delete;
+  // True while a scope is open on the calling thread.
+  static bool Open();
+};
+
+// Where a "selectchanged" route of the user's runs against the pending-edit guard and the end of
+// key capture; a code-made one only acts. Other notification types ignore it.
 enum class SelectPhase {
   ActAndEnd,     // acts; neither the guard nor the capture end follows
   ActThenGuard,  // acts, then the guard and the capture end

@@ -14,6 +14,13 @@ void SetInWindows(UINT speed) {
   SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(speed)), SPIF_UPDATEINIFILE);
 }
 std::atomic<PointerSpeedSetter> speedSetter{SetInWindows};
+
+void BroadcastWheelLinesChange() { SendMessageW(HWND_BROADCAST, WM_WININICHANGE, SPI_SETWHEELSCROLLLINES, 0); }
+
+DWORD WINAPI AnnounceWheelLinesThreadProc(void*) {
+  BroadcastWheelLinesChange();
+  return 0;
+}
 }  // namespace
 
 void SetWindowsPointerSpeed(UINT speed) { speedSetter.load()(speed); }
@@ -29,6 +36,13 @@ DWORD WINAPI ApplyMouseSpeedThreadProc(void*) {
 // The broadcast waits for every top-level window, which is why this runs on a thread of its own.
 DWORD WINAPI ApplyWheelLinesThreadProc(void*) {
   SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, MouseWheelLines.load(), nullptr, SPIF_UPDATEINIFILE);
-  SendMessageW(HWND_BROADCAST, WM_WININICHANGE, SPI_SETWHEELSCROLLLINES, 0);
+  BroadcastWheelLinesChange();
   return 0;
+}
+
+bool AnnounceWheelLinesChange() {
+  HANDLE thread = CreateThread(nullptr, 0, AnnounceWheelLinesThreadProc, nullptr, 0, nullptr);
+  if (!thread) return false;
+  CloseHandle(thread);
+  return true;
 }

@@ -1,7 +1,10 @@
 #include <cstring>
+#include <thread>
 
+#include "fake_clock.h"
 #include "keyboard_device_profile.h"
 #include "keyboard_factory_data.h"
+#include "keyboard_profile_payloads.h"
 #include "keyboard_readback.h"
 #include "keyboard_test_fixture.h"
 #include "profile_store.h"
@@ -100,23 +103,44 @@ TEST_F(KeyboardReadBackTest, AReadBackFillsTheStateAndTheKeyMap) {
   EXPECT_EQ(0, state.uiKeyMap[0]);
 }
 
-// The read-back commits only what it read: a profile that another thread loads while the keyboard
-// answers keeps its lighting, paint, layouts and save target.
-TEST_F(KeyboardReadBackTest, AReadBackKeepsWhatAnotherThreadLoadedMeanwhile) {
-  auto keyboard = Connect(0x763E);
+// While the read-back waits for the keyboard, another thread loads a light profile and the page
+// stores an edit. The read-back stores only what it read (device info, the factory table, block 0's
+// 56 bytes, key table 0 and the live profile index), so everything else they stored survives; and
+// it holds the state's lock only while it stores, never while it waits.
+TEST_F(KeyboardReadBackTest, AProfileLoadAndAnEditStoredMidReadSurviveTheReadBack) {
+  FakeClock clock;
+  auto keyboard = Connect(0x7513);
+  std::vector<uint8_t> profile(KEYBOARD_LIGHT_PAYLOAD_SIZE, 0x66);
+  profile[0] = 0;
+  state.loadedDeviceProfile = 1;
+
+  bool edited = false, unlocked = false;
   keyboard->SetRequestObserver([&](const uint8_t* request) {
-    if (request[COMMAND_FIELD_COMMAND] != 0x08) return;
-    state.liveSettings[1] = 0x0E;
-    state.paint[1] = 0x61;
-    state.layouts[2][7] = 0x62;
-    state.loadedDeviceProfile = 4;
+    if (edited || request[COMMAND_FIELD_COMMAND] != 0x08) return;
+    edited = true;
+    std::thread([&] {
+      unlocked = state.lock.try_lock();
+      if (!unlocked) return;
+      ApplyKeyboardLightProfile(state, profile.data());
+      state.loadedDeviceProfile = 2;
+      state.lock.unlock();
+      state.liveSettings[4] = 0x01;  // a single-byte edit of the page, as the light page stores it
+    }).join();
   });
   ASSERT_EQ(KeyboardReadResult::Read, ReadKeyboardMemory(channel, state));
-  EXPECT_EQ(0x0E, state.liveSettings[1]);
-  EXPECT_EQ(0x61, state.paint[1]);
-  EXPECT_EQ(0x62, state.layouts[2][7]);
-  EXPECT_EQ(4, state.loadedDeviceProfile);
-  EXPECT_EQ(KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB2), state.keyTables[0]) << "what was read is there";
+  keyboard->SetRequestObserver(nullptr);
+
+  ASSERT_TRUE(edited);
+  EXPECT_TRUE(unlocked) << "the state is locked only while the read-back stores";
+  EXPECT_EQ(2, state.loadedDeviceProfile);
+  EXPECT_EQ(0x66, state.liveSettings[1]) << "the loaded profile's live settings";
+  EXPECT_EQ(0x01, state.liveSettings[4]) << "the page's edit";
+  EXPECT_EQ(0, state.LiveProfileIndex()) << "read from the keyboard";
+  EXPECT_EQ(0x66, state.paint[0]);
+  EXPECT_EQ(0x66, state.layouts[4][KEYBOARD_LAYOUT_SIZE - 1]);
+  EXPECT_EQ(0x66, state.settingsBlocks[0][60]) << "bytes 56..63 are not read";
+  EXPECT_EQ(1, state.settingsBlocks[0][1]) << "block 0's read bytes are the keyboard's";
+  EXPECT_EQ(KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB), state.keyTables[0]);
 }
 
 TEST_F(KeyboardReadBackTest, ASettingsChangeReportReloadsBlock0AsProfile0AndSaves) {

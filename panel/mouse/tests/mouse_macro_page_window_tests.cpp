@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "audio_standin_steering.h"
 #include "clock.h"
 #include "data_folders.h"
 #include "file_dialogs.h"
@@ -96,6 +97,21 @@ class MouseMacroPageTest : public PanelWindowTest {
     return rows;
   }
   std::vector<std::wstring> Names() { return ReadMacroNames(folder + L"msMacro.ini"); }
+  // Plugs the first headset in and waits until its saved profile has been applied, which the
+  // detection thread does on the first arrival.
+  void PlugTheFirstHeadset() {
+    AudioControlStandin standin(GetModuleHandleW(L"Harkin_UsbAudio73xx_x32.dll"));
+    standin.ClearCallLog();
+    standin.SetHeadsetPresent(true);
+    const auto applied = [&standin] {
+      for (const std::string& call : standin.CallLog())
+        if (call.rfind("Harkin_SetMicVolume", 0) == 0) return true;
+      return false;
+    };
+    ASSERT_TRUE(PumpUntil([this] { return Find(L"hs_tab")->IsVisible(); }, 3000));
+    ASSERT_TRUE(PumpUntil(applied, 3000)) << "the saved profile was applied";
+    PumpFor(300);  // what the arrival may have posted to the window
+  }
   bool Pending() { return Find(L"ms_macro_tab_saveorcancel")->IsVisible(); }
   void Key(UINT message, DWORD vk) {
     KBDLLHOOKSTRUCT event{};
@@ -342,6 +358,36 @@ TEST_F(MouseMacroPageTest, RecordedClicksShowTheirArrowsAndDelays) {
   Click(L"ms_macro_btn_cancel");
   ASSERT_EQ(2, list->GetCount());
   EXPECT_EQ(L"ms_macro_action", list->GetItemAt(0)->GetName().str());
+}
+
+// The first headset arrives while the user records a mouse macro. Its saved profile is applied on
+// the detection thread, selecting the voice options with notification: their routes save and send,
+// but the pending edit is not refused, and neither the recording nor its capture hooks end.
+TEST_F(MouseMacroPageTest, AFirstHeadsetArrivingMidRecordingLeavesTheEditAndTheRecordingAlone) {
+  Open({L"a"});
+  Option(L"ms_macro_keyboard_event")->Selected(true, true);
+  Record(true);
+  ASSERT_TRUE(Pending());
+  ASSERT_TRUE(window->m_deviceHook.IsInstalled());
+  asked.clear();
+
+  PlugTheFirstHeadset();
+
+  EXPECT_TRUE(asked.empty());
+  EXPECT_TRUE(Pending());
+  EXPECT_TRUE(Option(L"ms_macro_Op_tab")->IsSelected());
+  EXPECT_EQ(1, MouseMacroRecorder.recording.load());
+  EXPECT_TRUE(window->m_deviceHook.IsInstalled());
+  Record(false);
+  EXPECT_FALSE(window->m_deviceHook.IsInstalled()) << "the user's own stop ends it";
+}
+
+TEST_F(MouseMacroPageTest, AFirstHeadsetArrivingDuringAKeyCaptureLetsTheCaptureGoOn) {
+  Open({L"a"});
+  ASSERT_TRUE(window->SetHook(HOOK_MODE_MOU_SINGLEKEY, true, true, false));
+  PlugTheFirstHeadset();
+  EXPECT_TRUE(window->m_deviceHook.IsInstalled());
+  window->SetHook(HOOK_MODE_MOU_SINGLEKEY, false, true, false);
 }
 
 TEST_F(MouseMacroPageTest, TheRowEditorAndTheInsertPanelWorkOnTheSelectedRow) {

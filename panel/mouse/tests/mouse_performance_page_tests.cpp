@@ -129,6 +129,50 @@ TEST_F(MousePerformancePage, TheResetGivesWindowsItsDefaultsAndKeepsTheStoredVal
   EXPECT_EQ(device, DeviceFile());
 }
 
+// A top-level window whose thread stops pumping: a broadcast sent to it waits until it answers.
+class HungWindow {
+ public:
+  HungWindow() {
+    thread_ = std::thread([this] {
+      HWND window = CreateWindowExW(0, L"STATIC", L"hung", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+      SetEvent(created_);
+      WaitForSingleObject(release_, INFINITE);
+      DestroyWindow(window);
+    });
+    WaitForSingleObject(created_, INFINITE);
+  }
+  ~HungWindow() {
+    Release();
+    thread_.join();
+    CloseHandle(created_);
+    CloseHandle(release_);
+  }
+  void ReleaseAfter(DWORD milliseconds) {
+    WaitForSingleObject(release_, milliseconds);
+    Release();
+  }
+  void Release() { SetEvent(release_); }
+
+ private:
+  HANDLE created_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread thread_;
+};
+
+TEST_F(MousePerformancePage, TheResetDoesNotWaitForAHungWindow) {
+  OpenWithMouse();
+  HungWindow hung;
+  // Should the reset wait for it after all, the window answers after three seconds and the test fails.
+  std::thread watchdog([&hung] { hung.ReleaseAfter(3000); });
+  const DWORD start = GetTickCount();
+  NotifyClick(Get(L"ms_one_profile_default"));
+  const DWORD took = GetTickCount() - start;
+  hung.Release();
+  watchdog.join();
+  EXPECT_LT(took, 1000u);
+  EXPECT_EQ(3u, WindowsWheelLines());
+}
+
 // The picker opened by a stage's colour button, answered inside its modal loop.
 void AnswerPicker(int swatch, const wchar_t* closingButton) {
   ActInsideModalLoop([swatch, closingButton] {

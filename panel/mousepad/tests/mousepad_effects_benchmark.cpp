@@ -15,6 +15,7 @@ constexpr int STEPS = 20000;
 
 TEST(MousePadEffectsBenchmark, NanosecondsPerStep) {
   FakeClock clock;
+  HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   std::atomic<int> flashRequest{0};
   MousePadLeds leds = {};
   const char* names[] = {"wave", "spectrum", "breathing", "static", "fill", "ripple", "sweep", "trail", "reactive"};
@@ -26,7 +27,7 @@ TEST(MousePadEffectsBenchmark, NanosecondsPerStep) {
       const auto start = std::chrono::steady_clock::now();
       for (int i = 0; i < STEPS; ++i) {
         if (mode == MOUSEPAD_REACTIVE && i % 64 == 0) flashRequest = 1;
-        StepMousePadEffect(live, leds, flashRequest);
+        StepMousePadEffect(live, leds, flashRequest, stop);
       }
       const auto elapsed = std::chrono::steady_clock::now() - start;
       const double ns = std::chrono::duration<double, std::nano>(elapsed).count() / STEPS;
@@ -34,6 +35,7 @@ TEST(MousePadEffectsBenchmark, NanosecondsPerStep) {
       EXPECT_FALSE(leds[0].red == 1 && leds[0].green == 2 && leds[0].blue == 3 && leds[0].level == 4) << names[mode];
     }
   }
+  CloseHandle(stop);
 }
 
 }  // namespace

@@ -121,18 +121,16 @@ TEST_F(MousePadEffectsTest, FillGrowsToAllFifteenAndShrinksPastNone) {
 TEST_F(MousePadEffectsTest, TrailEntersAtColumnZeroSlidesRightAndPausesASecond) {
   std::vector<unsigned> lit;
   for (int step = 1; step <= 14; ++step) {
-    StepMousePadTrailEffect(Settings(MOUSEPAD_TRAIL, 1, 0), leds);
+    EXPECT_EQ(0u, StepMousePadTrailEffect(Settings(MOUSEPAD_TRAIL, 1, 0), leds));
     lit.push_back(LitMask());
   }
   EXPECT_EQ(Leds(0, 4), lit[0]);   // column 0
   EXPECT_EQ(Leds(5, 14), lit[6]);  // columns 1..6
   EXPECT_EQ(0u, lit[13]);
-  EXPECT_TRUE(clock.Pauses().empty());
 
   leds[3] = kUntouched;
   const unsigned before = LitMask();
-  StepMousePadTrailEffect(Settings(MOUSEPAD_TRAIL, 1, 0), leds);  // step 15
-  EXPECT_EQ(std::vector<DWORD>{1000}, clock.Pauses());
+  EXPECT_EQ(1000u, StepMousePadTrailEffect(Settings(MOUSEPAD_TRAIL, 1, 0), leds));  // step 15
   EXPECT_TRUE(Same(kUntouched, leds[3]));
   EXPECT_EQ(before, LitMask());
 
@@ -244,23 +242,26 @@ TEST_F(MousePadEffectsTest, WaveAndSpectrumFollowThePhase) {
 TEST_F(MousePadEffectsTest, ModesOutsideTheNineRunNothingAndOutOfRangeSpeedsAreBounded) {
   struct Case {
     uint8_t mode, speed;
-    bool stepped;
+    MousePadStep step;
     std::vector<DWORD> pauses;
   };
-  const Case cases[] = {{MOUSEPAD_STATIC, 0, true, {}},   {MOUSEPAD_FILL, 2, true, {120}},
-                        {MOUSEPAD_FILL, 200, true, {140}}, {MOUSEPAD_RIPPLE, 3, true, {50}},
-                        {MOUSEPAD_TRAIL, 9, true, {70}},  {9, 0, false, {}},
-                        {200, 0, false, {}}};
+  const MousePadStep drawn = MousePadStep::Drawn, none = MousePadStep::NoEffect;
+  const Case cases[] = {{MOUSEPAD_STATIC, 0, drawn, {}},   {MOUSEPAD_FILL, 2, drawn, {120}},
+                        {MOUSEPAD_FILL, 200, drawn, {140}}, {MOUSEPAD_RIPPLE, 3, drawn, {50}},
+                        {MOUSEPAD_TRAIL, 9, drawn, {70}},  {9, 0, none, {}},
+                        {200, 0, none, {}}};
+  HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.mode));
     FakeClock own;
     std::fill(std::begin(leds), std::end(leds), kUntouched);
     MousePadLiveSettings live = Settings(c.mode, 0, 0);
     live.speed = c.speed;
-    EXPECT_EQ(c.stepped, StepMousePadEffect(live, leds, flashRequest));
+    EXPECT_EQ(c.step, StepMousePadEffect(live, leds, flashRequest, stop));
     EXPECT_EQ(c.pauses, own.Pauses());
-    EXPECT_EQ(!c.stepped, Same(kUntouched, leds[0]));
+    EXPECT_EQ(c.step == none, Same(kUntouched, leds[0]));
   }
+  CloseHandle(stop);
 }
 
 TEST_F(MousePadEffectsTest, ALightingPassStepsAndSendsOnlyForAConnectedPadOutsideSynchronisedLighting) {
@@ -301,6 +302,41 @@ TEST_F(MousePadEffectsTest, ALightingPassStepsAndSendsOnlyForAConnectedPadOutsid
     EXPECT_EQ(c.frames, frames);
   }
   CloseHandle(stop);
+}
+
+// The lighting thread at speed 2 (a 41 ms step pause) ends within the pause that the stop met,
+// however long that pause was to be, and sends no frame after it.
+TEST_F(MousePadEffectsTest, AStopDuringAnyPauseEndsTheLightingThreadWithoutAnotherFrame) {
+  struct Case {
+    const char* what;
+    uint8_t mode;
+    DWORD stoppedPause;
+    std::vector<DWORD> pausesBefore;
+  };
+  const Case cases[] = {{"the step pause", MOUSEPAD_STATIC, 41, {}},
+                        {"the fill's pause", MOUSEPAD_FILL, 120, {41}},
+                        {"the trail's pause at the end of its run", MOUSEPAD_TRAIL, 1000, {41, 60}}};
+  channel.m_connected = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    StopDuringPause stopping(stop, c.stoppedPause);
+    ResetMousePadEffectStates();
+    MousePadTrail = {1, 0, 14};  // the next trail step ends the run
+    MousePadLiveSettings live = Settings(c.mode, 0, 0);
+    live.speed = 2;
+    int frames = 0;
+    MousePadLightingTargets targets{channel, live, leds, flashRequest, [&] { ++frames; }};
+    RunWorkerLoop(stop, 0, [&] {
+      RunMousePadLightingPass(stop, targets);
+      return WorkerPassResult::NextPass;
+    }, L"ended");
+    EXPECT_EQ(0, frames);
+    std::vector<DWORD> pauses = c.pausesBefore;
+    pauses.insert(pauses.begin(), 1);  // the loop's look at the stop event before the pass
+    EXPECT_EQ(pauses, stopping.Pauses()) << "no time passed in the stopped pause";
+    CloseHandle(stop);
+  }
 }
 
 TEST_F(MousePadEffectsTest, TablesAndPanels) {

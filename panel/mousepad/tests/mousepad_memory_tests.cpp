@@ -1,5 +1,7 @@
 #include <cstring>
+#include <thread>
 
+#include "fake_clock.h"
 #include "mousepad_light_profile.h"
 #include "mousepad_memory.h"
 #include "mousepad_test_fixture.h"
@@ -77,6 +79,48 @@ TEST_F(MousePadMemoryTest, TheReadTakesTheFactoryBlockOnlyWhileThePadIsUnseenAnd
     }
     EXPECT_EQ(3, state.info.bytes[0]);  // the pad's kind
   }
+}
+
+// The window's start-up read can wait for the channel while the first detection pass loads the
+// saved light profile and marks the pad seen. The read then stores only the blocks it read: the
+// profile's live settings, block 0's file-only bytes and `seen` stay, and no factory block goes
+// over them. Nor does the read hold the state's lock while it waits for the pad.
+TEST_F(MousePadMemoryTest, AReadOverlappingTheFirstDetectionPassKeepsTheLoadedProfile) {
+  FakeClock clock;
+  Connect();
+  const std::wstring factoryFile = folder / MOUSEPAD_FACTORY_FILE;
+  WriteProfileFile(factoryFile, FactoryBlock().data(), 64, PROFILE_KIND_MOUSEPAD);
+  MousePadSettingsBlock saved{};
+  saved.fill(0x5C);
+  saved[0] = 0;
+  const std::wstring profileFile = folder / L"Profile 1.led";
+  WriteProfileFile(profileFile, saved.data(), saved.size(), PROFILE_KIND_MOUSEPAD);
+  state = FilledState();
+  state.seen = 0;
+
+  bool detected = false, unlocked = false;
+  pad->SetRequestObserver([&](const uint8_t* request) {
+    if (detected || request[COMMAND_FIELD_COMMAND] != 0x03) return;
+    detected = true;
+    std::thread([&] {
+      unlocked = state.lock.try_lock();
+      if (!unlocked) return;
+      LoadMousePadLightProfile(state, profileFile);
+      state.seen = 1;
+      state.lock.unlock();
+    }).join();
+  });
+  ASSERT_EQ(MousePadMemoryResult::Done, ReadMousePadMemory(channel, state, factoryFile));
+  pad->SetRequestObserver(nullptr);
+
+  ASSERT_TRUE(detected);
+  EXPECT_TRUE(unlocked) << "the state is locked only while the read stores";
+  EXPECT_EQ(1, state.seen);
+  EXPECT_EQ(0, std::memcmp(&state.live, saved.data(), sizeof state.live)) << "the loaded profile's live settings";
+  const std::vector<uint8_t> device = pad->Memory().settings;
+  for (int p = 0; p < MOUSEPAD_PROFILES; ++p)
+    EXPECT_EQ(0, std::memcmp(state.blocks[p].data(), &device[p * 64], MOUSEPAD_BLOCK_READ)) << p;
+  EXPECT_EQ(0x5C, state.blocks[0][60]) << "block 0's file-only bytes are the profile's";
 }
 
 TEST_F(MousePadMemoryTest, AFailedOrImpossibleReadChangesNothing) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <mutex>
 
 #include "channel_scenarios.h"
 #include "hid_backend.h"
@@ -55,8 +56,8 @@ class MousePadPageTest : public PanelWindowTest {
     InstallHidBackend(nullptr);
   }
 
-  // Plugs the pad in once the start-up read is past and waits for the detection thread to show it
-  // and, on its next pass, to see it.
+  // Plugs the pad in once the start-up read is past and waits for the detection thread to show it,
+  // see it and end its pass, which holds the pad's channel.
   void Plug() {
     PumpFor(600);
     bus.Attach(pad);
@@ -66,6 +67,7 @@ class MousePadPageTest : public PanelWindowTest {
                  Get<COptionUI>(L"mp_tab")->IsSelected();
         },
         5000));
+    std::lock_guard<std::recursive_mutex> passDone(window->m_mousePadChannel.m_lock);
   }
 
   template <class T>
@@ -95,7 +97,8 @@ class MousePadPageTest : public PanelWindowTest {
     return std::vector<unsigned char>(file.begin() + 16, file.begin() + 16 + 21);
   }
 
-  static constexpr int kLightListWatcher = 13;  // its place in the workers' start order
+  // Places in the workers' start order.
+  static constexpr int kKeyboardDeviceWatcher = 9, kMouseDeviceWatcher = 11, kLightListWatcher = 13;
 
   SimulatedHidBackend bus;
   std::shared_ptr<SimulatedDevice> pad = MakeSimulatedMousePad();
@@ -136,6 +139,23 @@ TEST_F(MousePadPageTest, PickingAnotherOnboardProfileSwitchesThePadAndShowsItsBl
   EXPECT_EQ(L"0", Text(L"mp_Deng_edit_B"));
   EXPECT_EQ(0xFFFFFF00, Find(L"mp_Deng_colordp_btn")->GetBkColor());
   EXPECT_FALSE(Find(L"mp_deng_same_mode")->IsEnabled());
+}
+
+// A light profile can name another on-board profile than the pad's active one. The refresh shows
+// that profile in the combo, silently; picking it there is the user's choice and switches the pad.
+TEST_F(MousePadPageTest, TheRefreshShowsTheLiveProfileAndPickingItSwitchesThePad) {
+  Plug();
+  ASSERT_EQ(0, pad->Memory().settings[0]);
+  MousePadPageState().live.profile = 2;
+  pad->ClearWireLog();
+
+  window->RefreshMousePadLightPage();
+  EXPECT_EQ(2, Get<CComboUI>(L"mp_deng_combo_profile")->GetCurSel());
+  EXPECT_TRUE(Commands().empty()) << "showing it switches nothing";
+
+  Get<CComboUI>(L"mp_deng_combo_profile")->SelectItem(2);
+  EXPECT_EQ((std::vector<Shape>{{0x05, 1, 0}, {0x06, 1, 0}, {0x05, 56, 128}}), Commands());
+  EXPECT_EQ(2, pad->Memory().settings[0]);
 }
 
 TEST_F(MousePadPageTest, TheStartUpReadWithoutThePadChangesNothingAndSendsNothing) {
@@ -235,16 +255,21 @@ TEST_F(MousePadPageTest, ColourControlsStoreBoundedValuesAndClearMulticolour) {
 }
 
 TEST_F(MousePadPageTest, ThePadsSameModeButtonLeadsTheOthersIntoSynchronisedLighting) {
-  // The keyboard's and the mouse's device watchers show their saved profiles at start; the
-  // leave-sync timer has taken any change marks before the button is used.
+  // The keyboard's and the mouse's device watchers show their saved profiles at start. A combo shows
+  // the selection before its watcher's pass is over, so each watcher is ended first; the leave-sync
+  // timer has then taken any change marks before the button is used.
   ASSERT_TRUE(PumpUntil(
       [this] {
-        auto* keyboardCombo = Get<CComboUI>(L"kb_device_profile_combo");
-        auto* mouseCombo = Get<CComboUI>(L"ms_device_profile_combo");
-        return keyboardCombo->GetCurSel() >= 0 && mouseCombo->GetCurSel() >= 0 && !window->m_keyboardDirty &&
-               !window->m_mouseDirty;
+        return Get<CComboUI>(L"kb_device_profile_combo")->GetCurSel() >= 0 &&
+               Get<CComboUI>(L"ms_device_profile_combo")->GetCurSel() >= 0;
       },
       10000));
+  for (int watcher : {kKeyboardDeviceWatcher, kMouseDeviceWatcher}) {
+    SetEvent(window->m_stopEvents[watcher]);
+    ASSERT_EQ(WaitForSingleObject(window->m_threadHandles[watcher], 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+  }
+  ASSERT_TRUE(PumpUntil(
+      [this] { return !window->m_keyboardDirty && !window->m_mouseDirty && !window->m_mousePadDirty; }, 3000));
   MousePadPageState().live = {0, 2, 3, 1, 1, 0, 0x20, 0x40, 0x60, 0, {}};
   // Neither the keyboard nor the mouse was found: their working states hold no profile of the
   // user's, and their saved profiles stay as they are.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <mutex>
 
 #include "data_folders.h"
 #include "file_dialogs.h"
@@ -61,6 +62,13 @@ class MousePadProfilePageTest : public PanelWindowTest {
   static constexpr int kWatcher = 13;  // its place in the workers' start order
 
   CComboUI* Combo() { return dynamic_cast<CComboUI*>(Find(L"mp_deng_profile_combo")); }
+  // "Profile 2" added and linked to a game, "Profile 1" the user's choice.
+  void AddASecondProfileLinkedToTheRacer() {
+    NotifyClick(Find(L"mp_pro_deng_add_btn"));
+    Combo()->SelectItem(0);
+    WritePrivateProfileStringW(L"PROFILELIKEDENGEXE", L"1", L"1", (folder + L"mpProfile.ini").c_str());
+    WritePrivateProfileStringW(L"DENGPROCESS", L"1", L"C:\\Games\\Racer.exe", (folder + L"mpProfile.ini").c_str());
+  }
   COptionUI* LinkCheck() { return dynamic_cast<COptionUI*>(Find(L"mp_deng_profile_link_check")); }
   std::wstring Entry(const wchar_t* section, const wchar_t* key) {
     return ReadIniText(folder + L"mpProfile.ini", section, key, L"<none>");
@@ -101,8 +109,9 @@ TEST_F(MousePadProfilePageTest, TheResetTakesTheFactoryStartIntoTheLoadedProfile
   StopWatcher();
   auto pad = MakeSimulatedMousePad();
   bus.Attach(pad);
-  // Found, read and then seen: the detection's own load is past.
+  // Found, read and then seen: the detection's own load is past, and its pass has ended.
   ASSERT_TRUE(PumpUntil([this] { return MousePadPageState().seen == 1 && Find(L"mp_tab")->IsVisible(); }, 5000));
+  { std::lock_guard<std::recursive_mutex> passDone(window->m_mousePadChannel.m_lock); }
   std::vector<unsigned char> custom(64);
   for (size_t i = 0; i < custom.size(); ++i) custom[i] = static_cast<unsigned char>(0x80 + i);
   custom[0] = 1;
@@ -180,10 +189,7 @@ TEST_F(MousePadProfilePageTest, AnImportReplacesTheSelectedProfileAndARefusedOne
 }
 
 TEST_F(MousePadProfilePageTest, TheWatcherSelectsALinkedProgramsProfileAndKeepsTheUsersChoice) {
-  NotifyClick(Find(L"mp_pro_deng_add_btn"));
-  Combo()->SelectItem(0);
-  WritePrivateProfileStringW(L"PROFILELIKEDENGEXE", L"1", L"1", (folder + L"mpProfile.ini").c_str());
-  WritePrivateProfileStringW(L"DENGPROCESS", L"1", L"C:\\Games\\Racer.exe", (folder + L"mpProfile.ini").c_str());
+  AddASecondProfileLinkedToTheRacer();
   foreground.path = L"c:\\games\\RACER.EXE";
 
   // Selected and loaded on the watcher's thread; its saves then go to the profile shown.
@@ -191,6 +197,35 @@ TEST_F(MousePadProfilePageTest, TheWatcherSelectsALinkedProgramsProfileAndKeepsT
                         3000))
       << "within one pass";
   EXPECT_EQ(L"0", Entry(L"PROFILEDENGSELECT", L"select"));
+}
+
+// Going back from a linked profile, the watcher unchecks the link box with notification on its own
+// thread: the box's route stores the unlinked profile, and a pending keyboard macro edit or a key
+// capture is none of its business.
+TEST_F(MousePadProfilePageTest, AWatcherUncheckingTheLinkMeetsNoGuard) {
+  AddASecondProfileLinkedToTheRacer();
+  foreground.path = L"C:\\Games\\Racer.exe";
+  ASSERT_TRUE(PumpUntil([this] { return Combo()->GetCurSel() == 1 && LinkCheck()->IsSelected(); }, 6000));
+
+  // The keyboard's macro page shown with an edit pending.
+  dynamic_cast<CTabLayoutUI*>(Find(L"tab_switch"))->SelectItem(0);
+  dynamic_cast<CTabLayoutUI*>(Find(L"kb_tab_switch"))->SelectItem(1);
+  Find(L"kb_macro_tab_saveorcancel")->SetVisible(true);
+  ASSERT_TRUE(Find(L"kb_macro_tab_saveorcancel")->IsVisible());
+  const bool keyboardTabBefore = dynamic_cast<COptionUI*>(Find(L"kb_tab"))->IsSelected();
+  ASSERT_TRUE(window->SetHook(HOOK_MODE_MOU_SINGLEKEY, true, true, false));
+  messages.clear();
+  foreground.path = L"C:\\Tools\\Editor.exe";
+  ASSERT_TRUE(PumpUntil([this] { return Combo()->GetCurSel() == 0 && !LinkCheck()->IsSelected(); }, 6000));
+  PumpFor(300);
+
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(keyboardTabBefore, dynamic_cast<COptionUI*>(Find(L"kb_tab"))->IsSelected()) << "no tab brought back";
+  EXPECT_TRUE(window->m_deviceHook.IsInstalled()) << "the capture goes on";
+  EXPECT_EQ(L"0", Entry(L"PROFILELIKEDENGEXE", L"0"));
+  EXPECT_EQ(L"1", Entry(L"PROFILELIKEDENGEXE", L"1")) << "the linked profile keeps its link";
+  window->SetHook(HOOK_MODE_MOU_SINGLEKEY, false, true, false);
+  Find(L"kb_macro_tab_saveorcancel")->SetVisible(false);
 }
 
 }  // namespace

@@ -31,3 +31,13 @@ void FakeClock::Pass(DWORD milliseconds) {
   pauses_.push_back(milliseconds);
   elapsed_ += milliseconds;
 }
+
+void StopDuringPause::Sleep(DWORD milliseconds) {
+  if (milliseconds == pauseMs_) SetEvent(stop_);
+  FakeClock::Sleep(milliseconds);
+}
+
+bool StopDuringPause::WaitForEvent(HANDLE event, DWORD milliseconds) {
+  if (event == stop_ && milliseconds == pauseMs_) SetEvent(stop_);
+  return FakeClock::WaitForEvent(event, milliseconds);
+}

@@ -35,3 +35,16 @@ class FakeClock : public Clock {
   mutable std::mutex lock_;
   std::vector<DWORD> pauses_;
 };
+
+// A fake clock on which the stop of a worker arrives just as a pause of the given length begins:
+// `stop` is set as a sleep or a wait on it of that length starts.
+class StopDuringPause : public FakeClock {
+ public:
+  StopDuringPause(HANDLE stop, DWORD pauseMs) : stop_(stop), pauseMs_(pauseMs) {}
+  void Sleep(DWORD milliseconds) override;
+  bool WaitForEvent(HANDLE event, DWORD milliseconds) override;
+
+ private:
+  HANDLE stop_;
+  DWORD pauseMs_;
+};

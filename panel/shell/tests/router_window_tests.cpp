@@ -1,14 +1,16 @@
 // The select-changed order on a small test layout with the real capture hook: routes that end,
 // act before the guard or after it; the pending-edit guard of the macro pages; the end of key
-// capture; and the same from a worker thread.
+// capture; and what code selects, on a worker or in a scope, which only acts.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "mouse_macro_state.h"
+#include "notification_router.h"
 #include "panel_window_fixture.h"
 #include "shell_routes.h"
 #include "test_files.h"
@@ -232,26 +234,58 @@ TEST_F(RouterWindowTest, TwoPendingEditsGiveOneMessageAndTheMousePage) {
   EXPECT_EQ(boxes.size(), 1u);
 }
 
-TEST_F(RouterWindowTest, AWorkersGuardShowsItsBoxOnTheWindowThread) {
-  SetPending(L"ms_macro_tab_saveorcancel");
-  std::thread worker([this] { Choose(L"kb_tab"); });
-  worker.join();
-  EXPECT_TRUE(Option(L"ms_tab")->IsSelected()) << "the tabs come back on the worker";
-  EXPECT_TRUE(boxes.empty()) << "the box waits for the window thread";
-  ASSERT_TRUE(PumpUntil([this] { return !boxes.empty(); }, 3000));
-  EXPECT_EQ(boxes[0].thread, GetCurrentThreadId());
-  EXPECT_EQ(boxes[0].text, kRefusal);
+// What code selects (a worker on its own thread, or the window thread inside a scope) runs its
+// route, but neither meets the pending-edit guard nor ends a capture or a recording.
+TEST_F(RouterWindowTest, ACodeMadeSelectionActsButNeverGuardsOrEndsTheCapture) {
+  const struct {
+    const char* origin;
+    std::function<void(const std::function<void()>&)> select;
+  } origins[] = {
+      {"a worker", [](const std::function<void()>& choose) { std::thread(choose).join(); }},
+      {"the window thread in a scope",
+       [](const std::function<void()>& choose) {
+         CodeMadeNotifications applying;
+         choose();
+       }},
+  };
+  for (const auto& origin : origins) {
+    SCOPED_TRACE(origin.origin);
+    ShowPendingPage({L"ms_macro_tab_saveorcancel", L"ms_tab", L"ms_macro_Op_tab"});
+    dynamic_cast<CTabLayoutUI*>(Find(L"tab_switch"))->SelectItem(1);
+    acted.clear();
+    boxes.clear();
+    MouseMacroRecorder.recording = 1;
+    const HHOOK hook = CaptureKeys();
+    ASSERT_NE(hook, nullptr);
+
+    origin.select([this] {
+      Choose(L"kb_tab");
+      Choose(L"acting_option");
+      Choose(L"unrouted_option");
+    });
+    PumpFor(100);
+
+    EXPECT_TRUE(Option(L"kb_tab")->IsSelected());
+    EXPECT_EQ(PageOf(L"tab_switch"), 0) << "the device tab's route ran";
+    EXPECT_EQ(acted, std::vector<std::wstring>{L"acting_option"});
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(Find(L"ms_macro_tab_saveorcancel")->IsVisible()) << "the edit stays pending";
+    EXPECT_EQ(MouseMacroRecorder.recording.load(), 1);
+    EXPECT_TRUE(StillInstalled(hook));
+  }
 }
 
-TEST_F(RouterWindowTest, AWorkersCaptureEndRemovesTheHooksOnTheWindowThread) {
-  const HHOOK hook = CaptureKeys();
-  std::thread worker([this] { Choose(L"unrouted_option"); });
-  worker.join();
-  EXPECT_EQ(MouseMacroRecorder.recording.load(), 0);
-  MSG posted;
-  EXPECT_TRUE(PeekMessageW(&posted, window->GetHWND(), WM_USER, 0x7FFF, PM_NOREMOVE)) << "the removal is posted";
-  PumpFor(100);
-  EXPECT_FALSE(StillInstalled(hook));
+// Code that a user's choice runs selects as code, and the user's own selection still meets the
+// guard afterwards.
+TEST_F(RouterWindowTest, TheScopeEndsWithItsBlock) {
+  SetPending(L"ms_macro_tab_saveorcancel");
+  {
+    CodeMadeNotifications applying;
+    Choose(L"unrouted_option");
+  }
+  EXPECT_TRUE(boxes.empty());
+  Choose(L"unrouted_option");
+  EXPECT_EQ(boxes.size(), 1u);
 }
 
 TEST_F(RouterWindowTest, TheKeyboardMacroTabClosesTheProfileBarInOrderAndLightingOpensIt) {

@@ -43,6 +43,8 @@ bool CComboUI::SelectItem1(int index, bool takeFocus, bool triggerEvent) {
   return selection_.SelectRow(this, items_, index, takeFocus, triggerEvent);
 }
 
+bool CComboUI::ShowItem(int index) { return selection_.ShowRow(this, items_, index); }
+
 ListItemLook CComboUI::GetItemLook() const {
   ModelLock lock;
   return look_;

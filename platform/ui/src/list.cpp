@@ -62,6 +62,17 @@ bool ListSelection::SelectRow(CControlUI* owner, const std::vector<CControlUI*>&
   return true;
 }
 
+bool ListSelection::ShowRow(CControlUI* owner, const std::vector<CControlUI*>& rows, int index) {
+  {
+    ModelLock lock;
+    if (index < -1 || index >= static_cast<int>(rows.size())) return false;
+    Move(rows, index);
+    provisional_ = index >= 0;
+  }
+  owner->Invalidate();
+  return true;
+}
+
 void ListSelection::Inserted(int index) {
   if (current_ >= 0 && index <= current_) ++current_;
 }

@@ -141,6 +141,29 @@ TEST_F(ComboRowsTest, RemovingTheSelectedRowSelectsItsNeighbourProvisionally) {
   }
 }
 
+// A row that code shows is not the user's choice: picking that very row in the drop-down is heard.
+TEST_F(ComboRowsTest, AShownRowIsSilentAndPickingItIsStillReported) {
+  combo->SelectItem1(2, false, false);
+  window->ClearLog();
+  EXPECT_TRUE(combo->ShowItem(7));
+  EXPECT_FALSE(combo->ShowItem(combo->GetCount()));
+  EXPECT_EQ(combo->GetCurSel(), 7);
+  EXPECT_EQ(combo->GetText().str(), combo->GetItemAt(7)->GetText().str());
+  EXPECT_TRUE(window->LogOf(L"itemselect").empty());
+
+  HWND dropDown = OpenDropDown();
+  ASSERT_NE(dropDown, nullptr);
+  PressKey(VK_RETURN);
+  EXPECT_EQ(combo->GetCurSel(), 7);
+  EXPECT_EQ(window->LogOf(L"itemselect"), std::vector<std::wstring>{L"key_combo"});
+
+  // Once picked, the row is the user's choice again: picking it once more is no change.
+  window->ClearLog();
+  dropDown = OpenDropDown();
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(window->LogOf(L"itemselect").empty());
+}
+
 TEST_F(ComboRowsTest, ListsClearTheirSelectionWhenTheSelectedRowGoes) {
   auto* list = window->Find<CListExUI>(L"macro_list");
   for (int i = 0; i < 3; ++i) list->Add(new CListLabelElementUI);

@@ -12,7 +12,8 @@ class ComboDropDown;
 // text changes is shown at once, in the box as in the drop-down.
 //
 // SelectItem raises "itemselect" only when the index changes; SelectItem1 can select silently.
-// Selecting -1 clears the selection without a notification. Rows removed or inserted before the
+// Selecting -1 clears the selection without a notification. ShowItem puts a row in the box for the
+// user to see, silently, without choosing it: a pick of that same row still raises "itemselect". Rows removed or inserted before the
 // selected one keep it selected.
 //
 // Removing the selected row: the row that takes its place (or, when it was the last, the new last
@@ -30,6 +31,7 @@ class CComboUI : public CContainerUI, public IListOwnerUI {
   int GetCurSel() const override;
   bool SelectItem(int index, bool takeFocus = false) override;
   bool SelectItem1(int index, bool takeFocus, bool triggerEvent);
+  bool ShowItem(int index);
   ListItemLook GetItemLook() const override;
   bool GetColumnSpan(int column, long& left, long& right) const override;
   void RowChanged(CControlUI* row) override;

@@ -74,11 +74,14 @@ class ListSelection {
   // focus and raises "itemselect" (unless `notify` is off or the selection was cleared). False for
   // an index out of range.
   bool SelectRow(CControlUI* owner, const std::vector<CControlUI*>& rows, int index, bool takeFocus, bool notify);
+  // Marks a row as shown but not chosen, silently: the next selection counts even for this row.
+  // False for an index out of range.
+  bool ShowRow(CControlUI* owner, const std::vector<CControlUI*>& rows, int index);
 
  private:
   OnRemoval onRemoval_;
   int current_ = -1;
-  bool provisional_ = false;  // selected by a removal, not chosen: the next selection counts
+  bool provisional_ = false;  // selected by a removal or shown by code, not chosen: the next selection counts
 };
 
 class CListHeaderItemUI : public CLabelUI {
