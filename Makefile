@@ -7,23 +7,38 @@ JOBS ?= $(shell nproc)
 TEST_ARCH = $(shell bash scripts/test-arch.sh)
 # `make test TEST_DISPLAYS=n` sets how many tests that show windows run at once (kept in the cache).
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=Release $(if $(TEST_DISPLAYS),-DTEST_DISPLAYS=$(TEST_DISPLAYS)) >/dev/null
+# How long each phase took; `make test` prints it at the end.
+PHASE = bash scripts/phase-times.sh "$(BUILD_DIR)/phase-times.log"
 
 .PHONY: setup configure build test run clean
 
 setup:
+	@$(PHASE) reset
+	@$(PHASE) begin set-up
 	@bash scripts/setup.sh
+	@$(PHASE) end set-up
 
 configure: setup
+	@$(PHASE) begin configure
 	@$(CONFIGURE) -S . -B "$(BUILD_DIR)" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	@if [ "$(TEST_ARCH)" = x86_64 ]; then \
 	  $(CONFIGURE) -S . -B "$(BUILD_DIR)/x64" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake; fi
+	@$(PHASE) end configure
 
+# Where the tests run as 64-bit programs, the 32-bit tree builds only the release programs and the
+# stand-ins that the release check reads; the 64-bit tree builds everything else.
 build: configure
-	@cmake --build "$(BUILD_DIR)" -j $(JOBS)
-	@if [ "$(TEST_ARCH)" = x86_64 ]; then cmake --build "$(BUILD_DIR)/x64" -j $(JOBS); fi
+	@$(PHASE) begin build
+	@if [ "$(TEST_ARCH)" = x86_64 ]; then \
+	  cmake --build "$(BUILD_DIR)" -j $(JOBS) --target release_check_inputs && \
+	  cmake --build "$(BUILD_DIR)/x64" -j $(JOBS); \
+	else cmake --build "$(BUILD_DIR)" -j $(JOBS); fi
+	@$(PHASE) end build
 
 test: build
-	@bash scripts/run-tests.sh
+	@$(PHASE) begin tests
+	@bash scripts/run-tests.sh; status=$$?; \
+	  $(PHASE) end tests; $(PHASE) report; exit $$status
 
 run: build
 	@bash scripts/run-panel.sh

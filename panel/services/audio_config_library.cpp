@@ -48,23 +48,28 @@ bool ConfLibApi::Load(const std::wstring& path) {
   return true;
 }
 
-int ConfLibApi::ConfLibInit() const { return Call(ConfLibEntry::ConfLibInit); }
+int ConfLibApi::ConfLibInit() const {
+  return Call<audio_config::ConfLibInit>(ConfLibEntry::ConfLibInit);
+}
 
-int ConfLibApi::CreateDeviceList() const { return Call(ConfLibEntry::CreateDeviceList); }
+int ConfLibApi::CreateDeviceList() const {
+  return Call<audio_config::CreateDeviceList>(ConfLibEntry::CreateDeviceList);
+}
 
 int ConfLibApi::GetDeviceCount(int list, int32_t* count) const {
   *count = 0;
-  return Call(ConfLibEntry::GetDeviceCount, list, count);
+  return Call<audio_config::GetDeviceCount>(ConfLibEntry::GetDeviceCount, list, count);
 }
 
 int ConfLibApi::GetDeviceById(int list, int32_t index, ConfLibDevice* device) const {
   *device = ConfLibDevice{};
-  return Call(ConfLibEntry::GetDeviceById, list, index, device);
+  return Call<audio_config::GetDeviceById>(ConfLibEntry::GetDeviceById, list, index, device);
 }
 
 int ConfLibApi::PropertyControl(const ConfLibDevice& device, const wchar_t* name, void** value,
                                 void** second, int direction) const {
-  return Call(ConfLibEntry::PropertyControl, device, name, value, second, direction);
+  return Call<audio_config::PropertyControl>(ConfLibEntry::PropertyControl, device, name, value,
+                                             second, direction);
 }
 
 int ConfLibApi::ReadPropertyText(const ConfLibDevice& device, const wchar_t* name, void** second,

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "audio_config_api.h"
 #include "audio_library_module.h"
 #include "audio_library_records.h"
 
@@ -64,9 +65,9 @@ class ConfLibApi {
                        std::wstring& text) const;
 
  private:
-  template <typename... Args>
+  template <typename Function, typename... Args>
   int Call(ConfLibEntry entry, Args... args) const {
-    return library_.Call(static_cast<size_t>(entry), args...);
+    return library_.Call<Function>(static_cast<size_t>(entry), args...);
   }
 
   AudioLibraryModule library_;

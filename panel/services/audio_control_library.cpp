@@ -38,49 +38,58 @@ int AudioControlLibraryLoader::Load(const std::wstring& fileName) {
 }
 
 int AudioControlLibraryLoader::Harkin_Search_Present_Device(PresentDeviceList* list) const {
-  return Call(AudioControlEntry::Harkin_Search_Present_Device, list);
+  return Call<audio_control::Harkin_Search_Present_Device>(
+      AudioControlEntry::Harkin_Search_Present_Device, list);
 }
 int AudioControlLibraryLoader::Harkin_SetEncOnOff(int on) const {
-  return Call(AudioControlEntry::Harkin_SetEncOnOff, on);
+  return Call<audio_control::Harkin_SetEncOnOff>(AudioControlEntry::Harkin_SetEncOnOff, on);
 }
 int AudioControlLibraryLoader::Harkin_SetMagicSoundOnOff(int on) const {
-  return Call(AudioControlEntry::Harkin_SetMagicSoundOnOff, on);
+  return Call<audio_control::Harkin_SetMagicSoundOnOff>(
+      AudioControlEntry::Harkin_SetMagicSoundOnOff, on);
 }
 int AudioControlLibraryLoader::Harkin_SetMagicSound_Level(int level) const {
-  return Call(AudioControlEntry::Harkin_SetMagicSound_Level, level);
+  return Call<audio_control::Harkin_SetMagicSound_Level>(
+      AudioControlEntry::Harkin_SetMagicSound_Level, level);
 }
 int AudioControlLibraryLoader::Harkin_SetSoundField_OnOff(int on) const {
-  return Call(AudioControlEntry::Harkin_SetSoundField_OnOff, on);
+  return Call<audio_control::Harkin_SetSoundField_OnOff>(
+      AudioControlEntry::Harkin_SetSoundField_OnOff, on);
 }
 int AudioControlLibraryLoader::Harkin_SetSoundField(int mode) const {
-  return Call(AudioControlEntry::Harkin_SetSoundField, mode);
+  return Call<audio_control::Harkin_SetSoundField>(AudioControlEntry::Harkin_SetSoundField, mode);
 }
 int AudioControlLibraryLoader::Harkin_SetVirtual7ch1_OnOff(int on) const {
-  return Call(AudioControlEntry::Harkin_SetVirtual7ch1_OnOff, on);
+  return Call<audio_control::Harkin_SetVirtual7ch1_OnOff>(
+      AudioControlEntry::Harkin_SetVirtual7ch1_OnOff, on);
 }
 int AudioControlLibraryLoader::Harkin_SetVirtual7ch1(Virtual7ch1Params* params) const {
-  return Call(AudioControlEntry::Harkin_SetVirtual7ch1, params);
+  return Call<audio_control::Harkin_SetVirtual7ch1>(AudioControlEntry::Harkin_SetVirtual7ch1,
+                                                    params);
 }
 int AudioControlLibraryLoader::Harkin_SetMicVolume(int volume) const {
-  return Call(AudioControlEntry::Harkin_SetMicVolume, volume);
+  return Call<audio_control::Harkin_SetMicVolume>(AudioControlEntry::Harkin_SetMicVolume, volume);
 }
 int AudioControlLibraryLoader::Harkin_SetSpeakerMasterVolume(int volume) const {
-  return Call(AudioControlEntry::Harkin_SetSpeakerMasterVolume, volume);
+  return Call<audio_control::Harkin_SetSpeakerMasterVolume>(
+      AudioControlEntry::Harkin_SetSpeakerMasterVolume, volume);
 }
 int AudioControlLibraryLoader::Harkin_SetSpeakerChannelVolume(int left, int right) const {
-  return Call(AudioControlEntry::Harkin_SetSpeakerChannelVolume, left, right);
+  return Call<audio_control::Harkin_SetSpeakerChannelVolume>(
+      AudioControlEntry::Harkin_SetSpeakerChannelVolume, left, right);
 }
 int AudioControlLibraryLoader::Harkin_Write_I2C_ById(int slave, int reg, unsigned char* data,
                                                      int length, int timeoutMs,
                                                      int deviceId) const {
-  return Call(AudioControlEntry::Harkin_Write_I2C_ById, slave, reg, data, length, timeoutMs,
-              deviceId);
+  return Call<audio_control::Harkin_Write_I2C_ById>(AudioControlEntry::Harkin_Write_I2C_ById, slave,
+                                                    reg, data, length, timeoutMs, deviceId);
 }
 int AudioControlLibraryLoader::Harkin_Config3D_ById(int value) const {
-  return Call(AudioControlEntry::Harkin_Config3D_ById, value);
+  return Call<audio_control::Harkin_Config3D_ById>(AudioControlEntry::Harkin_Config3D_ById, value);
 }
 int AudioControlLibraryLoader::Harkin_Set3D_OnOff_ById(int on, int deviceId) const {
-  return Call(AudioControlEntry::Harkin_Set3D_OnOff_ById, on, deviceId);
+  return Call<audio_control::Harkin_Set3D_OnOff_ById>(AudioControlEntry::Harkin_Set3D_OnOff_ById,
+                                                      on, deviceId);
 }
 
 AudioControlLibraryLoader& AudioControlLibrary() {

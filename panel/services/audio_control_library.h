@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "audio_control_api.h"
 #include "audio_library_module.h"
 #include "audio_library_records.h"
 
@@ -50,9 +51,9 @@ class AudioControlLibraryLoader {
   int Harkin_Set3D_OnOff_ById(int on, int deviceId) const;
 
  private:
-  template <typename... Args>
+  template <typename Function, typename... Args>
   int Call(AudioControlEntry entry, Args... args) const {
-    return library_.Call(static_cast<size_t>(entry), args...);
+    return library_.Call<Function>(static_cast<size_t>(entry), args...);
   }
 
   AudioLibraryModule library_;

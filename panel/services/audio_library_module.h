@@ -26,13 +26,13 @@ class AudioLibraryModule {
   size_t size() const { return table_.size(); }
   HMODULE module() const { return module_; }
 
-  // Every entry point of both libraries uses the plain C calling convention and returns an int.
-  template <typename... Args>
+  // Calls the entry point as `Function`, its one declaration (audio_control_api.h,
+  // audio_config_api.h), which carries the library's calling convention.
+  template <typename Function, typename... Args>
   int Call(size_t index, Args... args) const {
     FARPROC address = table_[index];
     if (!address) return kAudioCallSkipped;
-    auto function = reinterpret_cast<int(__cdecl*)(Args...)>(reinterpret_cast<void*>(address));
-    return function(args...);
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(address))(args...);
   }
 
  private:

@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "audio_library_records.h"
+#include "audio_config_api.h"
 #include "standin_call_log.h"
+#include "standin_declaration_check.h"
 
 namespace {
 enum class Form { Integer, Float, Text };
@@ -214,3 +215,8 @@ void StandinSetProperty(int store, const wchar_t* name, const wchar_t* text) {
 }
 
 }  // extern "C"
+
+// Each modelled entry point is exactly what the panel calls.
+#define AUDIO_ENTRY_POINT(name) STANDIN_MATCHES_DECLARATION(audio_config, name);
+#include "audio_config_standin_modelled.inc"
+#undef AUDIO_ENTRY_POINT

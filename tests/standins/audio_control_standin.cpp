@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "audio_library_records.h"
+#include "audio_control_api.h"
 #include "standin_call_log.h"
+#include "standin_declaration_check.h"
 
 namespace {
 constexpr uint16_t kVendorId = 0x2B9E;
@@ -233,3 +234,8 @@ int StandinReadI2CRegister(int slave, int reg) {
 }
 
 }  // extern "C"
+
+// Each modelled entry point is exactly what the panel calls.
+#define AUDIO_ENTRY_POINT(name) STANDIN_MATCHES_DECLARATION(audio_control, name);
+#include "audio_control_standin_modelled.inc"
+#undef AUDIO_ENTRY_POINT
