@@ -167,12 +167,18 @@ TEST_F(HeadsetProfileListTest, ImportRefusesAFileWithoutALightInfoObjectAndReloa
   TempFolder source;
   std::wstring chosen;
   AnswerFileDialogsWith([&](const FileDialogRequest&) { return chosen; });
-  for (const char* hostile : {"[1,2]", "{\"LightInfo\": 5}", "{\"VoiceInfo\": {}}", "not json"}) {
+  const std::string nestedBrackets = std::string(1024, '[') + std::string(1024, ']');
+  for (const std::string& hostile :
+       {std::string("[1,2]"), std::string("{\"LightInfo\": 5}"), std::string("{\"VoiceInfo\": {}}"),
+        std::string("not json"), nestedBrackets}) {
     chosen = source / L"hostile.json";
     WriteText(chosen, hostile);
     Click(L"hs_pro_device_import_btn");
   }
-  EXPECT_EQ(std::vector<std::wstring>(4, kNotAProfile), messages);
+  chosen = source / L"huge.json";
+  WriteSparseFile(chosen, 2ull << 30);
+  Click(L"hs_pro_device_import_btn");
+  EXPECT_EQ(std::vector<std::wstring>(6, kNotAProfile), messages);
   EXPECT_EQ(before, ReadBytes(folder + L"profile1.json"));
 
   chosen = source / L"good.json";
