@@ -263,4 +263,26 @@ TEST_F(HeadsetProfileListTest, AnArrivingHeadsetWhoseSavedProfileIsGoneGetsTheFi
   ASSERT_TRUE(PumpUntil([&] { return Find(L"hs_tab")->IsVisible() && Combo()->GetCurSel() == 0; }, 3000));
   EXPECT_EQ(folder + L"a.json", window->SelectedHeadsetProfilePath()) << "where the changes are saved";
 }
+
+// The saved profile is 20 MB: the detection thread that applies it on arrival refuses it at once,
+// the factory settings stand in, and a change the user makes is not saved over the file.
+TEST_F(HeadsetProfileListTest, AnArrivingHeadsetWhoseSavedProfileIsUnreadableGetsTheFactorySettings) {
+  WriteIndex({L"a", L"b"});
+  WriteText(folder + L"b.json", "{\"LightInfo\": {\"Red\": 9}}" + std::string(20 << 20, ' '));
+  const std::vector<unsigned char> before = ReadBytes(folder + L"b.json");
+  WriteIniText(Index(), L"PROFILESELECT", L"select", L"1");
+  const Json::Value factoryLight = ReadJsonFile(ProgramFolder() + L"hslightdefault.json")["LightInfo"];
+  OpenWindow();
+  const AudioControlStandin standin(GetModuleHandleW(L"Harkin_UsbAudio73xx_x32.dll"));
+  const DWORD start = GetTickCount();
+  standin.SetHeadsetPresent(true);
+  ASSERT_TRUE(PumpUntil([&] { return Combo()->GetCurSel() == 1 && standin.LastSetting("Harkin_SetEncOnOff") >= 0; },
+                        3000));
+  EXPECT_LT(GetTickCount() - start, 3000u);
+  EXPECT_EQ(factoryLight["Red"].asInt(), HeadsetLight.red);
+  EXPECT_EQ(factoryLight["SelectItem"].asInt(), window->Find<CComboUI>(L"hs_deng_combo_modeSelect0")->GetCurSel());
+  window->Find<CComboUI>(L"hs_deng_combo_modeSelect0")->SelectItem(3);
+  EXPECT_EQ(before, ReadBytes(folder + L"b.json"));
+  EXPECT_TRUE(messages.empty());
+}
 }  // namespace
