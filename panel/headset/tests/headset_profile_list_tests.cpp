@@ -285,4 +285,22 @@ TEST_F(HeadsetProfileListTest, AnArrivingHeadsetWhoseSavedProfileIsUnreadableGet
   EXPECT_EQ(before, ReadBytes(folder + L"b.json"));
   EXPECT_TRUE(messages.empty());
 }
+
+// An index entry that names the K27's profile file: its row stays, but selecting it and changing
+// the lighting neither loads nor writes that file.
+TEST_F(HeadsetProfileListTest, AnIndexEntryNamingAnotherFolderReachesNoFile) {
+  const std::wstring k27 = DeviceProfileFolder(nullptr, L"headK27") + L"profile2.json";
+  WriteText(k27, "{\"LightInfo\": {\"Red\": 77}}");
+  const std::vector<unsigned char> before = ReadBytes(k27);
+  WriteIndex({L"a"});
+  WriteIniNumber(Index(), L"PROFILECOUNT", L"count", 2);
+  WriteIniText(Index(), L"PROFILENAME", L"1", L"..\\headK27\\profile2");
+  OpenWindow();
+  Combo()->SelectItem(1);
+  EXPECT_EQ(L"", window->SelectedHeadsetProfilePath());
+  EXPECT_NE(77, HeadsetLight.red);
+  window->Find<CComboUI>(L"hs_deng_combo_modeSelect0")->SelectItem(3);
+  EXPECT_EQ(before, ReadBytes(k27));
+  DeleteFileW(k27.c_str());
+}
 }  // namespace
