@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "file_name_check.h"
 #include "ini_values.h"
 #include "macro_files.h"
 #include "macro_action.h"
@@ -82,7 +83,7 @@ DeviceMacroImage BuildDeviceImage(const std::wstring& folder, const DeviceImageS
   for (int i = 0; i < storedCount; ++i) {
     // A missing name reads as "0", as a single look-up would give it.
     const auto name = names.find(std::to_wstring(i));
-    const std::wstring file = folder + (name == names.end() ? L"0" : name->second) + source.extension;
+    const std::wstring file = FileInFolder(folder, name == names.end() ? L"0" : name->second, source.extension);
     const int actions = BoundedCount(ReadMacroActionCount(file), source.mostActions);
     macros.push_back({file, actions});
     length += kActionSize * static_cast<uint64_t>(actions);

@@ -3,6 +3,8 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "diagnostics.h"
+
 namespace {
 const wchar_t* const kForbiddenCharacters = L"\\/:*?\"<>|";
 const wchar_t* const kDeviceNames[] = {L"CON", L"PRN", L"AUX", L"NUL"};
@@ -39,4 +41,10 @@ bool IsUsableAsFileName(const std::wstring& name) {
   for (wchar_t c : name)
     if (IsControlCharacter(c) || std::wcschr(kForbiddenCharacters, c)) return false;
   return !IsDeviceName(name);
+}
+
+std::wstring FileInFolder(const std::wstring& folder, const std::wstring& name, const std::wstring& extension) {
+  if (IsUsableAsFileName(name)) return folder + name + extension;
+  DebugLine(L"stored name refused, its file is left alone: " + name);
+  return std::wstring();
 }

@@ -1,5 +1,6 @@
 #include "macro_files.h"
 
+#include "file_name_check.h"
 #include "ini_values.h"
 
 namespace {
@@ -24,7 +25,9 @@ std::vector<std::wstring> ReadMacroNames(const std::wstring& indexFile) {
   return names;
 }
 
-std::wstring MacroFilePath(const std::wstring& folder, const std::wstring& name) { return folder + name + L".mac"; }
+std::wstring MacroFilePath(const std::wstring& folder, const std::wstring& name) {
+  return FileInFolder(folder, name, L".mac");
+}
 
 int ReadMacroActionCount(const std::wstring& macroFile) {
   return ReadIniNumber(macroFile, L"MACROACTIONCOUNT", L"count");

@@ -63,7 +63,11 @@ int SavedProfileIndex(const std::wstring& indexFile, const wchar_t* selectionSec
 int ReadListedProfile(const NamedProfileListParams& params, const std::wstring& folder, int index,
                       std::vector<uint8_t>& payload) {
   const std::wstring name = ReadIniText(folder + params.indexFile, params.nameSection, std::to_wstring(index));
-  return params.format.read(folder + name + params.extension, false, payload);
+  return params.format.read(FileInFolder(folder, name, params.extension), false, payload);
+}
+
+std::wstring NamedProfileList::ProfileFile(const std::wstring& name) const {
+  return FileInFolder(folder_, name, params_.extension);
 }
 
 NamedProfileList::NamedProfileList(const NamedProfileListParams& params, const NamedProfileListHooks& hooks,
@@ -266,7 +270,7 @@ bool NamedProfileList::WriteCompanionEntry(const std::wstring& key, const std::w
 void NamedProfileList::DeleteCompanionFileOf(int index) {
   if (!params_.companionSection) return;
   const std::wstring companion = ReadIniText(IndexFile(), params_.companionSection, std::to_wstring(index), L"");
-  if (!companion.empty()) DeleteFileW((folder_ + companion + params_.companionExtension).c_str());
+  if (!companion.empty()) DeleteFileW(FileInFolder(folder_, companion, params_.companionExtension).c_str());
 }
 
 // Names follow the items; the links of the profiles after the removed one move down with them.

@@ -147,7 +147,8 @@ class NamedProfileList {
   void CancelLink();
 
   std::wstring IndexFile() const { return folder_ + params_.indexFile; }
-  std::wstring ProfileFile(const std::wstring& name) const { return folder_ + name + params_.extension; }
+  // Empty for a stored name that cannot be a file name (see FileInFolder).
+  std::wstring ProfileFile(const std::wstring& name) const;
 
  private:
   bool FillFirstRun();

@@ -26,8 +26,13 @@ bool NamedProfileList::Fill() {
   const std::wstring index = IndexFile();
   const int count = std::min(ReadIniNumber(index, params_.countSection, L"count"), kMostListedProfiles);
   if (count > 0) {
-    for (int i = 0; i < count; ++i)
-      view_.AppendItem(ReadIniText(index, params_.nameSection, std::to_wstring(i)), ProfileListView::ItemOrigin::Filled);
+    // An entry whose name cannot be a file name keeps its row, so that the rows stay at the index
+    // file's keys, but gets no file: every path built from it is refused.
+    for (int i = 0; i < count; ++i) {
+      const std::wstring name = ReadIniText(index, params_.nameSection, std::to_wstring(i));
+      if (!IsUsableAsFileName(name)) DebugLine(L"profile entry refused, its file is left alone: " + name);
+      view_.AppendItem(name, ProfileListView::ItemOrigin::Filled);
+    }
     return true;
   }
   const std::vector<std::wstring> stored = StoredProfileNames();

@@ -8,6 +8,7 @@
 #include "headset_k27_audio_defaults.h"
 #include "headset_k27_voice_names.h"
 #include "ini_values.h"
+#include "program_folder.h"
 
 const std::array<HeadsetK27EqValues, kHeadsetK27BuiltInEqPresets> HEADSET_K27_EQ_PRESETS = {{
     {7, 11, 2, -3, -1, 4, 9, 12, 9, 5},
@@ -47,7 +48,7 @@ namespace {
 std::wstring SelectedProfileFile(const std::wstring& folder, const wchar_t* nameSection, const wchar_t* extension) {
   const std::wstring index = HeadsetK27IndexPath(folder);
   const std::wstring selected = ReadIniText(index, L"PROFILESELECT", L"select");
-  return folder + ReadIniText(index, nameSection, selected) + extension;
+  return FileInFolder(folder, ReadIniText(index, nameSection, selected), extension);
 }
 }  // namespace
 
@@ -59,8 +60,10 @@ std::wstring HeadsetK27VoiceIniPath(const std::wstring& folder) {
   return SelectedProfileFile(folder, L"VOICEPROFILENAME", L".ini");
 }
 
+std::wstring HeadsetK27FactoryProfilePath() { return ProgramFolder() + L"hsK27lightdefault.json"; }
+
 std::wstring HeadsetK27EqPresetPath(const std::wstring& folder, const std::wstring& name) {
-  return folder + name + L".ini";
+  return FileInFolder(folder, name, L".ini");
 }
 
 std::wstring ReadHeadsetK27EqSelect(const std::wstring& voiceIni) {

@@ -32,6 +32,8 @@ std::wstring HeadsetK27IndexPath(const std::wstring& folder);
 std::wstring HeadsetK27ProfilePath(const std::wstring& folder);
 std::wstring HeadsetK27VoiceIniPath(const std::wstring& folder);
 std::wstring HeadsetK27EqPresetPath(const std::wstring& folder, const std::wstring& name);
+// "hsK27lightdefault.json" in the program's folder.
+std::wstring HeadsetK27FactoryProfilePath();
 
 // A profile's equaliser choice in its voice INI: [EQSELECT] select ("0" .. "12", "0" when
 // missing) and [SELECTNAME] name.

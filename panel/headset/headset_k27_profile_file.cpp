@@ -7,7 +7,9 @@
 #include "profile_store.h"
 
 void CMainWnd::LoadHeadsetK27LightInfo() {
-  ReadHeadsetLightInfo(ReadJsonFile(HeadsetK27ProfilePath(GetHeadsetK27ProfileFolder())), HeadsetK27Light);
+  ReadHeadsetLightInfo(ReadHeadsetProfileOrFactory(HeadsetK27ProfilePath(GetHeadsetK27ProfileFolder()),
+                                                   HeadsetK27FactoryProfilePath()),
+                       HeadsetK27Light);
 }
 
 void CMainWnd::SaveHeadsetK27LightInfo() {

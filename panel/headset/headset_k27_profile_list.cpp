@@ -15,12 +15,10 @@
 #include "msg_wnd.h"
 #include "named_profile_list.h"
 #include "profile_list_routes.h"
-#include "program_folder.h"
 
 namespace {
 constexpr wchar_t kCombo[] = L"hs_device_profile_combo_K27";
 constexpr wchar_t kLinkEdit[] = L"hs_device_profile_link_edit_K27";
-constexpr wchar_t kFactoryFile[] = L"hsK27lightdefault.json";
 
 const NamedProfileListParams& HeadsetK27ListParams() {
   static const NamedProfileListParams params = [] {
@@ -73,7 +71,7 @@ void ResetHeadsetK27ProfileFrom(CMainWnd& window, const std::vector<uint8_t>& fa
 
 struct HeadsetK27ProfileList {
   HeadsetK27ProfileList(CMainWnd& window)
-      : hooks{[] { return ProgramFolder() + kFactoryFile; },
+      : hooks{[] { return HeadsetK27FactoryProfilePath(); },
               nullptr,
               [&window](int index) { ApplyHeadsetK27Profile(window, index); },
               [&window](const std::vector<uint8_t>& factory) { ResetHeadsetK27ProfileFrom(window, factory); },

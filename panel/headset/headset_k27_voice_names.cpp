@@ -6,6 +6,7 @@
 #include <cwctype>
 
 #include "headset_k27_eq.h"
+#include "file_name_check.h"
 #include "ini_values.h"
 #include "named_profile_list.h"
 
@@ -20,7 +21,7 @@ bool VoiceNameTaken(const std::wstring& folder, const std::wstring& name) {
   const int count = std::min(std::max(ReadIniNumber(index, L"PROFILECOUNT", L"count"), 0), kMostListedProfiles);
   for (int i = 0; i < count; ++i)
     if (SameTextIgnoringCase(ReadIniText(index, L"VOICEPROFILENAME", std::to_wstring(i), L""), name)) return true;
-  return GetFileAttributesW((folder + name + L".ini").c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(FileInFolder(folder, name, L".ini").c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The first headset family's current profile file: which file the selected row names, and loading
 // and saving the live records through it.
 #include "data_folders.h"
+#include "file_name_check.h"
 #include "headset_page.h"
 #include "headset_profile_json.h"
 #include "main_wnd.h"
@@ -20,7 +21,7 @@ std::wstring CMainWnd::HeadsetProfilePath(int index) {
   auto* combo = Find<CComboUI>(L"hs_device_profile_combo");
   CControlUI* row = combo && index >= 0 ? combo->GetItemAt(index) : nullptr;
   if (!row) return std::wstring();
-  return GetHeadsetProfileFolder() + std::wstring(row->GetUserData().GetData()) + L".json";
+  return FileInFolder(GetHeadsetProfileFolder(), row->GetUserData().str(), L".json");
 }
 
 std::wstring CMainWnd::SelectedHeadsetProfilePath() {
@@ -31,7 +32,7 @@ std::wstring CMainWnd::SelectedHeadsetProfilePath() {
 int CMainWnd::LoadHeadsetProfile(int index) {
   const std::wstring path = HeadsetProfilePath(index);
   if (path.empty()) return 0;
-  const Json::Value root = ReadJsonFile(path);
+  const Json::Value root = ReadHeadsetProfileOrFactory(path, HeadsetFactoryProfilePath());
   ReadHeadsetLightInfo(root, HeadsetLight);
   if (root.isObject()) ReadHeadsetVoiceInfo(root["VoiceInfo"], HeadsetVoice);
   return 0;

@@ -3,6 +3,9 @@
 #include <cstring>
 #include <limits>
 
+#include <windows.h>
+
+#include "diagnostics.h"
 #include "profile_store.h"
 
 namespace {
@@ -24,7 +27,8 @@ const Json::Value& Element(const Json::Value& array, Json::ArrayIndex index) {
   return array.isArray() && index < array.size() ? array[index] : NullValue();
 }
 
-// Any number as a 32-bit integer (larger integers keep their low bits); every other type reads 0.
+// Any number as a 32-bit integer (larger integers keep their low bits), true and false as 1 and 0;
+// every other type reads 0.
 int32_t Number(const Json::Value& value) {
   if (value.isBool()) return value.asBool() ? 1 : 0;
   if (value.isInt64()) return static_cast<int32_t>(value.asInt64());
@@ -38,7 +42,11 @@ int32_t Number(const Json::Value& value) {
   return 0;
 }
 
-bool Flag(const Json::Value& value) { return value.isNumeric() ? value.asDouble() != 0 : false; }
+// Any number but 0 is on (0.5 too); true and false read as numbers do.
+bool Flag(const Json::Value& value) {
+  if (value.isBool()) return Number(value) != 0;
+  return value.isNumeric() ? value.asDouble() != 0 : false;
+}
 
 uint8_t Byte(const Json::Value& value) { return static_cast<uint8_t>(Number(value)); }
 
@@ -157,3 +165,10 @@ bool SaveHeadsetVoiceInfo(const std::wstring& path, const HeadsetVoiceState& voi
 }
 
 bool IsHeadsetProfile(const Json::Value& root) { return Member(root, "LightInfo").isObject(); }
+
+Json::Value ReadHeadsetProfileOrFactory(const std::wstring& path, const std::wstring& factoryPath) {
+  Json::Value root = ReadJsonFile(path);
+  if (!root.isNull() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return root;
+  DebugLine(L"headset profile unreadable, kept as it is; factory settings used: " + path);
+  return ReadJsonFile(factoryPath);
+}

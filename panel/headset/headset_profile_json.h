@@ -24,3 +24,9 @@ bool SaveHeadsetVoiceInfo(const std::wstring& path, const HeadsetVoiceState& voi
 
 // What an import accepts: an object with a "LightInfo" object.
 bool IsHeadsetProfile(const Json::Value& root);
+
+// The tree a profile loads from. A file that is there but unreadable (refused or not parsing) stays
+// as it is on disk, and the factory file's tree stands in for it, with a diagnostics line; since
+// saves need a readable file, the profile's changes are not saved over it. A missing file reads
+// null: its records keep what they hold.
+Json::Value ReadHeadsetProfileOrFactory(const std::wstring& path, const std::wstring& factoryPath);

@@ -21,7 +21,8 @@ ProfilePayloadFormat WholeJsonFiles() {
   format.read = [](const std::wstring& path, bool isImport, std::vector<uint8_t>& payload) {
     if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return 1;
     if (isImport && !IsHeadsetProfile(ReadJsonFile(path))) return -1;
-    const std::string text = ReadTextFile(path);
+    const std::string text = ReadTextFile(path, kMostJsonFileBytes);
+    if (text.empty()) return 1;
     payload.assign(text.begin(), text.end());
     return 0;
   };

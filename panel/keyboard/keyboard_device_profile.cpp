@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "file_name_check.h"
 #include "ini_values.h"
 #include "keyboard_profile_lists.h"
 #include "keyboard_profile_payloads.h"
@@ -11,7 +12,9 @@ namespace {
 const wchar_t* const kNames = L"PROFILEDEVICENAME";
 const wchar_t* const kSelection = L"PROFILEDEVICESELECT";
 
-std::wstring ProfilePath(const std::wstring& folder, const std::wstring& name) { return folder + name + L".kconfig"; }
+std::wstring ProfilePath(const std::wstring& folder, const std::wstring& name) {
+  return FileInFolder(folder, name, L".kconfig");
+}
 }  // namespace
 
 std::wstring KeyboardProfileIndexFile(const std::wstring& folder) { return folder + L"kbProfile.ini"; }

@@ -183,11 +183,13 @@ void ResetMouseLightProfileTo(DeviceCommandChannel& channel, const std::wstring&
   if (payload.size() < MOUSE_BLOCK_TRANSFER_SIZE) return;
   MouseSettingsBlock& block = MouseSettingsBlocks[0];
   std::copy(payload.begin(), payload.begin() + MOUSE_BLOCK_TRANSFER_SIZE, block.begin());
+  BoundMouseProfileByte(block);
+  const MouseSettingsBlock sent = block;
   TakeMouseLiveSettings(block);
   SaveMouseProfile(MouseProfileKind::Light, folder);
   SaveMouseProfile(MouseProfileKind::Device, folder);
   page.Refresh();
-  channel.WriteSettings(payload.data(), MOUSE_BLOCK_TRANSFER_SIZE, 0);
+  channel.WriteSettings(sent.data(), MOUSE_BLOCK_TRANSFER_SIZE, 0);
   page.MarkDirty();
   SetFactoryPointerSettings(kLightResetWheelLines, kLightResetSlider, page);
 }

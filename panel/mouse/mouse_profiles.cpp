@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "diagnostics.h"
+#include "file_name_check.h"
 #include "ini_values.h"
 #include "mouse_state.h"
 #include "named_profile_list.h"
@@ -75,6 +76,7 @@ void ApplyMouseProfile(MouseProfileKind kind, const std::vector<uint8_t>& payloa
   if (!CarriesSettings(kind)) return;
   MouseSettingsBlock& block = MouseSettingsBlocks[0];
   std::copy(at, at + MOUSE_SETTINGS_BLOCK_SIZE, block.begin());
+  BoundMouseProfileByte(block);
   TakeMouseLiveSettings(block);
   MousePointerSpeed = AtLeastOne(block[MOUSE_BLOCK_POINTER_SPEED]);
   MouseWheelLines = AtLeastOne(block[MOUSE_BLOCK_WHEEL_LINES]);
@@ -85,7 +87,7 @@ int LoadMouseProfile(MouseProfileKind kind, const std::wstring& folder, int inde
   const std::wstring name = ReadIniText(MouseProfileIndexFile(folder), keys.nameSection, std::to_wstring(index));
   std::vector<uint8_t> payload(keys.payloadSize, 0);
   const int result =
-      ReadProfileFile(folder + name + keys.loadExtension, payload.data(), payload.size(), PROFILE_KIND_MOUSE);
+      ReadProfileFile(FileInFolder(folder, name, keys.loadExtension), payload.data(), payload.size(), PROFILE_KIND_MOUSE);
   if (result == 1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u4e22\u5931");  // "profile file missing"
   if (result == -1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u683c\u5f0f\u9519\u8bef");  // "profile file malformed"
   if (result != 0) return result;
@@ -102,7 +104,8 @@ int SaveMouseProfile(MouseProfileKind kind, const std::wstring& folder) {
       loaded == kNoneLoaded ? ReadIniText(indexFile, keys.selectSection, L"select") : std::to_wstring(loaded);
   const std::wstring name = ReadIniText(indexFile, keys.nameSection, key);
   const std::vector<uint8_t> payload = EncodeMouseProfile(kind);
-  return WriteProfileFile(folder + name + keys.saveExtension, payload.data(), payload.size(), PROFILE_KIND_MOUSE);
+  return WriteProfileFile(FileInFolder(folder, name, keys.saveExtension), payload.data(), payload.size(),
+                          PROFILE_KIND_MOUSE);
 }
 
 bool MouseProfileLoaded(MouseProfileKind kind) { return LoadedProfile(kind) != kNoneLoaded; }

@@ -30,6 +30,10 @@ MouseKeyTable* MouseKeyTableOfProfile(int profile) {
   return IsMouseProfileIndex(profile) ? &MouseKeyTables[profile] : nullptr;
 }
 
+void BoundMouseProfileByte(MouseSettingsBlock& block) {
+  if (!IsMouseProfileIndex(block[0])) block[0] = 0;
+}
+
 void StoreMouseLiveSettings(MouseSettingsBlock& block) {
   std::copy(MouseLiveSettings.begin(), MouseLiveSettings.end(), block.begin());
 }

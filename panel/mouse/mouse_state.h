@@ -60,6 +60,11 @@ bool IsMouseProfileIndex(int profile);
 MouseSettingsBlock* MouseBlockOfProfile(int profile);
 MouseKeyTable* MouseKeyTableOfProfile(int profile);
 
+// Byte 0 of a block taken from a file: the profile that the live settings edit, placing their
+// writes at profile x 64 and sent to the mouse as its active profile. A byte that names no profile
+// becomes 0, the block that files hold.
+void BoundMouseProfileByte(MouseSettingsBlock& block);
+
 // The live settings into bytes 0..32 of a block, and back.
 void StoreMouseLiveSettings(MouseSettingsBlock& block);
 void TakeMouseLiveSettings(const MouseSettingsBlock& block);

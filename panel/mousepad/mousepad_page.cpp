@@ -4,6 +4,7 @@
 
 #include "clock.h"
 #include "diagnostics.h"
+#include "file_name_check.h"
 #include "ini_values.h"
 #include "lighting_page_kit.h"
 #include "main_wnd.h"
@@ -65,7 +66,8 @@ void CMainWnd::ResetMousePadDefaults() {
 
 int CMainWnd::LoadMousePadLightProfile(int index) {
   const std::wstring name = ReadIniText(GetMousePadProfileFolder() + kIndexFile, L"PROFILEDENGNAME", std::to_wstring(index));
-  const int result = ::LoadMousePadLightProfile(MousePadPageState(), GetMousePadProfileFolder() + name + MOUSEPAD_LIGHT_EXTENSION);
+  const int result =
+      ::LoadMousePadLightProfile(MousePadPageState(), FileInFolder(GetMousePadProfileFolder(), name, MOUSEPAD_LIGHT_EXTENSION));
   if (result == 1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u4e22\u5931");           // "profile file missing"
   if (result == -1) DebugLine(L"\u914d\u7f6e\u6587\u4ef6\u683c\u5f0f\u9519\u8bef");  // "profile file malformed"
   if (result == 0) SetLastLoadedMousePadProfile(name);
@@ -81,7 +83,7 @@ void CMainWnd::SaveMousePadLightProfile() {
     state.FoldLiveInto(state.blocks[0]);
     return;
   }
-  ::SaveMousePadLightProfile(state, GetMousePadProfileFolder() + name + MOUSEPAD_LIGHT_EXTENSION);
+  ::SaveMousePadLightProfile(state, FileInFolder(GetMousePadProfileFolder(), name, MOUSEPAD_LIGHT_EXTENSION));
 }
 
 void CMainWnd::RefreshMousePadLightPage() {

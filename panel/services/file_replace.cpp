@@ -5,6 +5,8 @@
 #include <atomic>
 #include <string>
 
+#include "diagnostics.h"
+
 namespace {
 std::atomic<long long> failWritesAfter{-1};
 
@@ -41,9 +43,8 @@ std::wstring TemporaryPathBeside(const std::wstring& path) {
   return path + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
          std::to_wstring(GetCurrentThreadId()) + L".tmp";
 }
-}  // namespace
 
-bool ReplaceFileContents(const std::wstring& path, const void* data, size_t size) {
+bool WriteBesideThenMoveOver(const std::wstring& path, const void* data, size_t size) {
   const std::wstring temporary = TemporaryPathBeside(path);
   HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -53,6 +54,19 @@ bool ReplaceFileContents(const std::wstring& path, const void* data, size_t size
   if (ok) ok = MoveOver(temporary, path);
   if (!ok) DeleteFileW(temporary.c_str());
   return ok;
+}
+}  // namespace
+
+bool IsReadOnlyFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool ReplaceFileContents(const std::wstring& path, const void* data, size_t size) {
+  if (path.empty()) return false;
+  if (!IsReadOnlyFile(path) && WriteBesideThenMoveOver(path, data, size)) return true;
+  DebugLine(L"file cannot be written, left as it was: " + path);
+  return false;
 }
 
 void file_replace_testing::FailWritesAfter(long long bytes) { failWritesAfter = bytes; }

@@ -3,6 +3,9 @@
 #include <cwchar>
 #include <vector>
 
+#include "diagnostics.h"
+#include "file_replace.h"
+
 namespace {
 // A new INI file starts as UTF-16 with its byte-order mark, which the profile-string calls keep:
 // in a file in the ANSI code page they would turn every character outside it into '?', and a
@@ -19,6 +22,7 @@ void CreateAsUnicodeIfMissing(const std::wstring& path) {
 
 std::wstring ReadIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                          const wchar_t* fallback, DWORD bufferChars) {
+  if (path.empty()) return fallback ? fallback : L"";
   std::vector<wchar_t> buffer(bufferChars > 0 ? bufferChars : 1, L'\0');
   const DWORD length = GetPrivateProfileStringW(section.c_str(), key.c_str(), fallback, buffer.data(),
                                                 static_cast<DWORD>(buffer.size()), path.c_str());
@@ -31,8 +35,12 @@ int ReadIniNumber(const std::wstring& path, const std::wstring& section, const s
 
 bool WriteIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                   const std::wstring& value) {
+  if (path.empty()) return false;
   CreateAsUnicodeIfMissing(path);
-  return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != FALSE;
+  if (!IsReadOnlyFile(path) && WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str()))
+    return true;
+  DebugLine(L"INI file cannot be written, left as it was: " + path + L" [" + section + L"] " + key);
+  return false;
 }
 
 bool WriteIniNumber(const std::wstring& path, const std::wstring& section, const std::wstring& key, int value) {
@@ -40,6 +48,7 @@ bool WriteIniNumber(const std::wstring& path, const std::wstring& section, const
 }
 
 std::map<std::wstring, std::wstring> ReadIniSection(const std::wstring& path, const std::wstring& section) {
+  if (path.empty()) return {};
   std::vector<wchar_t> buffer(4096);
   DWORD length = 0;
   for (;;) {

@@ -6,6 +6,8 @@
 
 // Values of the panel's INI files ("main.ini", the profile index files, the macro files), read and
 // written with the Windows profile-string calls in the one way every part of the panel uses them.
+// An empty path (a refused name's file) reads the fallback and is never written: Windows would
+// take it for a file in its own folder.
 
 // The buffer every value is read into, in characters; longer values come back cut to one less.
 constexpr DWORD kIniValueChars = 260;
@@ -19,7 +21,7 @@ std::wstring ReadIniText(const std::wstring& path, const std::wstring& section, 
 // non-numeric value is 0, "12abc" is 12.
 int ReadIniNumber(const std::wstring& path, const std::wstring& section, const std::wstring& key);
 
-// False when the file cannot be written. A file that does not exist yet is made UTF-16, so that
+// False, with a diagnostics line, when the file cannot be written (read-only, say). A file that does not exist yet is made UTF-16, so that
 // names outside the ANSI code page survive.
 bool WriteIniText(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                   const std::wstring& value);

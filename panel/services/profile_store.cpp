@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,32 @@ bool FileExists(const std::wstring& path) {
   HANDLE search = FindFirstFileW(path.c_str(), &data);
   if (search == INVALID_HANDLE_VALUE) return false;
   FindClose(search);
+  return true;
+}
+
+// Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing above
+// U+10FFFF.
+bool IsUtf8(const std::string& text) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t size = text.size();
+  for (size_t i = 0; i < size;) {
+    const unsigned char lead = bytes[i];
+    size_t length;
+    unsigned long lowest;
+    if (lead < 0x80) length = 1, lowest = 0;
+    else if (lead >= 0xC2 && lead <= 0xDF) length = 2, lowest = 0x80;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, lowest = 0x800;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, lowest = 0x10000;
+    else return false;
+    if (length > size - i) return false;
+    unsigned long code = length == 1 ? lead : lead & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) {
+      if ((bytes[i + k] & 0xC0) != 0x80) return false;
+      code = (code << 6) | (bytes[i + k] & 0x3F);
+    }
+    if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += length;
+  }
   return true;
 }
 }  // namespace
@@ -53,13 +80,18 @@ int WriteProfileFile(const std::wstring& path, const void* payload, size_t lengt
   return 0;
 }
 
-std::string ReadTextFile(const std::wstring& path) {
+std::string ReadTextFile(const std::wstring& path, size_t mostBytes) {
   File file(_wfopen(path.c_str(), L"rb"));
   DebugPrintf(L"readjsonFile \u9519\u8bef\u5417\uff1a\uff1a%d\n", static_cast<int>(GetLastError()));
   if (!file) return {};
-  if (fseek(file.get(), 0, SEEK_END) != 0) return {};
-  long size = ftell(file.get());
-  if (size < 0 || fseek(file.get(), 0, SEEK_SET) != 0) return {};
+  if (_fseeki64(file.get(), 0, SEEK_END) != 0) return {};
+  const long long size = _ftelli64(file.get());
+  if (size < 0 || _fseeki64(file.get(), 0, SEEK_SET) != 0) return {};
+  // Checked before anything is allocated: a huge file must not exhaust a 32-bit program's memory.
+  if (static_cast<unsigned long long>(size) > mostBytes) {
+    DebugLine(L"text file larger than its format can be, refused: " + path);
+    return {};
+  }
   std::vector<char> text(static_cast<size_t>(size) + 1, '\0');
   if (fread(text.data(), 1, static_cast<size_t>(size), file.get()) != static_cast<size_t>(size)) return {};
   return std::string(text.data());  // up to the first zero byte
@@ -74,13 +106,25 @@ int WriteJsonFile(const std::wstring& path, const Json::Value& value) {
 }
 
 Json::Value ReadJsonFile(const std::wstring& path) {
-  const std::string text = ReadTextFile(path);
+  const std::string text = ReadTextFile(path, kMostJsonFileBytes);
   if (text.empty()) {
     DebugLine(path);
     return Json::Value();
   }
+  if (!IsUtf8(text)) {
+    DebugLine(L"JSON file not in UTF-8, refused: " + path);
+    return Json::Value();
+  }
+  Json::CharReaderBuilder builder;
+  builder["collectComments"] = true;
+  builder["stackLimit"] = kMostJsonDepth;
+  const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
   Json::Value value;
-  Json::Reader reader;
-  if (!reader.parse(text, value, true)) return Json::Value();
-  return value;
+  // The reader throws on a nesting deeper than its limit; that is a refused file like any other.
+  try {
+    if (reader->parse(text.data(), text.data() + text.size(), &value, nullptr)) return value;
+  } catch (const std::exception&) {
+    DebugLine(L"JSON file nested too deeply, refused: " + path);
+  }
+  return Json::Value();
 }

@@ -32,11 +32,19 @@ int ReadProfileFile(const std::wstring& path, void* buffer, size_t length, int k
 // 0 written; 1 the file could not be written (the previous file, if any, is unchanged).
 int WriteProfileFile(const std::wstring& path, const void* payload, size_t length, int kind);
 
-// The whole file as 8-bit text up to its first zero byte; empty when missing or not fully read.
-std::string ReadTextFile(const std::wstring& path);
+// A headset profile with every member is about 3 KB; other members may be added, but a JSON file
+// beyond this is not a profile, and reading it would only keep the reading thread busy.
+constexpr size_t kMostJsonFileBytes = 64 * 1024;
+// Profiles are four levels deep.
+constexpr int kMostJsonDepth = 32;
+
+// The whole file as 8-bit text up to its first zero byte; empty when missing, not fully read, or
+// larger than `mostBytes`.
+std::string ReadTextFile(const std::wstring& path, size_t mostBytes);
 
 // 0 written; 1 the file could not be written (the previous file, if any, is unchanged).
 int WriteJsonFile(const std::wstring& path, const Json::Value& value);
 
-// The parsed value; null when the file is missing, empty or does not parse.
+// The parsed value; null when the file is missing, empty, larger than kMostJsonFileBytes, not
+// UTF-8, nested deeper than kMostJsonDepth or does not parse. Never throws.
 Json::Value ReadJsonFile(const std::wstring& path);

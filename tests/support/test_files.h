@@ -20,5 +20,7 @@ class TempFolder {
 std::vector<unsigned char> ReadBytes(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::vector<unsigned char>& bytes);
 void WriteText(const std::wstring& path, const std::string& text);
+// A file of `size` bytes that takes no room on the disk (its bytes read as zeros).
+void WriteSparseFile(const std::wstring& path, unsigned long long size);
 bool PathExists(const std::wstring& path);
 void RemoveTree(const std::wstring& path);

@@ -1,5 +1,6 @@
 // The macro kit's records, names, store edits and key repair.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <array>
 #include <cstring>
@@ -105,6 +106,29 @@ struct RepairTables {
     at[0] = code, at[1] = macro, at[2] = p2;
   }
 };
+
+// A name read back from the index that leads out of the folder gives no macro file: saving its
+// actions writes nothing into the keyboard's folder or beside the data folder.
+TEST(MacroStore, IndexNamesThatLeaveTheFolderGiveNoFile) {
+  TempFolder folder;
+  const std::wstring ms = folder / L"ms\\", kb = folder / L"kb\\";
+  CreateDirectoryW(ms.c_str(), nullptr);
+  CreateDirectoryW(kb.c_str(), nullptr);
+  WriteText(kb + L"Game.mac", "[MACROACTIONCOUNT]\r\ncount=1\r\n");
+  const std::vector<unsigned char> keyboardMacro = ReadBytes(kb + L"Game.mac");
+  RewriteMacroIndex(ms + L"msMacro.ini", {L"ok", L"..\\kb\\Game", L"..\\..\\escaped"});
+  const std::vector<std::wstring> names = ReadMacroNames(ms + L"msMacro.ini");
+  ASSERT_EQ(3u, names.size());
+  EXPECT_EQ(ms + L"ok.mac", MacroFilePath(ms, names[0]));
+  for (size_t i = 1; i < names.size(); ++i) {
+    const std::wstring file = MacroFilePath(ms, names[i]);
+    EXPECT_EQ(L"", file) << names[i];
+    WriteMacroActions(file, {L"5,0,137,65,1,A"});
+    WriteMacroOwnName(file, names[i]);
+  }
+  EXPECT_EQ(keyboardMacro, ReadBytes(kb + L"Game.mac"));
+  EXPECT_FALSE(PathExists(folder / L"escaped.mac"));
+}
 
 TEST(MacroKeyRepair, KeysOfTheMacroGetTheirFactoryAssignmentAndLaterOnesMoveDown) {
   RepairTables t;

@@ -328,6 +328,14 @@ TEST_F(ProfileListFixture, AnImportOfAFileThatIsNotAProfileOfTheListIsRefused) {
     EXPECT_TRUE(view.fileButtonsEnabled) << c.what;
     EXPECT_TRUE(applied.empty()) << c.what;
   }
+  // 2 GB: refused by its length alone, before anything is read into a 32-bit program's memory.
+  WriteSparseFile(folder / L"chosen.tp", 2ull << 30);
+  view.messages.clear();
+  view.dialogAnswers = {folder / L"chosen.tp"};
+  list.Import();
+  EXPECT_EQ(view.messages, Names{L"message_text_9"});
+  EXPECT_EQ(ProfilePayload(L"A"), PayloadOf(10));
+  DeleteFileW((folder / L"chosen.tp").c_str());
   list.Import();  // cancelled
   EXPECT_TRUE(view.fileButtonsEnabled);
   EXPECT_EQ(ProfilePayload(L"A"), PayloadOf(10));
@@ -466,6 +474,47 @@ TEST_F(ProfileListFixture, ACopyMayRepeatAnotherSuffixAndAnImportMayReloadInPlac
   list.Import();
   EXPECT_EQ(applied, std::vector<int>{2}) << "no other profile is applied on the way";
   EXPECT_EQ(ProfilePayload(L"x"), PayloadOf(99));
+}
+
+// Names read back from an index file pass the check of a typed name: an entry that points into
+// another device's folder or out of the data folder keeps its row, so the rows stay at their keys,
+// and no file is read, written or deleted through it.
+TEST_F(ProfileListFixture, StoredNamesThatLeaveTheFolderReachNoFile) {
+  const std::wstring data = folder / L"data\\", ms = data + L"ms\\", kb = data + L"kb\\";
+  for (const std::wstring& sub : {data, ms, kb}) CreateDirectoryW(sub.c_str(), nullptr);
+  NamedProfileList msList{params, hooks, ms, view};
+  view.onItemSelect = [&] { msList.Select(); };
+  WriteProfileFile(kb + L"Game.tp", PayloadOf(0x66).data(), 8, PROFILE_KIND_KEYBOARD);
+  WriteProfileFile(ms + L"Mine.tp", PayloadOf(0x11).data(), 8, PROFILE_KIND_KEYBOARD);
+  const std::vector<unsigned char> game = ReadBytes(kb + L"Game.tp");
+  const Names stored = {L"Mine", L"..\\kb\\Game", L"..\\..\\escaped", L"c:\\outside"};
+  WriteIniNumber(ms + L"test.ini", L"COUNT", L"count", static_cast<int>(stored.size()));
+  for (size_t i = 0; i < stored.size(); ++i) WriteIniText(ms + L"test.ini", L"NAME", std::to_wstring(i), stored[i]);
+  const std::vector<unsigned char> index = ReadBytes(ms + L"test.ini");
+
+  ASSERT_TRUE(msList.Fill());
+  EXPECT_EQ(stored.size(), static_cast<size_t>(view.Count()));
+  EXPECT_EQ(index, ReadBytes(ms + L"test.ini")) << "the index file is left as it is";
+  Payload payload;
+  for (int i = 1; i < static_cast<int>(stored.size()); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(1, ReadListedProfile(params, ms, i, payload));
+    EXPECT_EQ(L"", msList.ProfileFile(stored[i]));
+  }
+  EXPECT_TRUE(payload.empty());
+
+  view.SelectIndex(1);
+  msList.Export();
+  msList.Copy();
+  view.dialogAnswers.push_back(ms + L"Mine.tp");
+  msList.Import();
+  msList.Delete();
+  EXPECT_EQ(game, ReadBytes(kb + L"Game.tp"));
+  EXPECT_FALSE(PathExists(folder / L"escaped.tp"));
+  EXPECT_FALSE(PathExists(data + L"escaped.tp"));
+  EXPECT_FALSE(PathExists(L"c:\\outside.tp"));
+  EXPECT_EQ(Names({L"Mine", L"..\\..\\escaped", L"c:\\outside"}), Names({view.ItemName(0), view.ItemName(1), view.ItemName(2)}))
+      << "the refused profile's row could still be deleted";
 }
 
 }  // namespace

@@ -29,6 +29,26 @@ TEST_F(HeadsetK27EqFilesTest, TheProfilesFilesAreFoundThroughTheSelectedProfile)
   EXPECT_EQ(L"Bass", ReadHeadsetK27EqSelectName(voice));
 }
 
+// Entries that name files of the keyboard's folder or of the other headset's: the paths built from
+// them are refused, so the equaliser choice and the light saves write nothing there.
+TEST_F(HeadsetK27EqFilesTest, StoredNamesThatLeaveTheFolderGiveNoPath) {
+  const std::wstring k27 = folder / L"headK27\\", kb = folder / L"kb\\";
+  CreateDirectoryW(k27.c_str(), nullptr);
+  CreateDirectoryW(kb.c_str(), nullptr);
+  WriteText(kb + L"kbProfile.ini", "[PROFILECOUNT]\r\ncount=1\r\n");
+  const std::vector<unsigned char> keyboardIndex = ReadBytes(kb + L"kbProfile.ini");
+  const std::wstring index = HeadsetK27IndexPath(k27);
+  WriteIniText(index, L"PROFILENAME", L"0", L"..\\head\\profile2");
+  WriteIniText(index, L"VOICEPROFILENAME", L"0", L"..\\kb\\kbProfile");
+  WriteIniNumber(index, L"PROFILESELECT", L"select", 0);
+  EXPECT_EQ(L"", HeadsetK27ProfilePath(k27));
+  EXPECT_EQ(L"", HeadsetK27VoiceIniPath(k27));
+  EXPECT_EQ(L"", HeadsetK27EqPresetPath(k27, L"..\\..\\escaped"));
+  WriteHeadsetK27EqSelect(HeadsetK27VoiceIniPath(k27), 5);
+  EXPECT_EQ(L"0", ReadHeadsetK27EqSelect(HeadsetK27VoiceIniPath(k27)));
+  EXPECT_EQ(keyboardIndex, ReadBytes(kb + L"kbProfile.ini"));
+}
+
 TEST_F(HeadsetK27EqFilesTest, RewritingTheRegisterDropsStaleEntriesAndKeepsOtherKeys) {
   WriteIniNumber(Index(), L"PROFILECOUNT", L"count", 2);
   WriteHeadsetK27UserEqPresets(Index(), {L"Bass", L"Voice", L"Rock"});

@@ -9,6 +9,7 @@
 
 #include "audio_standin_steering.h"
 #include "data_folders.h"
+#include "file_dialogs.h"
 #include "headset_k27_eq.h"
 #include "headset_state.h"
 #include "hid_backend.h"
@@ -22,6 +23,7 @@
 
 namespace {
 using Names = std::vector<std::wstring>;
+const wchar_t* const kNotAProfile = L"The file is not a valid profile for this device.";
 
 struct StoredProfile {
   std::wstring name, voice;
@@ -43,6 +45,7 @@ class HeadsetK27ProfileListTest : public PanelWindowTest {
     });
   }
   void TearDown() override {
+    AnswerFileDialogsWith(nullptr);
     WatchMessageBoxesWith(nullptr);
     PanelWindowTest::TearDown();
     InstallHidBackend(nullptr);
@@ -228,6 +231,38 @@ TEST_F(HeadsetK27ProfileListTest, ResetRestoresTheFactoryLightingAndReturnsTheEq
   EXPECT_EQ("PropertyControl(output, EQ_Slider1, write 7) = 0", writes[0]);
   EXPECT_TRUE(PathExists(folder + L"Bass.ini"));
   EXPECT_TRUE(messages.empty());
+}
+
+// A file that the JSON reader refuses (2 KB of nested brackets): as the selected profile at start
+// the panel comes up on the factory lighting and the page's saves leave the file as it is; as an
+// import it is refused with the import's text, as is a file of 2 GB.
+TEST_F(HeadsetK27ProfileListTest, AFileTheReaderRefusesIsKeptAtStartAndRefusedOnImport) {
+  const std::string nestedBrackets = std::string(1024, '[') + std::string(1024, ']');
+  Store({{L"Game", L"voiceGame", 0}, {L"Bad", L"voiceBad", 0}}, 1);
+  WriteText(folder + L"Bad.json", nestedBrackets);
+  const std::vector<unsigned char> bad = ReadBytes(folder + L"Bad.json");
+  OpenWindow();
+  EXPECT_TRUE(PumpUntil([this] { return IsWindowVisible(window->GetHWND()) != FALSE; }, 5000)) << "shown";
+  EXPECT_EQ(1, Combo()->GetCurSel());
+  EXPECT_EQ(153, HeadsetK27Light.green) << "the factory lighting";
+  EXPECT_EQ(L"1", Find(L"hsK27_Deng_edit_R")->GetText().str());
+  window->Find<CComboUI>(L"hsK27_deng_combo_modeSelect0")->SelectItem(2);
+  EXPECT_EQ(2, HeadsetK27Light.mode);
+  EXPECT_EQ(bad, ReadBytes(folder + L"Bad.json")) << "never saved over";
+
+  Combo()->SelectItem(0);
+  const std::vector<unsigned char> game = ReadBytes(folder + L"Game.json");
+  TempFolder source;
+  std::wstring chosen = source / L"nested.json";
+  WriteText(chosen, nestedBrackets);
+  AnswerFileDialogsWith([&](const FileDialogRequest&) { return chosen; });
+  Click(L"hsK27_pro_device_import_btn");
+  chosen = source / L"huge.json";
+  WriteSparseFile(chosen, 2ull << 30);
+  Click(L"hsK27_pro_device_import_btn");
+  EXPECT_EQ(Names(2, kNotAProfile), messages);
+  EXPECT_EQ(game, ReadBytes(folder + L"Game.json"));
+  EXPECT_EQ(bad, ReadBytes(folder + L"Bad.json"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "headset_profile_json.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <functional>
@@ -80,6 +81,19 @@ TEST(HeadsetProfileJson, HostileFilesLoadInRangeOrNotAtAll) {
          EXPECT_EQ(0, v.selectedScene);
          EXPECT_EQ(1, v.noiseCancelling);
        }},
+      {"true and false read as 1 and 0",
+       R"({"LightInfo": {"MultiColor": true, "Direction": true, "SelectItem": true, "Red": false},
+           "VoiceInfo": {"enc": true, "virtual": true, "micvol": false, "eqinfo": [{"3d": true}]}})",
+       [&](const HeadsetLightSettings& l, const HeadsetVoiceState& v) {
+         EXPECT_EQ(1, l.multicolour);
+         EXPECT_EQ(1, l.direction);
+         EXPECT_EQ(1, l.mode);
+         EXPECT_EQ(0, l.red);
+         EXPECT_EQ(1, v.noiseCancelling);
+         EXPECT_EQ(1, v.virtualOn);
+         EXPECT_EQ(0, v.micVolume);
+         EXPECT_EQ(1, v.scenes[0].threeD);
+       }},
       {"missing members read 0", R"({"LightInfo": {"Speed": 2}, "VoiceInfo": {"micvol": 30}})",
        [&](const HeadsetLightSettings& l, const HeadsetVoiceState& v) {
          EXPECT_EQ(2, l.speed);
@@ -98,6 +112,36 @@ TEST(HeadsetProfileJson, HostileFilesLoadInRangeOrNotAtAll) {
     ReadHeadsetVoiceInfo(root.isObject() ? root["VoiceInfo"] : Json::Value(), voice);
     c.check(light, voice);
   }
+}
+
+// A profile file that is there but unreadable is left as it is and the factory tree stands in for
+// it, at once even for 20 MB (the detection thread loads profiles); a missing file reads null.
+TEST(HeadsetProfileLoad, AnUnreadableProfileGivesTheFactoryTreeAndStaysAsItIs) {
+  TempFolder folder;
+  const std::wstring factory = folder / L"factory.json", path = folder / L"profile1.json";
+  WriteText(factory, R"({"LightInfo": {"Red": 7}})");
+  const struct {
+    const char* what;
+    std::string text;
+  } cases[] = {
+      {"nested brackets", std::string(1024, '[') + std::string(1024, ']')},
+      {"20 MB", R"({"LightInfo": {"Red": 1}})" + std::string(20 << 20, ' ')},
+      {"not UTF-8", "{\"LightInfo\": {\"Red\": 1}, \"name\": \"caf\xE9\"}"},
+      {"not JSON", "{"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteText(path, c.text);
+    const std::vector<unsigned char> before = ReadBytes(path);
+    const DWORD start = GetTickCount();
+    const Json::Value root = ReadHeadsetProfileOrFactory(path, factory);
+    EXPECT_LT(GetTickCount() - start, 1000u);
+    EXPECT_EQ(7, root["LightInfo"]["Red"].asInt());
+    EXPECT_FALSE(SaveHeadsetLightInfo(path, HeadsetLightSettings{})) << "never saved over";
+    EXPECT_EQ(before, ReadBytes(path));
+  }
+  DeleteFileW(path.c_str());
+  EXPECT_TRUE(ReadHeadsetProfileOrFactory(path, factory).isNull());
 }
 
 class HeadsetProfileSave : public ::testing::Test {
@@ -157,6 +201,14 @@ TEST_F(HeadsetProfileSave, MissingOrUnparsableFileIsNeverWritten) {
   WriteText(path, "{\"LightInfo\": ");
   EXPECT_FALSE(SaveHeadsetVoiceInfo(path, HeadsetVoiceState{}));
   EXPECT_EQ(14u, ReadBytes(path).size());
+}
+
+TEST_F(HeadsetProfileSave, AReadOnlyFileIsReportedAndLeftAsItIs) {
+  WriteText(path, "{\"LightInfo\": {\"Red\": 3}}");
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  const std::vector<unsigned char> before = ReadBytes(path);
+  EXPECT_FALSE(SaveHeadsetLightInfo(path, HeadsetLightSettings{}));
+  EXPECT_EQ(before, ReadBytes(path));
 }
 
 TEST(HeadsetProfileImportCheck, AcceptsOnlyAnObjectWithALightInfoObject) {

@@ -167,12 +167,18 @@ TEST_F(HeadsetProfileListTest, ImportRefusesAFileWithoutALightInfoObjectAndReloa
   TempFolder source;
   std::wstring chosen;
   AnswerFileDialogsWith([&](const FileDialogRequest&) { return chosen; });
-  for (const char* hostile : {"[1,2]", "{\"LightInfo\": 5}", "{\"VoiceInfo\": {}}", "not json"}) {
+  const std::string nestedBrackets = std::string(1024, '[') + std::string(1024, ']');
+  for (const std::string& hostile :
+       {std::string("[1,2]"), std::string("{\"LightInfo\": 5}"), std::string("{\"VoiceInfo\": {}}"),
+        std::string("not json"), nestedBrackets}) {
     chosen = source / L"hostile.json";
     WriteText(chosen, hostile);
     Click(L"hs_pro_device_import_btn");
   }
-  EXPECT_EQ(std::vector<std::wstring>(4, kNotAProfile), messages);
+  chosen = source / L"huge.json";
+  WriteSparseFile(chosen, 2ull << 30);
+  Click(L"hs_pro_device_import_btn");
+  EXPECT_EQ(std::vector<std::wstring>(6, kNotAProfile), messages);
   EXPECT_EQ(before, ReadBytes(folder + L"profile1.json"));
 
   chosen = source / L"good.json";
@@ -256,5 +262,45 @@ TEST_F(HeadsetProfileListTest, AnArrivingHeadsetWhoseSavedProfileIsGoneGetsTheFi
   standin.SetHeadsetPresent(true);
   ASSERT_TRUE(PumpUntil([&] { return Find(L"hs_tab")->IsVisible() && Combo()->GetCurSel() == 0; }, 3000));
   EXPECT_EQ(folder + L"a.json", window->SelectedHeadsetProfilePath()) << "where the changes are saved";
+}
+
+// The saved profile is 20 MB: the detection thread that applies it on arrival refuses it at once,
+// the factory settings stand in, and a change the user makes is not saved over the file.
+TEST_F(HeadsetProfileListTest, AnArrivingHeadsetWhoseSavedProfileIsUnreadableGetsTheFactorySettings) {
+  WriteIndex({L"a", L"b"});
+  WriteText(folder + L"b.json", "{\"LightInfo\": {\"Red\": 9}}" + std::string(20 << 20, ' '));
+  const std::vector<unsigned char> before = ReadBytes(folder + L"b.json");
+  WriteIniText(Index(), L"PROFILESELECT", L"select", L"1");
+  const Json::Value factoryLight = ReadJsonFile(ProgramFolder() + L"hslightdefault.json")["LightInfo"];
+  OpenWindow();
+  const AudioControlStandin standin(GetModuleHandleW(L"Harkin_UsbAudio73xx_x32.dll"));
+  const DWORD start = GetTickCount();
+  standin.SetHeadsetPresent(true);
+  ASSERT_TRUE(PumpUntil([&] { return Combo()->GetCurSel() == 1 && standin.LastSetting("Harkin_SetEncOnOff") >= 0; },
+                        3000));
+  EXPECT_LT(GetTickCount() - start, 3000u);
+  EXPECT_EQ(factoryLight["Red"].asInt(), HeadsetLight.red);
+  EXPECT_EQ(factoryLight["SelectItem"].asInt(), window->Find<CComboUI>(L"hs_deng_combo_modeSelect0")->GetCurSel());
+  window->Find<CComboUI>(L"hs_deng_combo_modeSelect0")->SelectItem(3);
+  EXPECT_EQ(before, ReadBytes(folder + L"b.json"));
+  EXPECT_TRUE(messages.empty());
+}
+
+// An index entry that names the K27's profile file: its row stays, but selecting it and changing
+// the lighting neither loads nor writes that file.
+TEST_F(HeadsetProfileListTest, AnIndexEntryNamingAnotherFolderReachesNoFile) {
+  const std::wstring k27 = DeviceProfileFolder(nullptr, L"headK27") + L"profile2.json";
+  WriteText(k27, "{\"LightInfo\": {\"Red\": 77}}");
+  const std::vector<unsigned char> before = ReadBytes(k27);
+  WriteIndex({L"a"});
+  WriteIniNumber(Index(), L"PROFILECOUNT", L"count", 2);
+  WriteIniText(Index(), L"PROFILENAME", L"1", L"..\\headK27\\profile2");
+  OpenWindow();
+  Combo()->SelectItem(1);
+  EXPECT_EQ(L"", window->SelectedHeadsetProfilePath());
+  EXPECT_NE(77, HeadsetLight.red);
+  window->Find<CComboUI>(L"hs_deng_combo_modeSelect0")->SelectItem(3);
+  EXPECT_EQ(before, ReadBytes(k27));
+  DeleteFileW(k27.c_str());
 }
 }  // namespace

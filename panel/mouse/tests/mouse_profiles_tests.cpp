@@ -96,6 +96,57 @@ TEST_F(MouseProfilesTest, ALoadedPointerValueOfZeroBecomesOne) {
   EXPECT_EQ(1, MouseWheelLines.load());
 }
 
+// Block byte 0 is the edited profile: it places the report rate at byte x 64 + 14 of the mouse's
+// memory and goes to the mouse as its active profile. A file's byte that names no profile reads 0.
+TEST_F(MouseProfilesTest, AProfileByteFromAFileIsBoundedWhenRead) {
+  const struct {
+    MouseProfileKind kind;
+    const wchar_t* file;
+    size_t blockAt;
+    uint8_t stored, loaded;
+  } cases[] = {{MouseProfileKind::Light, L"L.led", 16, 200, 0},
+               {MouseProfileKind::Light, L"L.led", 16, 5, 0},
+               {MouseProfileKind::Light, L"L.led", 16, 4, 4},
+               {MouseProfileKind::Device, L"L.config", 528, 255, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    const MouseProfileListKeys& keys = MouseProfileKeys(c.kind);
+    WriteIniText(MouseProfileIndexFile(folder.path()), keys.nameSection, L"0", L"L");
+    std::vector<unsigned char> file(16 + keys.payloadSize, 1);
+    file[0] = 0xAA;
+    file[1] = 0x55;
+    file[c.blockAt] = c.stored;
+    WriteBytes(folder / c.file, file);
+    MouseLiveSettings[0] = 3;
+    ASSERT_EQ(0, LoadMouseProfile(c.kind, folder.path(), 0));
+    EXPECT_EQ(c.loaded, MouseLiveSettings[0]);
+    EXPECT_EQ(c.loaded, MouseSettingsBlocks[0][0]) << "what a profile selection sends from offset 0";
+  }
+}
+
+// A name from the index file that leads out of the mouse's folder (into the keyboard's, or out of
+// the data folder) is refused: its loads find nothing and its saves write nothing.
+TEST_F(MouseProfilesTest, IndexNamesThatLeaveTheFolderReachNoFile) {
+  const std::wstring ms = folder / L"ms\\", kb = folder / L"kb\\";
+  CreateDirectoryW(ms.c_str(), nullptr);
+  CreateDirectoryW(kb.c_str(), nullptr);
+  const std::vector<unsigned char> keyboardLight(16 + 1958, 0xAA);
+  WriteBytes(kb + L"Game.led", keyboardLight);
+  for (const wchar_t* name : {L"..\\kb\\Game", L"..\\..\\escaped"}) {
+    SCOPED_TRACE(name);
+    ForgetLoadedMouseProfiles();
+    WriteIniText(MouseProfileIndexFile(ms), L"PROFILEDENGNAME", L"0", name);
+    WriteIniText(MouseProfileIndexFile(ms), L"PROFILEDENGSELECT", L"select", L"0");
+    FillMouseState();
+    const MouseStateSnapshot before;
+    EXPECT_EQ(1, LoadMouseProfile(MouseProfileKind::Light, ms, 0));
+    EXPECT_TRUE(before == MouseStateSnapshot());
+    EXPECT_EQ(1, SaveMouseProfile(MouseProfileKind::Light, ms));
+  }
+  EXPECT_EQ(keyboardLight, ReadBytes(kb + L"Game.led"));
+  EXPECT_FALSE(PathExists(folder / L"..\\escaped.led"));
+}
+
 // A missing name reads the file named "0"; a missing, foreign or short file is handled as its
 // result says, and only a profile file changes the state.
 TEST_F(MouseProfilesTest, LoadsThatFindNoProfileChangeNothing) {

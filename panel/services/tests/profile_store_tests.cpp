@@ -8,7 +8,9 @@
 #include <thread>
 #include <vector>
 
+#include "debug_log_capture.h"
 #include "file_replace.h"
+#include "ini_values.h"
 #include "test_files.h"
 
 namespace {
@@ -128,6 +130,29 @@ TEST_F(ProfileStore, ASaveWaitsBrieflyForAReaderOfTheOldFile) {
   EXPECT_FALSE(AnyTemporaryFileIn(folder));
 }
 
+// A save into a file the user made read-only fails, says so in the diagnostics and leaves the file.
+TEST_F(ProfileStore, SavesIntoAReadOnlyFileFailAndSaySo) {
+  const std::wstring binary = folder / L"locked.led", json = folder / L"locked.json", ini = folder / L"locked.ini";
+  const Bytes old(8, 0x11), fresh(8, 0x22);
+  ASSERT_EQ(0, WriteProfileFile(binary, old.data(), old.size(), PROFILE_KIND_MOUSE));
+  WriteText(json, "{}");
+  ASSERT_TRUE(WriteIniText(ini, L"NAME", L"0", L"old"));
+  const Bytes binaryBefore = ReadBytes(binary), jsonBefore = ReadBytes(json), iniBefore = ReadBytes(ini);
+  for (const std::wstring& path : {binary, json, ini}) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+
+  DebugLogCapture log;
+  EXPECT_EQ(1, WriteProfileFile(binary, fresh.data(), fresh.size(), PROFILE_KIND_MOUSE));
+  EXPECT_EQ(1, WriteJsonFile(json, Json::Value(5)));
+  EXPECT_FALSE(WriteIniText(ini, L"NAME", L"0", L"new"));
+  EXPECT_EQ(binaryBefore, ReadBytes(binary));
+  EXPECT_EQ(jsonBefore, ReadBytes(json));
+  EXPECT_EQ(iniBefore, ReadBytes(ini));
+  EXPECT_EQ(1, log.Count(L"file cannot be written, left as it was: " + binary));
+  EXPECT_EQ(1, log.Count(L"file cannot be written, left as it was: " + json));
+  EXPECT_EQ(1, log.Count(L"INI file cannot be written, left as it was: " + ini + L" [NAME] 0"));
+  EXPECT_FALSE(AnyTemporaryFileIn(folder));
+}
+
 TEST_F(ProfileStore, WriteIntoMissingFolderFails) {
   Bytes payload(8, 1);
   EXPECT_EQ(1, WriteProfileFile(folder / L"no-such-folder\\x.led", payload.data(), payload.size(),
@@ -137,8 +162,9 @@ TEST_F(ProfileStore, WriteIntoMissingFolderFails) {
 TEST_F(ProfileStore, TextFileStopsAtZeroByte) {
   const std::wstring path = folder / L"t.txt";
   WriteBytes(path, {'a', 'b', 0, 'c'});
-  EXPECT_EQ("ab", ReadTextFile(path));
-  EXPECT_EQ("", ReadTextFile(folder / L"missing.txt"));
+  EXPECT_EQ("ab", ReadTextFile(path, 4));
+  EXPECT_EQ("", ReadTextFile(path, 3)) << "larger than allowed";
+  EXPECT_EQ("", ReadTextFile(folder / L"missing.txt", 4));
 }
 
 TEST_F(ProfileStore, JsonRoundTripAndBadFiles) {
@@ -159,5 +185,43 @@ TEST_F(ProfileStore, JsonRoundTripAndBadFiles) {
   WriteText(path, "");
   EXPECT_TRUE(ReadJsonFile(path).isNull());
   EXPECT_TRUE(ReadJsonFile(folder / L"missing.json").isNull());
+}
+
+// Files a user may pick or find in the data folder: each reads as null, never as a throw, a crash or
+// a long wait.
+TEST_F(ProfileStore, HostileJsonFilesReadNull) {
+  const std::string nested = std::string(1024, '[') + std::string(1024, ']');
+  std::string deepObjects;
+  for (int i = 0; i < 40; ++i) deepObjects += "{\"a\":";
+  deepObjects += "1" + std::string(40, '}');
+  const std::string oversized = "{\"LightInfo\": {}}" + std::string(kMostJsonFileBytes, ' ');
+  const struct {
+    const char* what;
+    std::string text;
+  } cases[] = {
+      {"2 KB of nested brackets", nested},
+      {"objects nested deeper than any profile", deepObjects},
+      {"Latin-1 text", "{\"name\": \"caf\xE9\"}"},
+      {"overlong UTF-8", "{\"name\": \"\xC0\xAF\"}"},
+      {"UTF-8 surrogate", "{\"name\": \"\xED\xA0\x80\"}"},
+      {"cut UTF-8 sequence", "{\"name\": \"\xE2\x82\"}"},
+      {"larger than a profile can be", oversized},
+  };
+  const std::wstring path = folder / L"hostile.json";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteText(path, c.text);
+    EXPECT_TRUE(ReadJsonFile(path).isNull());
+  }
+
+  WriteText(path, "{\"name\": \"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8E\xA7\"}" + std::string(100, ' '));
+  EXPECT_EQ("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8E\xA7", ReadJsonFile(path)["name"].asString())
+      << "UTF-8 text reads";
+
+  WriteSparseFile(path, 2ull << 30);
+  const DWORD start = GetTickCount();
+  EXPECT_TRUE(ReadJsonFile(path).isNull());
+  EXPECT_EQ("", ReadTextFile(path, kMostJsonFileBytes));
+  EXPECT_LT(GetTickCount() - start, 1000u) << "refused by its size, unread";
 }
 }  // namespace
