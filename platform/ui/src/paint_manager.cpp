@@ -144,6 +144,7 @@ void CPaintManagerUI::Init(HWND window) {
   {
     ModelLock lock;
     window_ = window;
+    wholeInvalid_ = false;
   }
   std::lock_guard<std::mutex> lock(Settings().mutex);
   Settings().managers.push_back(this);
@@ -282,7 +283,9 @@ void CPaintManagerUI::Invalidate() {
   HWND window;
   {
     ModelLock lock;
+    if (wholeInvalid_) return;
     window = window_;
+    wholeInvalid_ = window != nullptr;
   }
   if (window) InvalidateRect(window, nullptr, FALSE);
 }
@@ -291,6 +294,7 @@ void CPaintManagerUI::Invalidate(const RECT& rc) {
   HWND window;
   {
     ModelLock lock;
+    if (wholeInvalid_) return;
     window = window_;
   }
   if (window) InvalidateRect(window, &rc, FALSE);
@@ -446,6 +450,10 @@ void CPaintManagerUI::ReleaseBackBuffer() {
 // Lays out when needed, paints the tree into the back buffer and copies the dirty part to the
 // window. "windowinit" follows the first paint, outside the lock.
 void CPaintManagerUI::OnPaint() {
+  {
+    ModelLock lock;
+    wholeInvalid_ = false;
+  }
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window_, &ps);
   CControlUI* initSender = nullptr;
