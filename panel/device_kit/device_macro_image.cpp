@@ -80,7 +80,8 @@ DeviceMacroImage BuildDeviceImage(const std::wstring& folder, const DeviceImageS
     const auto name = names.find(std::to_wstring(i));
     const std::wstring file = folder + (name == names.end() ? L"0" : name->second) + source.extension;
     // A file too large to be a macro sends none of its actions.
-    std::vector<std::wstring> records = ReadMacroActions(file, source.mostActions).value_or(std::vector<std::wstring>{});
+    std::vector<std::wstring> records =
+        ReadMacroActions(file, source.mostActions).value_or(std::vector<std::wstring>{});
     const int actions = static_cast<int>(records.size());
     length += kActionSize * static_cast<uint64_t>(actions);
     // Past the capacity only the length is wanted, for the refusal; the records are not kept.

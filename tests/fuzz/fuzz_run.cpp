@@ -1,0 +1,214 @@
+#include "fuzz_run.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <functional>
+#include <map>
+#include <thread>
+
+#include "test_files.h"
+
+namespace {
+
+constexpr DWORD kMostMsPerInput = 3000;
+constexpr int kMostInputs = 20000;
+// About 30 s for the whole run, shared among the readers: under Wine every file an input needs
+// costs a few server round trips, so most readers reach their time before their count.
+constexpr DWORD kMsPerReader = 2000;
+
+// What the failure reports name: set before each input, read by the handlers.
+struct CurrentCase {
+  const char* reader = nullptr;
+  uint64_t seed = 0;
+  int number = -1;
+  std::string how;
+  const Bytes* input = nullptr;
+  std::atomic<DWORD> started{0};
+  std::atomic<bool> running{false};
+};
+CurrentCase current;
+
+std::wstring ProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+// Prints the case and keeps its input beside the program, then ends the program.
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "\nFUZZ FAILURE (%s): reader %s, seed %llu, case %d (%s)\n", what,
+               current.reader ? current.reader : "?", static_cast<unsigned long long>(current.seed), current.number,
+               current.how.c_str());
+  std::fprintf(stderr, "replay: FUZZ_CASE=%d %s --gtest_filter=Fuzz.%s; the input is in fuzz_failure.bin\n",
+               current.number, "fuzz_tests.exe", current.reader ? current.reader : "*");
+  std::fflush(stderr);
+  if (current.input) WriteBytes(ProgramFolder() + L"fuzz_failure.bin", *current.input);
+  TerminateProcess(GetCurrentProcess(), 3);
+  std::abort();
+}
+
+LONG WINAPI OnCrash(EXCEPTION_POINTERS* info) {
+  static char what[64];
+  std::snprintf(what, sizeof(what), "exception 0x%08lx", info->ExceptionRecord->ExceptionCode);
+  Fail(what);
+}
+
+void OnAbort(int) { Fail("abort: a checked index out of range, or a throw nothing caught"); }
+void OnTerminate() { Fail("terminate: a throw nothing caught"); }
+
+// One watchdog for the whole run: an input that takes longer than the bound is a hang.
+void StartWatchdog() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  SetUnhandledExceptionFilter(OnCrash);
+  std::signal(SIGABRT, OnAbort);
+  std::set_terminate(OnTerminate);
+  std::thread([] {
+    for (;;) {
+      Sleep(50);
+      if (current.running && GetTickCount() - current.started > kMostMsPerInput) Fail("hang");
+    }
+  }).detach();
+}
+
+}  // namespace
+
+std::vector<Bytes> ReadFuzzSeeds(const wchar_t* seedFolder) {
+  std::vector<Bytes> seeds;
+  const std::wstring folder = ProgramFolder() + L"fuzz_seeds\\" + seedFolder + L"\\";
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return seeds;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      const std::vector<unsigned char> bytes = ReadBytes(folder + found.cFileName);
+      seeds.emplace_back(bytes.begin(), bytes.end());
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return seeds;
+}
+
+namespace {
+
+// Calls `visit` for each entry of a folder but "." and "..".
+void ForEachEntry(const std::wstring& folder, const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") visit(found);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+// Every file below a folder (a few levels) with its size and time of writing.
+using FolderState = std::map<std::wstring, std::pair<uint64_t, uint64_t>>;
+void ListFolder(const std::wstring& folder, int depth, const std::wstring& skipped, FolderState& state) {
+  ForEachEntry(folder, [&](const WIN32_FIND_DATAW& found) {
+    const std::wstring path = folder + found.cFileName;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (path + L"\\" != skipped && depth > 0) ListFolder(path + L"\\", depth - 1, skipped, state);
+      state[path + L"\\"] = {0, 0};
+      return;
+    }
+    const uint64_t size = (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    const uint64_t written =
+        (static_cast<uint64_t>(found.ftLastWriteTime.dwHighDateTime) << 32) | found.ftLastWriteTime.dwLowDateTime;
+    state[path] = {size, written};
+  });
+}
+
+// The places a reader could reach by mistake: the user's documents (the panel's data folders), the
+// test's own program folder and the temporary folder, less the run's own folder.
+FolderState OutsideState(const std::wstring& own) {
+  FolderState state;
+  wchar_t documents[MAX_PATH] = {};
+  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents)))
+    ListFolder(std::wstring(documents) + L"\\", 3, own, state);
+  ListFolder(ProgramFolder(), 0, own, state);
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  ListFolder(temp, 1, own, state);
+  state.erase(own);
+  return state;
+}
+
+void EmptyFolder(const std::wstring& folder) {
+  ForEachEntry(folder, [&](const WIN32_FIND_DATAW& found) {
+    const std::wstring path = folder + found.cFileName;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      EmptyFolder(path + L"\\");
+      RemoveDirectoryW(path.c_str());
+    } else {
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(path.c_str());
+    }
+  });
+}
+
+void WriteInput(const std::wstring& path, const Bytes& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+}  // namespace
+
+FuzzTally RunFuzzReader(const FuzzReader& reader, uint64_t seed) {
+  StartWatchdog();
+  FuzzTally tally;
+  const std::vector<Bytes> seeds = reader.seedFolder ? ReadFuzzSeeds(reader.seedFolder) : reader.seeds();
+  if (seeds.empty()) {
+    std::fprintf(stderr, "fuzz: no seeds for %s\n", reader.name);
+    return tally;
+  }
+  TempFolder work;
+  const FolderState before = OutsideState(work.path());
+  const char* only = std::getenv("FUZZ_CASE");
+  const char* inputs = std::getenv("FUZZ_INPUTS");
+  const int first = only ? std::atoi(only) : 0;
+  const int end = only ? first + 1 : inputs ? std::atoi(inputs) : kMostInputs;
+  const bool timed = !only && !inputs;
+  const DWORD start = GetTickCount();
+  for (int number = first; number < end && !(timed && GetTickCount() - start > kMsPerReader); ++number) {
+    FuzzRandom random(seed ^ (0x9E3779B97F4A7C15ull * static_cast<uint64_t>(number + 1)));
+    std::string how;
+    const Bytes input = MutateSeed(seeds, reader.text, random, how);
+    // A folder per input: the profile-string calls keep files they read, and a file written again
+    // within the clock's step could be taken for the one they keep.
+    const std::wstring folder = work / (std::to_wstring(number) + L"\\");
+    CreateDirectoryW(folder.c_str(), nullptr);
+    WriteInput(folder + reader.fileName, input);
+    current.reader = reader.name;
+    current.seed = seed;
+    current.number = number;
+    current.how = how;
+    current.input = &input;
+    current.started = GetTickCount();
+    current.running = true;
+    const bool read = reader.read(folder, folder + reader.fileName);
+    current.running = false;
+    ++tally.tried;
+    if (!read) ++tally.refused;
+    EmptyFolder(folder);
+    RemoveDirectoryW(folder.c_str());
+  }
+  current.input = nullptr;
+  if (OutsideState(work.path()) != before) Fail("a file outside the test's folder was written");
+  std::printf("fuzz %-28s %6d inputs, %6d refused, %5lu ms\n", reader.name, tally.tried, tally.refused,
+              GetTickCount() - start);
+  std::fflush(stdout);
+  return tally;
+}
