@@ -46,7 +46,7 @@ std::wstring ProgramFolder() {
   std::fprintf(stderr, "\nFUZZ FAILURE (%s): reader %s, seed %llu, case %d (%s)\n", what,
                current.reader ? current.reader : "?", static_cast<unsigned long long>(current.seed), current.number,
                current.how.c_str());
-  std::fprintf(stderr, "replay: FUZZ_CASE=%d %s --gtest_filter=Fuzz.%s; the input is in fuzz_failure.bin\n",
+  std::fprintf(stderr, "replay: FUZZ_CASE=%d %s --gtest_filter=*/%s; the input is in fuzz_failure.bin\n",
                current.number, "fuzz_tests.exe", current.reader ? current.reader : "*");
   std::fflush(stderr);
   if (current.input) WriteBytes(ProgramFolder() + L"fuzz_failure.bin", *current.input);
@@ -54,21 +54,34 @@ std::wstring ProgramFolder() {
   std::abort();
 }
 
+// Seen before any handler of the test framework, which would report the crash without the case.
 LONG WINAPI OnCrash(EXCEPTION_POINTERS* info) {
-  static char what[64];
-  std::snprintf(what, sizeof(what), "exception 0x%08lx", info->ExceptionRecord->ExceptionCode);
-  Fail(what);
+  const DWORD code = info->ExceptionRecord->ExceptionCode;
+  switch (code) {
+    case EXCEPTION_ACCESS_VIOLATION:
+    case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
+    case EXCEPTION_ILLEGAL_INSTRUCTION:
+    case EXCEPTION_INT_DIVIDE_BY_ZERO:
+    case EXCEPTION_STACK_OVERFLOW:
+    case EXCEPTION_IN_PAGE_ERROR: {
+      static char what[64];
+      std::snprintf(what, sizeof(what), "exception 0x%08lx", code);
+      Fail(what);
+    }
+    default:
+      return EXCEPTION_CONTINUE_SEARCH;
+  }
 }
 
 void OnAbort(int) { Fail("abort: a checked index out of range, or a throw nothing caught"); }
-void OnTerminate() { Fail("terminate: a throw nothing caught"); }
+void OnTerminate() { Fail("terminate"); }
 
 // One watchdog for the whole run: an input that takes longer than the bound is a hang.
 void StartWatchdog() {
   static bool started = false;
   if (started) return;
   started = true;
-  SetUnhandledExceptionFilter(OnCrash);
+  AddVectoredExceptionHandler(1, OnCrash);
   std::signal(SIGABRT, OnAbort);
   std::set_terminate(OnTerminate);
   std::thread([] {
@@ -198,7 +211,12 @@ FuzzTally RunFuzzReader(const FuzzReader& reader, uint64_t seed) {
     current.input = &input;
     current.started = GetTickCount();
     current.running = true;
-    const bool read = reader.read(folder, folder + reader.fileName);
+    bool read = false;
+    try {
+      read = reader.read(folder, folder + reader.fileName);
+    } catch (const std::exception& error) {
+      Fail(error.what());
+    }
     current.running = false;
     ++tally.tried;
     if (!read) ++tally.refused;
