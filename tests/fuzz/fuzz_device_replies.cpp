@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "device_command_channel.h"
+#include "fake_clock.h"
 #include "fuzz_readers.h"
 #include "keyboard_readback.h"
 #include "keyboard_state.h"
@@ -50,8 +51,10 @@ std::shared_ptr<SimulatedDevice> DeviceFromInput(SimulatedDeviceModel model, con
   return device;
 }
 
-// A bus and a channel connected to the device made from the input, as detection connects it.
+// A bus and a channel connected to the device made from the input, as detection connects it. The
+// channel's pauses between attempts pass on a clock of their own.
 struct ConnectedDevice {
+  FakeClock clock;
   SimulatedHidBackend bus;
   DeviceCommandChannel channel{bus};
   ConnectedDevice(const DeviceIdentity& identity, const std::shared_ptr<SimulatedDevice>& device) {
