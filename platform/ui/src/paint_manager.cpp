@@ -450,15 +450,14 @@ void CPaintManagerUI::ReleaseBackBuffer() {
 // Lays out when needed, paints the tree into the back buffer and copies the dirty part to the
 // window. "windowinit" follows the first paint, outside the lock.
 void CPaintManagerUI::OnPaint() {
-  {
-    ModelLock lock;
-    wholeInvalid_ = false;
-  }
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window_, &ps);
   CControlUI* initSender = nullptr;
   {
     ModelLock lock;
+    // Cleared only under the lock this paint holds: a change made before it is painted now, and
+    // one made after it invalidates the window again.
+    wholeInvalid_ = false;
     RECT client;
     GetClientRect(window_, &client);
     if (root_ && client.right > 0 && client.bottom > 0) {
