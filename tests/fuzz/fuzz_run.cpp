@@ -12,6 +12,7 @@
 #include <map>
 #include <thread>
 
+#include "diagnostics.h"
 #include "test_files.h"
 
 namespace {
@@ -126,11 +127,11 @@ void ForEachEntry(const std::wstring& folder, const std::function<void(const WIN
 
 // Every file below a folder (a few levels) with its size and time of writing.
 using FolderState = std::map<std::wstring, std::pair<uint64_t, uint64_t>>;
-void ListFolder(const std::wstring& folder, int depth, const std::wstring& skipped, FolderState& state) {
+void ListFolder(const std::wstring& folder, int depth, FolderState& state) {
   ForEachEntry(folder, [&](const WIN32_FIND_DATAW& found) {
     const std::wstring path = folder + found.cFileName;
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (path + L"\\" != skipped && depth > 0) ListFolder(path + L"\\", depth - 1, skipped, state);
+      if (depth > 0) ListFolder(path + L"\\", depth - 1, state);
       state[path + L"\\"] = {0, 0};
       return;
     }
@@ -141,18 +142,18 @@ void ListFolder(const std::wstring& folder, int depth, const std::wstring& skipp
   });
 }
 
-// The places a reader could reach by mistake: the user's documents (the panel's data folders), the
-// test's own program folder and the temporary folder, less the run's own folder.
-FolderState OutsideState(const std::wstring& own) {
+// The inputs' folders lie a few levels down in the run's own folder, so that a name from a file
+// that climbs out of its folder ("..\\..\\x") lands where the run sees it; what other tests write
+// meanwhile (they share the documents and temporary folders) is never taken for it.
+constexpr const wchar_t* kCaseLevels = L"a\\b\\c\\";
+
+// What the run's folder holds besides the levels above the inputs' folders.
+FolderState Escaped(const std::wstring& root) {
   FolderState state;
-  wchar_t documents[MAX_PATH] = {};
-  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents)))
-    ListFolder(std::wstring(documents) + L"\\", 3, own, state);
-  ListFolder(ProgramFolder(), 0, own, state);
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  ListFolder(temp, 1, own, state);
-  state.erase(own);
+  ListFolder(root, 8, state);
+  state.erase(root + L"a\\");
+  state.erase(root + L"a\\b\\");
+  state.erase(root + L"a\\b\\c\\");
   return state;
 }
 
@@ -187,8 +188,9 @@ FuzzTally RunFuzzReader(const FuzzReader& reader, uint64_t seed) {
     std::fprintf(stderr, "fuzz: no seeds for %s\n", reader.name);
     return tally;
   }
-  TempFolder work;
-  const FolderState before = OutsideState(work.path());
+  TempFolder run;
+  const std::wstring work = run.path() + kCaseLevels;
+  SHCreateDirectoryExW(nullptr, work.c_str(), nullptr);
   const char* only = std::getenv("FUZZ_CASE");
   const char* inputs = std::getenv("FUZZ_INPUTS");
   const int first = only ? std::atoi(only) : 0;
@@ -201,7 +203,7 @@ FuzzTally RunFuzzReader(const FuzzReader& reader, uint64_t seed) {
     const Bytes input = MutateSeed(seeds, reader.text, random, how);
     // A folder per input: the profile-string calls keep files they read, and a file written again
     // within the clock's step could be taken for the one they keep.
-    const std::wstring folder = work / (std::to_wstring(number) + L"\\");
+    const std::wstring folder = work + std::to_wstring(number) + L"\\";
     CreateDirectoryW(folder.c_str(), nullptr);
     WriteInput(folder + reader.fileName, input);
     current.reader = reader.name;
@@ -222,9 +224,10 @@ FuzzTally RunFuzzReader(const FuzzReader& reader, uint64_t seed) {
     if (!read) ++tally.refused;
     EmptyFolder(folder);
     RemoveDirectoryW(folder.c_str());
+    const FolderState escaped = Escaped(run.path());
+    if (!escaped.empty()) Fail(("written outside its folder: " + ToUtf8(escaped.begin()->first)).c_str());
   }
   current.input = nullptr;
-  if (OutsideState(work.path()) != before) Fail("a file outside the test's folder was written");
   std::printf("fuzz %-28s %6d inputs, %6d refused, %5lu ms\n", reader.name, tally.tried, tally.refused,
               GetTickCount() - start);
   std::fflush(stdout);

@@ -25,8 +25,8 @@ struct FuzzTally {
 
 // Runs seeded inputs through the reader, each in a fresh folder of its own: case 0, 1, ... up to
 // FuzzInputsPerReader(), or until the reader's share of the run's time is spent. A crash, a hang (an
-// input that takes longer than the bound), a checked index out of range or a file changed outside
-// the test's own folders ends the program with the reader, the seed and the case printed, and the
+// input that takes longer than the bound), a checked index out of range or a file written outside
+// the input's own folder ends the program with the reader, the seed and the case printed, and the
 // input kept for replay. FUZZ_CASE=<n> runs that case alone; FUZZ_INPUTS=<n> runs exactly n cases
 // whatever they take.
 FuzzTally RunFuzzReader(const FuzzReader& reader, uint64_t seed);
