@@ -11,12 +11,11 @@ constexpr int kMostNamedMacros = 256;
 constexpr uint64_t kMostRecordLineChars = 5 + 1 + (kIniValueChars - 1) + 2;
 constexpr uint64_t kMostOtherLinesBytes = 4096;
 
-// INT64_MAX for a file whose size cannot be had; 0 for a missing one.
-int64_t FileSize(const std::wstring& path) {
+// 0 for a file that is missing or cannot be looked at: the profile-string calls read it as empty.
+uint64_t FileSize(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
-    return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND ? 0 : INT64_MAX;
-  return static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 }  // namespace
 
@@ -54,7 +53,7 @@ uint64_t MacroFileMostBytes(int mostActions) {
 }
 
 bool MacroFileTooLarge(const std::wstring& macroFile, int mostActions) {
-  return static_cast<uint64_t>(FileSize(macroFile)) > MacroFileMostBytes(mostActions);
+  return FileSize(macroFile) > MacroFileMostBytes(mostActions);
 }
 
 // The section is read once: a look-up per record would read the file again for each.

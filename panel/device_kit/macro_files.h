@@ -23,7 +23,7 @@ std::wstring ReadMacroActionRecord(const std::wstring& macroFile, int index);
 // The largest file a macro of `mostActions` records can be: per record a line of its key, '=', the
 // longest value a read keeps and a line end, in UTF-16, plus room for the count and the name.
 uint64_t MacroFileMostBytes(int mostActions);
-// Larger than that, or of a size that cannot be had: no macro, and not worth reading.
+// Larger than that: no macro, and not worth reading.
 bool MacroFileTooLarge(const std::wstring& macroFile, int mostActions);
 
 // The records of a macro file in playing order (a missing file has none). The stored count is
