@@ -32,7 +32,7 @@ class ImageWriter {
 };
 
 struct MacroSource {
-  std::wstring file;
+  std::vector<std::wstring> records;
   int actions;
 };
 
@@ -47,13 +47,9 @@ DeviceMacroImage Refused(uint64_t length, size_t capacity) {
 
 void WriteBlock(ImageWriter& writer, size_t position, const MacroSource& macro) {
   writer.Word(position, static_cast<size_t>(macro.actions));
-  const std::map<std::wstring, std::wstring> records = ReadIniSection(macro.file, L"MACROACTION");
   for (int j = 0; j < macro.actions; ++j) {
-    // A record that is missing or does not parse still takes its four bytes, as zeros, so the
-    // offsets stay right.
-    const auto record = records.find(std::to_wstring(j));
-    const std::optional<MacroAction> action =
-        record == records.end() ? std::nullopt : ParseMacroAction(record->second);
+    // A record that does not parse still takes its four bytes, as zeros, so the offsets stay right.
+    const std::optional<MacroAction> action = ParseMacroAction(macro.records[static_cast<size_t>(j)]);
     const uint8_t fields[4] = {action ? action->delayLow : uint8_t{0}, action ? action->delayHigh : uint8_t{0},
                                action ? action->type : uint8_t{0}, action ? action->code : uint8_t{0}};
     const size_t at = position + kBlockHeaderSize + kActionSize * static_cast<size_t>(j);
@@ -84,9 +80,14 @@ DeviceMacroImage BuildDeviceImage(const std::wstring& folder, const DeviceImageS
     // A missing name reads as "0", as a single look-up would give it.
     const auto name = names.find(std::to_wstring(i));
     const std::wstring file = FileInFolder(folder, name == names.end() ? L"0" : name->second, source.extension);
-    const int actions = BoundedCount(ReadMacroActionCount(file), source.mostActions);
-    macros.push_back({file, actions});
+    // A file too large to be a macro sends none of its actions.
+    std::vector<std::wstring> records =
+        ReadMacroActions(file, source.mostActions).value_or(std::vector<std::wstring>{});
+    const int actions = static_cast<int>(records.size());
     length += kActionSize * static_cast<uint64_t>(actions);
+    // Past the capacity only the length is wanted, for the refusal; the records are not kept.
+    if (length > capacity) records.clear();
+    macros.push_back({std::move(records), actions});
   }
   if (length > capacity) return Refused(length, capacity);
 

@@ -22,7 +22,8 @@ struct DeviceMacroImage {
 // Where an image's items come from: an index file in the folder with a count and a name per item,
 // and one file per item (name + extension) with its action count and records. The mouse's
 // cursor-script image has the same layout with its own sections and extension. Counts read from
-// the files are bounded: items to `mostItems`, actions to `mostActions`.
+// the files are bounded: items to `mostItems`, actions to `mostActions` and to the records each file
+// holds.
 struct DeviceImageSource {
   const wchar_t* indexFileName;
   const wchar_t* countSection;

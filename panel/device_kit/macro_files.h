@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,3 +19,15 @@ std::wstring ReadMacroName(const std::wstring& indexFile, int index);
 std::wstring MacroFilePath(const std::wstring& folder, const std::wstring& name);
 int ReadMacroActionCount(const std::wstring& macroFile);  // as stored, not bounded
 std::wstring ReadMacroActionRecord(const std::wstring& macroFile, int index);
+
+// The largest file a macro of `mostActions` records can be: per record a line of its key, '=', the
+// longest value a read keeps and a line end, in UTF-16, plus room for the count and the name.
+uint64_t MacroFileMostBytes(int mostActions);
+// Larger than that: no macro, and not worth reading.
+bool MacroFileTooLarge(const std::wstring& macroFile, int mostActions);
+
+// The records of a macro file in playing order (a missing file has none). The stored count is
+// bounded by `mostActions` and by the records the file holds, so a count no file can back builds
+// nothing; a key missing below it reads as "0". Nothing (with a diagnostics line) for a file
+// larger than a macro of `mostActions` records can be.
+std::optional<std::vector<std::wstring>> ReadMacroActions(const std::wstring& macroFile, int mostActions);

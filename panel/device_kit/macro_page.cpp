@@ -7,6 +7,7 @@
 
 #include "control_lookup.h"
 #include "device_macro_image.h"
+#include "diagnostics.h"
 #include "file_dialogs.h"
 #include "key_vocabulary.h"
 #include "macro_files.h"
@@ -127,14 +128,16 @@ void MacroPage::FillKeyChooser() {
   }
 }
 
-void MacroPage::LoadRows(const std::wstring& name) {
-  const std::wstring file = MacroFilePath(folder_, name);
-  const int count = BoundedCount(ReadMacroActionCount(file), DEVICE_MACRO_MOST_ACTIONS);
-  for (int i = 0; i < count; ++i) {
-    const std::wstring record = ReadMacroActionRecord(file, i);
-    CControlUI* row = AddRow(ParseMacroAction(record).value_or(MacroAction{}), -1);
-    if (row) row->SetUserData(record.c_str());
+// False when the macro has no rows to show.
+bool MacroPage::LoadRows(const std::wstring& name) {
+  const auto records = ReadMacroActions(MacroFilePath(folder_, name), DEVICE_MACRO_MOST_ACTIONS);
+  CListUI* actions = Actions();
+  if (!records || records->empty() || !actions) return false;
+  for (const std::wstring& record : *records) {
+    CControlUI* row = AddRow(*actions, ParseMacroAction(record).value_or(MacroAction{}), -1);
+    row->SetUserData(record.c_str());
   }
+  return true;
 }
 
 void MacroPage::ShowSelected() {
@@ -145,8 +148,7 @@ void MacroPage::ShowSelected() {
   if (selected < 0) return;
   const std::wstring name = ListedNames()[selected];
   if (CControlUI* edit = Find(c_.nameEdit)) edit->SetText(name.c_str());
-  if (ReadMacroActionCount(MacroFilePath(folder_, name)) <= 0) return;
-  LoadRows(name);
+  if (!LoadRows(name)) return;
   ShowEditorPage(0);
   if (actions) actions->SelectItem(-1);
 }
@@ -293,11 +295,16 @@ void MacroPage::Export() {
   if (!target.empty()) CopyMacroFileBytes(MacroFilePath(folder_, ListedNames()[selected]), target);
 }
 
-// An import that its add refuses stops there, so the copy never lands in another macro's file.
+// An import that its add refuses stops there, so the copy never lands in another macro's file; a
+// file too large to be a macro is refused before anything is added.
 void MacroPage::Import() {
   if (MacroCount() > 0 && SelectedMacro() < 0) return;
   const std::wstring source = ShowFileDialog(MacroFileDialog(true));
   if (!source.empty()) {
+    if (MacroFileTooLarge(source, DEVICE_MACRO_MOST_ACTIONS)) {
+      DebugLine(L"macro import larger than a macro can be, refused: " + source);
+      return;
+    }
     if (!Add()) return;
     CopyMacroFileBytes(source, MacroFilePath(folder_, ListedNames()[SelectedMacro()]));
   }

@@ -129,13 +129,14 @@ class MacroPage {
   void SetShown(const wchar_t* name, bool shown);
   void ShowEditorPage(int page);
   void EndEdit();
-  void LoadRows(const std::wstring& name);
+  bool LoadRows(const std::wstring& name);
   bool MoveRowsToRenamedFile(const std::wstring& oldFile, const std::wstring& newFile);
 
   // Rows of the action list.
   CListContainerElementUI* NewRow();
   void FillRow(CControlUI* row, const MacroAction& action);
   CControlUI* AddRow(const MacroAction& action, int index);
+  CControlUI* AddRow(CListUI& actions, const MacroAction& action, int index);
   std::vector<std::wstring> RowRecords();
   CControlUI* SelectedRow(MacroAction& action);
   void Rewrite(CControlUI* row, const MacroAction& action);

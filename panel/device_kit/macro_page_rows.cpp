@@ -48,10 +48,15 @@ void MacroPage::FillRow(CControlUI* row, const MacroAction& action) {
 
 CControlUI* MacroPage::AddRow(const MacroAction& action, int index) {
   CListUI* actions = Actions();
-  if (!actions) return nullptr;
+  return actions ? AddRow(*actions, action, index) : nullptr;
+}
+
+// For many rows at once the list is looked up by the caller once: each look-up after a row was
+// added walks the whole window again.
+CControlUI* MacroPage::AddRow(CListUI& actions, const MacroAction& action, int index) {
   CListContainerElementUI* row = NewRow();
-  if (index < 0) actions->Add(row);
-  else actions->AddAt(row, index);
+  if (index < 0) actions.Add(row);
+  else actions.AddAt(row, index);
   FillRow(row, action);
   row->SetUserData(FormatMacroAction(action).c_str());
   return row;

@@ -1,5 +1,6 @@
 #include "ini_values.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <vector>
 
@@ -47,9 +48,21 @@ bool WriteIniNumber(const std::wstring& path, const std::wstring& section, const
   return WriteIniText(path, section, key, std::to_wstring(value));
 }
 
+namespace {
+// A section never holds more characters than its file has bytes, so a buffer of that size is read
+// once: each call of the profile-string API reads the whole section again.
+size_t SectionBufferChars(const std::wstring& path) {
+  constexpr size_t kSmallest = 4096;
+  constexpr size_t kLargestHint = 1 << 22;  // beyond it the buffer grows as the section needs
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) || data.nFileSizeHigh) return kSmallest;
+  return std::clamp<size_t>(static_cast<size_t>(data.nFileSizeLow) + 16, kSmallest, kLargestHint);
+}
+}  // namespace
+
 std::map<std::wstring, std::wstring> ReadIniSection(const std::wstring& path, const std::wstring& section) {
   if (path.empty()) return {};
-  std::vector<wchar_t> buffer(4096);
+  std::vector<wchar_t> buffer(SectionBufferChars(path));
   DWORD length = 0;
   for (;;) {
     length = GetPrivateProfileSectionW(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <windows.h>
+#include <winioctl.h>
+
 #include <array>
 #include <cstring>
 
+#include "debug_log_capture.h"
 #include "ini_values.h"
 #include "macro_action.h"
 #include "macro_files.h"
@@ -77,6 +81,62 @@ TEST(MacroStore, SavingFewerActionsLeavesStaleKeysThatAreNotRead) {
   WriteMacroActions(file, std::vector<std::wstring>(3, L"2,0,10,5,0,keyboard_key_B"));
   EXPECT_EQ(3, ReadMacroActionCount(file));
   EXPECT_EQ(L"1,0,10,4,1,keyboard_key_A", ReadMacroActionRecord(file, 4));
+}
+
+// A file of that many bytes, written sparse where the file system allows it.
+void WriteFileOfSize(const std::wstring& path, int64_t size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  DWORD returned = 0;
+  DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+  LARGE_INTEGER end;
+  end.QuadPart = size;
+  EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+  CloseHandle(file);
+}
+
+TEST(MacroStore, ReadingActionsBelievesNoCountTheFileCannotBack) {
+  const std::string header = "[MACROACTIONCOUNT]\r\ncount=";
+  const std::string threeRecords = "[MACROACTION]\r\n0=1,0,10,4,1,a\r\n1=2,0,10,4,0,a\r\n2=3,0,1,1,1,b\r\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::wstring> records;
+  } const cases[] = {
+      {"the count as stored", header + "2\r\n" + threeRecords, {L"1,0,10,4,1,a", L"2,0,10,4,0,a"}},
+      {"a count past the records", header + "2147483647\r\n" + threeRecords,
+       {L"1,0,10,4,1,a", L"2,0,10,4,0,a", L"3,0,1,1,1,b"}},
+      {"a count past the int range", header + "99999999999999999999\r\n" + threeRecords,
+       {L"1,0,10,4,1,a", L"2,0,10,4,0,a", L"3,0,1,1,1,b"}},
+      {"a negative count", header + "-3\r\n" + threeRecords, {}},
+      {"a key missing below the count", header + "3\r\n[MACROACTION]\r\n0=1,0,10,4,1,a\r\n2=x\r\n9=y\r\n",
+       {L"1,0,10,4,1,a", L"0", L"x"}},
+      {"no records", header + "5\r\n", {}},
+  };
+  TempFolder folder;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::wstring file = folder / (std::wstring(c.what, c.what + strlen(c.what)) + L".mac");
+    WriteText(file, c.text);
+    EXPECT_EQ(c.records, ReadMacroActions(file, 8160).value_or(std::vector<std::wstring>{L"refused"}));
+  }
+  EXPECT_EQ(std::vector<std::wstring>{}, ReadMacroActions(folder / L"missing.mac", 8160));
+  EXPECT_EQ(1u, ReadMacroActions(folder / L"the count as stored.mac", 1)->size()) << "bounded by the most";
+}
+
+TEST(MacroStore, AFileLargerThanAnyMacroIsRefusedWithoutBeingRead) {
+  TempFolder folder;
+  DebugLogCapture log;
+  const std::wstring file = folder / L"huge.mac";
+  WriteFileOfSize(file, 20 << 20);
+  const DWORD start = GetTickCount();
+  EXPECT_FALSE(ReadMacroActions(file, 8160));
+  EXPECT_LT(GetTickCount() - start, 1000u);
+  EXPECT_NE(std::string::npos, log.Text().find("macro file larger than a macro can be"));
+  WriteFileOfSize(file, int64_t{2} << 30);
+  EXPECT_TRUE(MacroFileTooLarge(file, 8160));
+  // The largest macro the devices hold is well inside the bound.
+  EXPECT_GT(MacroFileMostBytes(8160), uint64_t{8160} * 266 * 2);
 }
 
 TEST(MacroStore, ImportAndExportCopyBytesUnchanged) {

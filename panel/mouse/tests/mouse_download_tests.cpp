@@ -129,8 +129,9 @@ TEST_F(MouseDownloadTest, HostileCountsAreBoundedBeforeAnythingIsWritten) {
   };
   const Case cases[] = {
       {"negative action count", "1", "-5", 1, 0},
-      {"action count past 65535", "1", "70000", -1, 0},
-      {"action count past the int range", "1", "99999999999999999999", -1, 0},
+      // A count no file backs sends the one record the file holds.
+      {"action count past 65535", "1", "70000", 1, 1},
+      {"action count past the int range", "1", "99999999999999999999", 1, 1},
       {"negative macro count", "-5", "1", 0, 0},
       {"macro count past 50", "1000000000", "1", -1, 0},  // 50 items of 6 bytes exceed 256
   };

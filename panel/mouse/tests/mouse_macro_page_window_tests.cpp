@@ -10,6 +10,8 @@
 #include "audio_standin_steering.h"
 #include "clock.h"
 #include "data_folders.h"
+#include "debug_log_capture.h"
+#include "device_macro_image.h"
 #include "file_dialogs.h"
 #include "hid_backend.h"
 #include "ini_values.h"
@@ -278,6 +280,54 @@ TEST_F(MouseMacroPageTest, ImportAndExportCopyTheFileExactly) {
   EXPECT_EQ(ReadBytes(outside / L"in.mac"), ReadBytes(folder + L"name_1.mac"));
   Click(L"ms_macro_btn_export");
   EXPECT_EQ(ReadBytes(outside / L"in.mac"), ReadBytes(outside / L"out.mac"));
+}
+
+uint64_t ThreadTimeMs() {
+  FILETIME created, exited, kernel, user;
+  GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
+  const auto ms = [](const FILETIME& time) {
+    return ((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10000;
+  };
+  return ms(kernel) + ms(user);
+}
+
+// A macro file written in one piece: through the profile-string calls, thousands of records take
+// minutes.
+void WriteMacroFile(const std::wstring& path, const std::string& count, int records) {
+  std::string text = "[MACROACTIONCOUNT]\r\ncount=" + count + "\r\n[MACROACTION]\r\n";
+  for (int i = 0; i < records; ++i) text += std::to_string(i) + "=5,0,132,20,1,mouse_move_to_left_text\r\n";
+  WriteText(path, text);
+}
+
+TEST_F(MouseMacroPageTest, TheLargestMacroIsShownQuicklyAndACountBeyondTheFileShowsOnlyItsRecords) {
+  WriteMacroFile(folder + L"big.mac", std::to_string(DEVICE_MACRO_MOST_ACTIONS), DEVICE_MACRO_MOST_ACTIONS);
+  WriteMacroFile(folder + L"claims.mac", "2147483647", 3);
+  Open({L"big", L"claims"});
+  EXPECT_EQ(3u, Rows().size()) << "the last macro is shown at start";
+
+  // The window thread's own time: what the user waits for, less what other programs take.
+  const uint64_t start = ThreadTimeMs();
+  List(L"ms_MacroName_list")->SelectItem(0);
+  UpdateWindow(window->GetHWND());  // the layout of the new rows
+  const uint64_t took = ThreadTimeMs() - start;
+  EXPECT_EQ(static_cast<size_t>(DEVICE_MACRO_MOST_ACTIONS), Rows().size());
+  EXPECT_LT(took, 500u);
+}
+
+TEST_F(MouseMacroPageTest, AnImportTooLargeToBeAMacroAddsNothing) {
+  TempFolder outside;
+  DebugLogCapture log;
+  HANDLE file = CreateFileW((outside / L"huge.mac").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  LARGE_INTEGER end;
+  end.QuadPart = 20 << 20;
+  ASSERT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+  CloseHandle(file);
+  Open({L"a"});
+  AnswerFileDialogsWith([&](const FileDialogRequest&) { return outside / L"huge.mac"; });
+  Click(L"ms_macro_btn_import");
+  EXPECT_EQ(std::vector<std::wstring>{L"a"}, Names());
+  EXPECT_EQ(1, List(L"ms_MacroName_list")->GetCount());
+  EXPECT_NE(std::string::npos, log.Text().find("macro import larger than a macro can be, refused"));
 }
 
 TEST_F(MouseMacroPageTest, RecordingMeasuresEachPauseAndKeepsOnlyWhatTheOptionsAsk) {

@@ -48,7 +48,7 @@ bool CContainerUI::AddAt(CControlUI* control, int index) {
     if (index < 0 || index > static_cast<int>(items_.size())) return false;
     items_.insert(items_.begin() + index, control);
     control->SetManager(manager_, this, manager_ != nullptr);
-    PropagateVisibility();
+    PropagateVisibility(static_cast<size_t>(index));
   }
   NeedUpdate();
   return true;
@@ -66,7 +66,7 @@ bool CContainerUI::RemoveAt(int index) {
     CControlUI* item = items_[index];
     items_.erase(items_.begin() + index);
     DiscardControl(item);
-    PropagateVisibility();
+    PropagateVisibility(static_cast<size_t>(index));
   }
   NeedUpdate();
   return true;
@@ -245,10 +245,10 @@ void CContainerUI::SetInternVisible(bool visible) {
 
 bool CContainerUI::ShowsChild(int) const { return true; }
 
-void CContainerUI::PropagateVisibility() {
+void CContainerUI::PropagateVisibility(size_t first) {
   ModelLock lock;
   bool shown = visible_ && internVisible_;
-  for (size_t i = 0; i < items_.size(); ++i) items_[i]->SetInternVisible(shown && ShowsChild(static_cast<int>(i)));
+  for (size_t i = first; i < items_.size(); ++i) items_[i]->SetInternVisible(shown && ShowsChild(static_cast<int>(i)));
 }
 
 RECT CContainerUI::InnerRect() const {

@@ -133,7 +133,9 @@ bool CTabLayoutUI::RemoveAt(int index) {
   int count = static_cast<int>(items_.size());
   if (index < 0 || index >= count) return false;
   if (index < selected_ || (index == selected_ && selected_ == count - 1 && selected_ > 0)) --selected_;
-  return CContainerUI::RemoveAt(index);
+  if (!CContainerUI::RemoveAt(index)) return false;
+  PropagateVisibility();  // the page shown may now sit before the removed one
+  return true;
 }
 
 void CTabLayoutUI::RemoveAll() {

@@ -144,6 +144,7 @@ void CPaintManagerUI::Init(HWND window) {
   {
     ModelLock lock;
     window_ = window;
+    wholeInvalid_ = false;
   }
   std::lock_guard<std::mutex> lock(Settings().mutex);
   Settings().managers.push_back(this);
@@ -282,7 +283,9 @@ void CPaintManagerUI::Invalidate() {
   HWND window;
   {
     ModelLock lock;
+    if (wholeInvalid_) return;
     window = window_;
+    wholeInvalid_ = window != nullptr;
   }
   if (window) InvalidateRect(window, nullptr, FALSE);
 }
@@ -291,6 +294,7 @@ void CPaintManagerUI::Invalidate(const RECT& rc) {
   HWND window;
   {
     ModelLock lock;
+    if (wholeInvalid_) return;
     window = window_;
   }
   if (window) InvalidateRect(window, &rc, FALSE);
@@ -451,6 +455,9 @@ void CPaintManagerUI::OnPaint() {
   CControlUI* initSender = nullptr;
   {
     ModelLock lock;
+    // Cleared only under the lock this paint holds: a change made before it is painted now, and
+    // one made after it invalidates the window again.
+    wholeInvalid_ = false;
     RECT client;
     GetClientRect(window_, &client);
     if (root_ && client.right > 0 && client.bottom > 0) {

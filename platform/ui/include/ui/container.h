@@ -78,7 +78,8 @@ class CContainerUI : public CControlUI {
   void PlaceFloatingChild(CControlUI* child);
   // Whether the child at this index is shown when the container is (tabs show one).
   virtual bool ShowsChild(int index) const;
-  void PropagateVisibility();
+  // From child `first` on: a child added or removed moves only the children after it.
+  void PropagateVisibility(size_t first = 0);
 
   std::vector<CControlUI*> items_;
   RECT inset_{};

@@ -157,6 +157,9 @@ class CPaintManagerUI {
   std::vector<INotifyUI*> notifiers_;
   std::vector<IMessageFilterUI*> filters_;
   bool needLayout_ = true;
+  // The whole window is invalid and its paint not begun: further invalidations add nothing, and
+  // filling a list of thousands of rows would otherwise ask the system for each change.
+  bool wholeInvalid_ = false;
   bool windowInitSent_ = false;
   bool trackingMouse_ = false;
   CControlUI* hot_ = nullptr;
