@@ -34,35 +34,35 @@ void InstallHeadsetK27AudioSystem(const HeadsetK27AudioSystem* system) { install
 int HeadsetK27LegacyAudio::OpenMixer(HWND window) {
   const HeadsetK27AudioSystem& system = CurrentHeadsetK27AudioSystem();
   CloseMixer();
-  mixerDeviceCount = system.mixerGetNumDevs();
+  m_mixerDeviceCount = system.mixerGetNumDevs();
   capabilities = MIXERCAPSW{};
-  if (mixerDeviceCount == 0) return 0;
-  if (system.mixerOpen(&mixer, 0, reinterpret_cast<DWORD_PTR>(window), 0, CALLBACK_WINDOW) != MMSYSERR_NOERROR) {
-    mixer = nullptr;
+  if (m_mixerDeviceCount == 0) return 0;
+  if (system.mixerOpen(&m_mixer, 0, reinterpret_cast<DWORD_PTR>(window), 0, CALLBACK_WINDOW) != MMSYSERR_NOERROR) {
+    m_mixer = nullptr;
     return 0;
   }
-  return system.mixerGetDevCaps(reinterpret_cast<UINT_PTR>(mixer), &capabilities, sizeof capabilities) ==
+  return system.mixerGetDevCaps(reinterpret_cast<UINT_PTR>(m_mixer), &capabilities, sizeof capabilities) ==
                  MMSYSERR_NOERROR
              ? 1
              : 0;
 }
 
 int HeadsetK27LegacyAudio::CloseMixer() {
-  if (!mixer) return 1;
-  const MMRESULT result = CurrentHeadsetK27AudioSystem().mixerClose(mixer);
-  mixer = nullptr;
+  if (!m_mixer) return 1;
+  const MMRESULT result = CurrentHeadsetK27AudioSystem().mixerClose(m_mixer);
+  m_mixer = nullptr;
   return result == MMSYSERR_NOERROR ? 1 : 0;
 }
 
 int HeadsetK27LegacyAudio::RegisterNotification(HWND window) {
   const HeadsetK27AudioSystem& system = CurrentHeadsetK27AudioSystem();
-  if (notification) system.unregisterDeviceNotification(notification);
+  if (m_audioNotification) system.unregisterDeviceNotification(m_audioNotification);
   DEV_BROADCAST_DEVICEINTERFACE_W filter{};
   filter.dbcc_size = 32;  // the filter's fixed part, as the registration has always passed it
   filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
   filter.dbcc_classguid = kAudioInterfaceClass;
-  notification = system.registerDeviceNotification(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
-  if (notification) return 1;
+  m_audioNotification = system.registerDeviceNotification(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+  if (m_audioNotification) return 1;
   wchar_t text[64];
   swprintf(text, 64, L"RegisterDeviceNotification failed: %d\n", static_cast<int>(GetLastError()));
   SystemMessageBox(window, text, L"Registration", MB_OK);

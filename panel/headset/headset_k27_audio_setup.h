@@ -35,9 +35,9 @@ class HeadsetK27LegacyAudio {
   // 1 on success; 0 after the box "RegisterDeviceNotification failed: <error>".
   int RegisterNotification(HWND window);
 
-  UINT mixerDeviceCount = 0;
-  HMIXER mixer = nullptr;
-  HDEVNOTIFY notification = nullptr;
+  UINT m_mixerDeviceCount = 0;
+  HMIXER m_mixer = nullptr;
+  HDEVNOTIFY m_audioNotification = nullptr;
   MIXERCAPSW capabilities{};
 };
 

@@ -234,7 +234,7 @@ void StepKeyboardBreathingEffect(KeyboardEffectContext& context) {
   const KeyboardLightView view(context.keyboard);
   const uint8_t phase = StepKeyboardLightPhase(view.Forward(), kPulse);
   if (phase == 0) {
-    uint8_t& palette = context.keyboard.liveSettings[KB_LIGHT_PALETTE];
+    uint8_t& palette = context.keyboard.KeyboardLiveSettings[KB_LIGHT_PALETTE];
     palette = palette >= 2 ? 0 : static_cast<uint8_t>(palette + 1);
   }
   const uint8_t level = ScaleByte(view.Level(), PULSE_CURVE[phase % kPulse]);

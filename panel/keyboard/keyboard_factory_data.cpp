@@ -22,17 +22,17 @@ constexpr int kLeds = 126;
 constexpr uint8_t kLedOn = 0xFF;
 
 void FillSettings(KeyboardState& state) {
-  std::copy(std::begin(kFactoryLiveSettings), std::end(kFactoryLiveSettings), state.liveSettings.begin());
+  std::copy(std::begin(kFactoryLiveSettings), std::end(kFactoryLiveSettings), state.KeyboardLiveSettings.begin());
   for (int at : kColourCopies)
-    std::copy(kFactoryLiveSettings + 6, kFactoryLiveSettings + 9, state.liveSettings.begin() + at);
-  for (int at : kMulticolourCopies) state.liveSettings[at] = kFactoryLiveSettings[5];
-  std::copy(state.liveSettings.begin(), state.liveSettings.end(), state.settingsBlocks[0].begin());
-  std::copy(std::begin(kFactoryPaint), std::end(kFactoryPaint), state.paint.begin());
+    std::copy(kFactoryLiveSettings + 6, kFactoryLiveSettings + 9, state.KeyboardLiveSettings.begin() + at);
+  for (int at : kMulticolourCopies) state.KeyboardLiveSettings[at] = kFactoryLiveSettings[5];
+  std::copy(state.KeyboardLiveSettings.begin(), state.KeyboardLiveSettings.end(), state.settingsBlocks[0].begin());
+  std::copy(std::begin(kFactoryPaint), std::end(kFactoryPaint), state.KeyboardCustomPaint.begin());
 }
 
 void FillLayouts(KeyboardState& state) {
   for (int k = 0; k < KEYBOARD_CUSTOM_LAYOUTS; ++k) {
-    auto& layout = state.layouts[k];
+    auto& layout = state.KeyboardCustomLayouts[k];
     const uint8_t* colour = kLayoutColours[k];
     const bool lit = colour[0] || colour[1] || colour[2];
     for (int led = 0; led < kLeds; ++led) {

@@ -142,7 +142,7 @@ const uint8_t KEY_EDITOR_TAB_CODES[KEY_EDITOR_TABS] = {
 std::optional<KeyEditorView> ShowKeyAssignment(const KeyboardState& state, KeyboardKeyEditor& editor, int position,
                                                int macroItems) {
   if (position < 0 || position >= KEYBOARD_UI_KEYS) return std::nullopt;
-  const int slot = state.uiKeyMap[position];
+  const int slot = state.KeyboardUiKeyMap[position];
   if (!SlotFits(slot)) return std::nullopt;
   editor.editSlot = slot;
   editor.edit = state.Assignment(state.LiveProfileIndex(), slot);
@@ -175,7 +175,7 @@ void RestoreKeyAssignment(KeyboardState& state, KeyboardKeyEditor& editor) {
 
 int PositionOfSlot(const KeyboardState& state, int slot) {
   for (int position = 0; position < KEYBOARD_UI_KEYS; ++position)
-    if (state.uiKeyMap[position] == slot) return position;
+    if (state.KeyboardUiKeyMap[position] == slot) return position;
   return -1;
 }
 

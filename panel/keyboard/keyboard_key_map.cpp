@@ -29,10 +29,10 @@ bool IsEmptyLayoutPosition(int position) { return KEYBOARD_UI_LAYOUT[position] =
 void BuildKeyboardKeyMap(KeyboardState& state) {
   const int slots = state.KeySlotCount();
   for (int position = 0; position < KEYBOARD_UI_KEYS; ++position) {
-    state.uiKeyMap[position] = KEYBOARD_NO_SLOT;
+    state.KeyboardUiKeyMap[position] = KEYBOARD_NO_SLOT;
     for (int slot = 0; slot < slots; ++slot) {
       if (state.FactoryAssignment(slot) == KEYBOARD_UI_LAYOUT[position]) {
-        state.uiKeyMap[position] = slot;
+        state.KeyboardUiKeyMap[position] = slot;
         break;
       }
     }

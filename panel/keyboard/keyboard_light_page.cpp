@@ -27,7 +27,7 @@ const wchar_t* const kCustomPanels[] = {L"kb_deng_custom_tool_layout", L"kb_deng
                                         L"kb_deng_custom_color_layout"};
 
 KeyboardState& Keyboard() { return KeyboardPageState(); }
-uint8_t* Live() { return Keyboard().liveSettings.data(); }
+uint8_t* Live() { return Keyboard().KeyboardLiveSettings.data(); }
 bool IsOneColor() { return Keyboard().model == KEYBOARD_MODEL_ONECOLOR; }
 
 void Show(CMainWnd& window, const wchar_t* name, bool shown) {
@@ -82,7 +82,7 @@ void StartEffect(int model, uint8_t mode) {
 
 DWORD LiveColour() { return LightingArgb(Live()[KB_LIGHT_RED], Live()[KB_LIGHT_RED + 1], Live()[KB_LIGHT_RED + 2]); }
 DWORD PaintColour() {
-  const auto& paint = Keyboard().paint;
+  const auto& paint = Keyboard().KeyboardCustomPaint;
   return LightingArgb(paint[1], paint[2], paint[3]);
 }
 }  // namespace
@@ -199,7 +199,7 @@ void CMainWnd::SetKeyboardLightColor(DWORD colour, bool apply) {
   if (!IsOneColor() && ComboSelection(*this, kRgbCombo) == KEYBOARD_CUSTOM_MODE_RGB) {
     ShowLightingColour(*this, KeyboardLightingKit(), KeyboardPaintColourFamily(), colour);
     if (!apply) return;
-    std::copy(rgb, rgb + 3, Keyboard().paint.begin() + 1);
+    std::copy(rgb, rgb + 3, Keyboard().KeyboardCustomPaint.begin() + 1);
     SaveKeyboardLighting();
     return;
   }
@@ -232,7 +232,8 @@ void CMainWnd::PaintKeyboardCustomKey(int key) {
   } else if (model != KEYBOARD_MODEL_ONECOLOR && mode == KEYBOARD_CUSTOM_MODE_RGB) {
     const uint8_t led = static_cast<uint8_t>(KeyboardLedMapOf(model)[key]);
     if (led >= KEYBOARD_NO_LED) return;
-    std::copy(Keyboard().paint.begin() + 1, Keyboard().paint.end(), layout.begin() + 3 * led);
+    std::copy(Keyboard().KeyboardCustomPaint.begin() + 1, Keyboard().KeyboardCustomPaint.end(),
+              layout.begin() + 3 * led);
   } else {
     return;
   }
@@ -242,13 +243,13 @@ void CMainWnd::PaintKeyboardCustomKey(int key) {
 void CMainWnd::SelectKeyboardCustomLayout() {
   const int selected = ComboSelection(*this, kLayoutCombo);
   if (selected < 0 || selected >= KEYBOARD_CUSTOM_LAYOUTS) return;
-  Keyboard().paint[0] = static_cast<uint8_t>(selected);
+  Keyboard().KeyboardCustomPaint[0] = static_cast<uint8_t>(selected);
   SaveKeyboardLighting();
 }
 
 void CMainWnd::FillKeyboardCustomLayout() {
   auto& layout = SelectedKeyboardLayout(Keyboard());
-  const auto& paint = Keyboard().paint;
+  const auto& paint = Keyboard().KeyboardCustomPaint;
   for (size_t led = 0; led < KEYBOARD_LED_COUNT; ++led) {
     uint8_t* rgb = &layout[3 * led];
     if (rgb[0] == 0 && rgb[1] == 0 && rgb[2] == 0) std::copy(paint.begin() + 1, paint.end(), rgb);

@@ -6,7 +6,7 @@
 #include "main_wnd.h"
 
 namespace {
-uint8_t* Live() { return KeyboardPageState().liveSettings.data(); }
+uint8_t* Live() { return KeyboardPageState().KeyboardLiveSettings.data(); }
 
 void StoreLightComponent(CMainWnd& window, int component, uint8_t value) {
   Live()[KB_LIGHT_RED + component] = value;
@@ -15,7 +15,7 @@ void StoreLightComponent(CMainWnd& window, int component, uint8_t value) {
 }
 
 void StorePaintComponent(CMainWnd& window, int component, uint8_t value) {
-  KeyboardPageState().paint[1 + component] = value;
+  KeyboardPageState().KeyboardCustomPaint[1 + component] = value;
   window.SaveKeyboardLighting();
 }
 

@@ -35,7 +35,7 @@ constexpr uint32_t KEYBOARD_ONECOLOR_ARGB = 0xFF00F6FF;
 
 // A read of the live lighting settings, as the effects use them.
 struct KeyboardLightView {
-  explicit KeyboardLightView(const KeyboardState& state) : bytes(state.liveSettings.data()) {}
+  explicit KeyboardLightView(const KeyboardState& state) : bytes(state.KeyboardLiveSettings.data()) {}
   uint8_t Mode() const { return bytes[KB_LIGHT_MODE]; }
   uint8_t Speed() const { return bytes[KB_LIGHT_SPEED]; }
   uint8_t Level() const;  // BRIGHTNESS_LEVELS of the bounded setting

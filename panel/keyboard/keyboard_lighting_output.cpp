@@ -25,7 +25,7 @@ void CMainWnd::SendKeyboardLedFrame() {
   RepaintChangedPreviews(m_hWnd, m_keyboardKeyButtons.data(), m_keyboardKeyButtons.size());
   uint8_t frame[KEYBOARD_RGB_FRAME_SIZE];
   BuildKeyboardLedFrame(keyboard.model, m_keyboardLeds, frame);
-  m_keyboardFrameGate.Tick(m_keyboardChannel, keyboard.liveSettings[1], m_ledFramesEnabled != 0, frame);
+  m_keyboardFrameGate.Tick(m_keyboardChannel, keyboard.KeyboardLiveSettings[1], m_ledFramesEnabled != 0, frame);
 }
 
 // The steps that paint previews themselves give each key a tint of its own.

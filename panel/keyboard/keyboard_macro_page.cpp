@@ -65,7 +65,7 @@ void CMainWnd::AddKeyboardMacro() { KeyboardMacroPage().Add(); }
 // answered, so that a refusal leaves the tables as they were.
 void CMainWnd::DeleteKeyboardMacro() {
   KeyboardState& state = KeyboardPageState();
-  MacroKeyTables keys{{}, state.factoryKeyTable.data(), state.KeySlotCount()};
+  MacroKeyTables keys{{}, state.KEYBOARD_FACTORY_KEY_TABLE.data(), state.KeySlotCount()};
   for (KeyboardKeyTable& table : state.keyTables) keys.tables.push_back(table.data());
   if (KeyboardMacroPage().Delete(keys)) RelabelKeyboardKeys(state.LiveProfileIndex());
 }

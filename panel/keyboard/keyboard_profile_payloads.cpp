@@ -6,24 +6,24 @@
 namespace {
 
 void StoreLiveSettings(KeyboardState& state) {
-  std::copy(state.liveSettings.begin(), state.liveSettings.end(), state.settingsBlocks[0].begin());
+  std::copy(state.KeyboardLiveSettings.begin(), state.KeyboardLiveSettings.end(), state.settingsBlocks[0].begin());
 }
 
 void AppendLightPart(const KeyboardState& state, std::vector<uint8_t>& payload) {
   payload.insert(payload.end(), state.settingsBlocks[0].begin(), state.settingsBlocks[0].end());
-  payload.insert(payload.end(), state.paint.begin(), state.paint.end());
-  for (const auto& layout : state.layouts) payload.insert(payload.end(), layout.begin(), layout.end());
+  payload.insert(payload.end(), state.KeyboardCustomPaint.begin(), state.KeyboardCustomPaint.end());
+  for (const auto& layout : state.KeyboardCustomLayouts) payload.insert(payload.end(), layout.begin(), layout.end());
 }
 
 void TakeLightPart(KeyboardState& state, const uint8_t* payload) {
   const uint8_t* at = payload;
   std::copy(at, at + KEYBOARD_SETTINGS_BLOCK_SIZE, state.settingsBlocks[0].begin());
-  std::copy(at, at + KEYBOARD_LIVE_SETTINGS_SIZE, state.liveSettings.begin());
-  state.SetLiveProfileIndex(state.liveSettings[0]);
+  std::copy(at, at + KEYBOARD_LIVE_SETTINGS_SIZE, state.KeyboardLiveSettings.begin());
+  state.SetLiveProfileIndex(state.KeyboardLiveSettings[0]);
   at += KEYBOARD_SETTINGS_BLOCK_SIZE;
-  std::copy(at, at + KEYBOARD_CUSTOM_PAINT_SIZE, state.paint.begin());
+  std::copy(at, at + KEYBOARD_CUSTOM_PAINT_SIZE, state.KeyboardCustomPaint.begin());
   at += KEYBOARD_CUSTOM_PAINT_SIZE;
-  for (auto& layout : state.layouts) {
+  for (auto& layout : state.KeyboardCustomLayouts) {
     std::copy(at, at + KEYBOARD_LAYOUT_SIZE, layout.begin());
     at += KEYBOARD_LAYOUT_SIZE;
   }

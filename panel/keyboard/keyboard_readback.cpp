@@ -59,7 +59,7 @@ bool ReadTables(DeviceCommandChannel& channel, KeyboardMemoryImage& image) {
 void Commit(const KeyboardMemoryImage& image, KeyboardState& state) {
   std::lock_guard<StateLock> hold(state.lock);
   state.info = image.info;
-  state.factoryKeyTable = image.factoryKeyTable;
+  state.KEYBOARD_FACTORY_KEY_TABLE = image.factoryKeyTable;
   PutBlock(image.block0, state.settingsBlocks[0]);
   state.keyTables[0] = image.keyTable0;
   state.SetLiveProfileIndex(image.active);
@@ -95,9 +95,9 @@ bool ReloadActiveKeyboardProfile(DeviceCommandChannel& channel, KeyboardState& s
   block0[0] = 0;
   std::lock_guard<StateLock> hold(state.lock);
   KeyboardSettingsBlock& active = state.settingsBlocks[state.LiveProfileIndex()];
-  std::copy(state.liveSettings.begin(), state.liveSettings.end(), active.begin());
+  std::copy(state.KeyboardLiveSettings.begin(), state.KeyboardLiveSettings.end(), active.begin());
   PutBlock(block0, state.settingsBlocks[0]);
-  std::copy(block0.begin(), block0.begin() + KEYBOARD_LIVE_SETTINGS_SIZE, state.liveSettings.begin());
+  std::copy(block0.begin(), block0.begin() + KEYBOARD_LIVE_SETTINGS_SIZE, state.KeyboardLiveSettings.begin());
   return true;
 }
 
@@ -109,7 +109,7 @@ bool StoreKeyboardFactoryKeyProfile(DeviceCommandChannel& channel, KeyboardState
   const std::wstring path = programFolder + std::wstring(name.begin(), name.end());
   WriteProfileFile(path, table.data(), table.size(), PROFILE_KIND_KEYBOARD);
   std::lock_guard<StateLock> hold(state.lock);
-  state.factoryKeyTable = table;
+  state.KEYBOARD_FACTORY_KEY_TABLE = table;
   BuildKeyboardKeyMap(state);
   return true;
 }

@@ -9,22 +9,25 @@ constexpr size_t kUnreadFactoryBytes = 510;
 void KeyboardState::Reset() {
   model = KEYBOARD_MODEL_RGB2;
   info = DeviceInfo{};
-  factoryKeyTable.fill(0);
-  std::fill(factoryKeyTable.begin(), factoryKeyTable.begin() + kUnreadFactoryBytes, kUnreadFactoryByte);
+  KEYBOARD_FACTORY_KEY_TABLE.fill(0);
+  std::fill(KEYBOARD_FACTORY_KEY_TABLE.begin(), KEYBOARD_FACTORY_KEY_TABLE.begin() + kUnreadFactoryBytes,
+            kUnreadFactoryByte);
   for (KeyboardKeyTable& table : keyTables) table.fill(0);
   for (KeyboardSettingsBlock& block : settingsBlocks) block.fill(0);
-  liveSettings.fill(0);
-  paint.fill(0);
-  for (auto& layout : layouts) layout.fill(0);
-  uiKeyMap.fill(KEYBOARD_NO_SLOT);
+  KeyboardLiveSettings.fill(0);
+  KeyboardCustomPaint.fill(0);
+  for (auto& layout : KeyboardCustomLayouts) layout.fill(0);
+  KeyboardUiKeyMap.fill(KEYBOARD_NO_SLOT);
   loadedDeviceProfile = -1;
 }
 
 int BoundedProfileIndex(int index) { return index >= 0 && index < KEYBOARD_PROFILES ? index : 0; }
 
-int KeyboardState::LiveProfileIndex() const { return BoundedProfileIndex(liveSettings[0]); }
+int KeyboardState::LiveProfileIndex() const { return BoundedProfileIndex(KeyboardLiveSettings[0]); }
 
-void KeyboardState::SetLiveProfileIndex(int index) { liveSettings[0] = static_cast<uint8_t>(BoundedProfileIndex(index)); }
+void KeyboardState::SetLiveProfileIndex(int index) {
+  KeyboardLiveSettings[0] = static_cast<uint8_t>(BoundedProfileIndex(index));
+}
 
 int KeyboardState::KeySlotCount() const {
   const int count = info.KeySlotCount();
@@ -33,7 +36,7 @@ int KeyboardState::KeySlotCount() const {
 
 KeyAssignment KeyboardState::FactoryAssignment(int slot) const {
   const size_t at = static_cast<size_t>(slot) * 3;
-  return {factoryKeyTable[at], factoryKeyTable[at + 1], factoryKeyTable[at + 2]};
+  return {KEYBOARD_FACTORY_KEY_TABLE[at], KEYBOARD_FACTORY_KEY_TABLE[at + 1], KEYBOARD_FACTORY_KEY_TABLE[at + 2]};
 }
 
 KeyAssignment KeyboardState::Assignment(int table, int slot) const {

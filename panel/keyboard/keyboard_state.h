@@ -35,13 +35,13 @@ struct KeyboardState {
 
   int model;
   DeviceInfo info;
-  KeyboardKeyTable factoryKeyTable;
+  KeyboardKeyTable KEYBOARD_FACTORY_KEY_TABLE;
   std::array<KeyboardKeyTable, KEYBOARD_PROFILES> keyTables;
   std::array<KeyboardSettingsBlock, KEYBOARD_PROFILES> settingsBlocks;
-  std::array<uint8_t, KEYBOARD_LIVE_SETTINGS_SIZE> liveSettings;  // byte 0: the live profile index
-  std::array<uint8_t, KEYBOARD_CUSTOM_PAINT_SIZE> paint;          // layout, red, green, blue
-  std::array<std::array<uint8_t, KEYBOARD_LAYOUT_SIZE>, KEYBOARD_CUSTOM_LAYOUTS> layouts;
-  std::array<int, KEYBOARD_UI_KEYS> uiKeyMap;  // UI position -> key slot, KEYBOARD_NO_SLOT for none
+  std::array<uint8_t, KEYBOARD_LIVE_SETTINGS_SIZE> KeyboardLiveSettings;  // byte 0: the live profile index
+  std::array<uint8_t, KEYBOARD_CUSTOM_PAINT_SIZE> KeyboardCustomPaint;    // layout, red, green, blue
+  std::array<std::array<uint8_t, KEYBOARD_LAYOUT_SIZE>, KEYBOARD_CUSTOM_LAYOUTS> KeyboardCustomLayouts;
+  std::array<int, KEYBOARD_UI_KEYS> KeyboardUiKeyMap;  // UI position -> key slot, KEYBOARD_NO_SLOT for none
   // The device profile's list index that the state was last loaded from, -1 before any load: the
   // profile that saves write, so a profile a watcher shows keeps its changes to itself.
   int loadedDeviceProfile;

@@ -30,7 +30,7 @@ NamedProfileListParams SharedParams(const wchar_t* extension, const wchar_t* fil
   return p;
 }
 
-NamedProfileListParams DeviceList() {
+NamedProfileListParams MouseDeviceProfileList() {
   NamedProfileListParams p = SharedParams(L".config", L"(*.config) | *.config ||", MOUSE_DEVICE_PAYLOAD_SIZE);
   p.combo = L"ms_device_profile_combo";
   p.nameEdit = L"ms_device_profile_name_edit";
@@ -56,7 +56,7 @@ NamedProfileListParams DeviceList() {
   return p;
 }
 
-NamedProfileListParams LightList() {
+NamedProfileListParams MouseLightProfileList() {
   NamedProfileListParams p = SharedParams(L".led", L"(*.led) | *.led ||", MOUSE_LIGHT_PAYLOAD_SIZE);
   p.combo = L"ms_deng_profile_combo";
   p.nameEdit = L"ms_deng_profile_name_edit";
@@ -82,7 +82,7 @@ NamedProfileListParams LightList() {
   return p;
 }
 
-NamedProfileListParams KeyList() {
+NamedProfileListParams MouseKeyProfileList() {
   NamedProfileListParams p = SharedParams(L".pro", L"(*.pro) | *.pro ||", MOUSE_KEY_PAYLOAD_SIZE);
   p.combo = L"ms_key_profile_combo";
   p.nameEdit = L"ms_key_profile_name_edit";
@@ -123,7 +123,8 @@ void SetFactoryPointerSettings(uint8_t wheelLines, int slider, MouseProfilePage&
 }  // namespace
 
 const NamedProfileListParams& MouseProfileListParams(MouseProfileKind kind) {
-  static const NamedProfileListParams device = DeviceList(), light = LightList(), key = KeyList();
+  static const NamedProfileListParams device = MouseDeviceProfileList(), light = MouseLightProfileList(),
+                                      key = MouseKeyProfileList();
   switch (kind) {
     case MouseProfileKind::Device: return device;
     case MouseProfileKind::Light: return light;

@@ -37,7 +37,7 @@ NamedProfileListParams LightList() {
 }
 }  // namespace
 
-const NamedProfileListParams& MousePadLightProfiles() {
+const NamedProfileListParams& MousePadLightProfileList() {
   static const NamedProfileListParams list = LightList();
   return list;
 }

@@ -3,4 +3,4 @@
 // folder, one ".led" file (kind 3, one settings block) per profile, made from "mpdengdefault.led".
 #include "named_profile_list.h"
 
-const NamedProfileListParams& MousePadLightProfiles();
+const NamedProfileListParams& MousePadLightProfileList();

@@ -63,11 +63,11 @@ MousePadMemoryResult ReadMousePadMemory(DeviceCommandChannel& channel, MousePadS
   if (!read) return MousePadMemoryResult::Failed;
   BlockBytes factory{};
   const bool factoryRead =
-      !state.seen && ReadProfileFile(factoryFile, factory.data(), factory.size(), PROFILE_KIND_MOUSEPAD) == 0;
+      !state.MousePadSeen && ReadProfileFile(factoryFile, factory.data(), factory.size(), PROFILE_KIND_MOUSEPAD) == 0;
   std::lock_guard<StateLock> hold(state.lock);
   state.info = image.info;
   for (int p = 0; p < MOUSEPAD_PROFILES; ++p) CopyRead(image.blocks[p], state.blocks[p]);
-  if (factoryRead && !state.seen) TakeMousePadFactoryStart(state, factory.data());
+  if (factoryRead && !state.MousePadSeen) TakeMousePadFactoryStart(state, factory.data());
   return MousePadMemoryResult::Done;
 }
 

@@ -16,7 +16,7 @@ enum class MousePadMemoryResult {
 };
 
 // 0x01, 0x03, five 56-byte block reads, a 1-byte read, 0x02. The blocks change only when every
-// command answered, and then only by what was read, under the state's lock: bytes 56..63, `seen`
+// command answered, and then only by what was read, under the state's lock: bytes 56..63, `MousePadSeen`
 // and the live settings are never written back. While the pad has not been seen, block 0 and the
 // live settings then take the factory file's first 56 bytes, if that file reads.
 MousePadMemoryResult ReadMousePadMemory(DeviceCommandChannel& channel, MousePadState& state,

@@ -31,7 +31,7 @@ NamedProfileListHooks HooksOf(CMainWnd& window) {
 
 template <class Operation>
 auto OnMousePadList(CMainWnd& window, Operation operation) {
-  const NamedProfileListParams& params = MousePadLightProfiles();
+  const NamedProfileListParams& params = MousePadLightProfileList();
   ControlProfileListView view(window, params);
   const NamedProfileListHooks hooks = HooksOf(window);
   NamedProfileList list(params, hooks, window.GetMousePadProfileFolder(), view);
@@ -75,7 +75,7 @@ void CMainWnd::RenameMousePadLightProfile() {
 unsigned __stdcall MousePadLightProfileWatchThreadProc(void* parameter) {
   const WorkerThreadParam& param = *static_cast<WorkerThreadParam*>(parameter);
   CMainWnd& window = *param.owner;
-  const NamedProfileListParams& params = MousePadLightProfiles();
+  const NamedProfileListParams& params = MousePadLightProfileList();
   ControlProfileListView view(window, params);
   if (!MainWindowHandle || !view.HasCombo()) return 0;
   const std::wstring folder = window.GetMousePadProfileFolder();

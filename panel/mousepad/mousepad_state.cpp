@@ -8,7 +8,7 @@ void MousePadState::Reset() {
   info = DeviceInfo{};
   for (MousePadSettingsBlock& block : blocks) block.fill(0);
   std::memset(&live, 0, sizeof live);
-  seen = 0;
+  MousePadSeen = 0;
 }
 
 void MousePadState::FoldLiveInto(MousePadSettingsBlock& block) const {

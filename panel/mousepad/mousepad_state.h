@@ -45,7 +45,7 @@ struct MousePadState {
   MousePadLiveSettings live;
   // Set by detection once its connect sequence has loaded the light profile, and on every pass
   // that finds the pad connected; while 0 a memory read takes profile 0 from the factory file.
-  uint8_t seen;
+  uint8_t MousePadSeen;
   // Taken by memory reads as they store what they read, by profile loads and saves and by the
   // detection as it marks the pad seen; the page's single-byte edits of `live` go without it.
   StateLock lock;

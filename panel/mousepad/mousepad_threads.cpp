@@ -40,7 +40,7 @@ void ShowFoundPad(CMainWnd& window) {
     MousePadState& state = MousePadPageState();
     std::lock_guard<StateLock> hold(state.lock);
     window.LoadMousePadLightProfile(selected);
-    state.seen = 1;
+    state.MousePadSeen = 1;
   }
   window.RefreshMousePadLightPage();
   window.OnDeviceTabShown(window.GetHWND());
@@ -48,7 +48,7 @@ void ShowFoundPad(CMainWnd& window) {
 }
 
 void HideLostPad(CMainWnd& window) {
-  MousePadPageState().seen = 1;
+  MousePadPageState().MousePadSeen = 1;
   if (CControlUI* tab = window.Find(L"mp_tab")) tab->SetVisible(false);
   if (window.m_keyboardChannel.IsConnected()) {
     SelectTab(window, L"kb_tab");
@@ -60,7 +60,7 @@ void HideLostPad(CMainWnd& window) {
 }
 
 void ShowSameModeButton(CMainWnd& window) {
-  MousePadPageState().seen = 1;
+  MousePadPageState().MousePadSeen = 1;
   const bool peers = window.m_keyboardChannel.IsConnected() || window.m_mouseChannel.IsConnected();
   if (CControlUI* sameMode = window.Find(L"mp_deng_same_mode")) sameMode->SetVisible(peers);
 }

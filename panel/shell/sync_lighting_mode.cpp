@@ -10,7 +10,7 @@
 #include "sync_lighting_leader.h"
 
 void CMainWnd::SyncLightingMode(int leader) {
-  const SyncLightingBytes records{&KeyboardPageState().liveSettings[1], &MouseLiveSettings[1],
+  const SyncLightingBytes records{&KeyboardPageState().KeyboardLiveSettings[1], &MouseLiveSettings[1],
                                   reinterpret_cast<uint8_t*>(&MousePadPageState().live) + 1};
   if (!CopyLeaderLighting(leader, records, m_syncLightSettings)) {
     DebugLine(L"\u540c\u6b65\u5931\u8d25");  // "synchronisation failed"

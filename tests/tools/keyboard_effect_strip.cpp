@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     const StripRow& r = rows[row];
     KeyboardState keyboard;
     keyboard.model = r.model;
-    uint8_t* live = keyboard.liveSettings.data();
+    uint8_t* live = keyboard.KeyboardLiveSettings.data();
     live[KB_LIGHT_MODE] = r.mode;
     live[KB_LIGHT_LEVEL] = 4;
     live[KB_LIGHT_DIRECTION] = 1;
@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
     live[KB_LIGHT_RED] = 255;
     live[KB_LIGHT_RED + 1] = 128;
     // A diagonal of keys painted in every layout, so the custom mode shows something.
-    for (int led = 0; led < KEYBOARD_UI_KEYS; led += 5) keyboard.layouts[0][3 * led] = keyboard.layouts[0][led] = 255;
+    for (int led = 0; led < KEYBOARD_UI_KEYS; led += 5)
+      keyboard.KeyboardCustomLayouts[0][3 * led] = keyboard.KeyboardCustomLayouts[0][led] = 255;
     LedColor leds[KEYBOARD_LED_COUNT];
     for (LedColor& led : leds) led = {24, 24, 24, 255};
     KeyboardEffectContext context(keyboard, leds);

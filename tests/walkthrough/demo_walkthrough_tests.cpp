@@ -40,7 +40,7 @@ class DemoWalkthrough : public DemoPanelTest {
   // The brightness level stored in the keyboard device profile at `index` of the list.
   int StoredKeyboardBrightness(int index) {
     KeyboardState state;
-    return LoadKeyboardDeviceProfile(state, KeyboardFolder(), index) == 0 ? state.liveSettings[2] : -1;
+    return LoadKeyboardDeviceProfile(state, KeyboardFolder(), index) == 0 ? state.KeyboardLiveSettings[2] : -1;
   }
 
   void PlugTheKeyboard();
@@ -65,9 +65,9 @@ void DemoWalkthrough::PlugTheKeyboard() {
   Pick("kb_tab");
   EXPECT_EQ(panel.Control("kb_device_profile_combo").text, "Profile 1");
   EXPECT_TRUE(panel.WaitForControl("kb_deng_combo_modeSelect",
-                                   [&](const ControlState& c) { return c.selected == stored.liveSettings[1]; }))
-      << "the light page shows the profile's mode " << int(stored.liveSettings[1]);
-  EXPECT_EQ(panel.Control("kb_deng_light_slider").value, stored.liveSettings[2]) << "and its brightness";
+                                   [&](const ControlState& c) { return c.selected == stored.KeyboardLiveSettings[1]; }))
+      << "the light page shows the profile's mode " << int(stored.KeyboardLiveSettings[1]);
+  EXPECT_EQ(panel.Control("kb_deng_light_slider").value, stored.KeyboardLiveSettings[2]) << "and its brightness";
 }
 
 void DemoWalkthrough::PickASoftwareLightingMode() {

@@ -53,7 +53,8 @@ class KeyboardJourney : public DemoPanelTest {
   }
   int StoredMode() {
     KeyboardState state;
-    return LoadKeyboardDeviceProfile(state, DeviceProfileFolder(nullptr, L"kb"), 0) == 0 ? state.liveSettings[1] : -1;
+    return LoadKeyboardDeviceProfile(state, DeviceProfileFolder(nullptr, L"kb"), 0) == 0 ? state.KeyboardLiveSettings[1]
+                                                                                         : -1;
   }
   // Every key table written to bank 0 that the keyboard's wire log holds has the remap, and there is one.
   ::testing::AssertionResult KeyboardHoldsTheRemap() {

@@ -152,9 +152,9 @@ TEST_F(HeadsetK27SetupTest, OldWindowsOpensTheMixerAndRegistersTheWindow) {
     EXPECT_EQ(c.calls, legacyCalls);
     EXPECT_EQ(c.boxes, boxes);
     const bool opened = c.vista == 0 && c.mixers > 0;
-    EXPECT_EQ(opened ? kMixer : nullptr, window->m_headsetK27LegacyAudio.mixer);
+    EXPECT_EQ(opened ? kMixer : nullptr, window->m_headsetK27LegacyAudio.m_mixer);
     EXPECT_EQ(c.vista == 0 && c.registrationError == 0 ? kRegistration : nullptr,
-              window->m_headsetK27LegacyAudio.notification);
+              window->m_headsetK27LegacyAudio.m_audioNotification);
     EXPECT_EQ(c.vista == 0 ? RegisterWindowMessageW(L"winmm_devicechange") : 0u, window->m_winmmDeviceChangeMessage);
     EXPECT_TRUE(TabShown()) << "the library's device is set up";
     ExpectTheProfileListBuilt();

@@ -94,24 +94,24 @@ TEST(KeyboardFactoryData, TheReleaseFolderHoldsTheFilesTheSourceMakes) {
 
 TEST(KeyboardKeyMap, APositionMapsToItsKeysSlotAndAMissingKeyToNone) {
   KeyboardState state;
-  EXPECT_EQ(std::vector<int>(126, 126), std::vector<int>(state.uiKeyMap.begin(), state.uiKeyMap.end()));
+  EXPECT_EQ(std::vector<int>(126, 126), std::vector<int>(state.KeyboardUiKeyMap.begin(), state.KeyboardUiKeyMap.end()));
   state.info.bytes[5] = 106;
-  state.factoryKeyTable = KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB2);
+  state.KEYBOARD_FACTORY_KEY_TABLE = KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB2);
   BuildKeyboardKeyMap(state);
-  EXPECT_EQ(0, state.uiKeyMap[0]);   // Esc heads column 0
-  EXPECT_EQ(1, state.uiKeyMap[21]);  // the grave key below it
-  const int isoSlot = state.uiKeyMap[KEYBOARD_ISO_KEY_POSITION];
+  EXPECT_EQ(0, state.KeyboardUiKeyMap[0]);   // Esc heads column 0
+  EXPECT_EQ(1, state.KeyboardUiKeyMap[21]);  // the grave key below it
+  const int isoSlot = state.KeyboardUiKeyMap[KEYBOARD_ISO_KEY_POSITION];
   EXPECT_NE(KEYBOARD_NO_SLOT, isoSlot);
-  EXPECT_EQ(KEYBOARD_NO_SLOT, state.uiKeyMap[16]);  // an empty position
+  EXPECT_EQ(KEYBOARD_NO_SLOT, state.KeyboardUiKeyMap[16]);  // an empty position
 
   // The next keyboard lacks the ISO key: its position must not keep the last keyboard's slot,
   // which now belongs to another key.
   state.info.bytes[5] = 105;
-  state.factoryKeyTable = KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB);
+  state.KEYBOARD_FACTORY_KEY_TABLE = KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB);
   BuildKeyboardKeyMap(state);
-  EXPECT_EQ(KEYBOARD_NO_SLOT, state.uiKeyMap[KEYBOARD_ISO_KEY_POSITION]);
+  EXPECT_EQ(KEYBOARD_NO_SLOT, state.KeyboardUiKeyMap[KEYBOARD_ISO_KEY_POSITION]);
   int mapped = 0;
-  for (int slot : state.uiKeyMap) mapped += slot != KEYBOARD_NO_SLOT;
+  for (int slot : state.KeyboardUiKeyMap) mapped += slot != KEYBOARD_NO_SLOT;
   EXPECT_EQ(105, mapped);
 }
 

@@ -108,10 +108,10 @@ TEST_F(KeyboardDetectionTest, TheSelectedDeviceProfileIsLoadedOnConnect) {
   KeyboardDetector detector(channel, state, folder.path());
   const Detection detection = detector.RunPass(false, false);
   EXPECT_EQ(1, detection.profileIndex);
-  EXPECT_EQ(0x33, state.paint[0]);
+  EXPECT_EQ(0x33, state.KeyboardCustomPaint[0]);
   EXPECT_EQ(0x33, state.keyTables[0][0]);
   EXPECT_EQ(0, state.LiveProfileIndex());
-  EXPECT_EQ(0, state.liveSettings[0]);
+  EXPECT_EQ(0, state.KeyboardLiveSettings[0]);
 }
 
 TEST_F(KeyboardDetectionTest, MoreThan170KeySlotsStopsAfterTheDeviceInfo) {

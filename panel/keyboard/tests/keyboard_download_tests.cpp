@@ -68,7 +68,7 @@ TEST_F(KeyboardDownloadTest, BeforeAnyReadBackEveryImageIsRefused) {
 }
 
 TEST_F(KeyboardDownloadTest, TheKeyTableGoesToTheLiveProfilesBank) {
-  state.liveSettings[0] = 3;
+  state.KeyboardLiveSettings[0] = 3;
   state.keyTables[3][0] = 0x40;
   EXPECT_EQ(1, DownloadKeyboardMacros(channel, state, folder.path(), false).result);
   EXPECT_EQ(3 * 126, Shapes(*keyboard)[1][2]);

@@ -30,7 +30,7 @@ struct EffectFixture : ::testing::Test {
     Set(KB_LIGHT_RED + 1, 100);
     Set(KB_LIGHT_RED + 2, 50);
   }
-  void Set(size_t offset, uint8_t value) { keyboard.liveSettings[offset] = value; }
+  void Set(size_t offset, uint8_t value) { keyboard.KeyboardLiveSettings[offset] = value; }
   void Step(KeyboardEffectStep step, int times = 1) {
     for (int i = 0; i < times; ++i) {
       context.BeginStep();
@@ -63,11 +63,11 @@ TEST_F(EffectFixture, WaveModelsDifferOnlyInTheMulticolourColumnStep) {
 
 TEST_F(EffectFixture, BreathingAdvancesThePaletteOncePerBreathAndIgnoresNothingElse) {
   Step(StepKeyboardBreathingEffect, 127);
-  EXPECT_EQ(keyboard.liveSettings[KB_LIGHT_PALETTE], 0);
+  EXPECT_EQ(keyboard.KeyboardLiveSettings[KB_LIGHT_PALETTE], 0);
   Step(StepKeyboardBreathingEffect);
-  EXPECT_EQ(keyboard.liveSettings[KB_LIGHT_PALETTE], 1);
+  EXPECT_EQ(keyboard.KeyboardLiveSettings[KB_LIGHT_PALETTE], 1);
   Step(StepKeyboardBreathingEffect, 256);
-  EXPECT_EQ(keyboard.liveSettings[KB_LIGHT_PALETTE], 0) << "after 2 comes 0";
+  EXPECT_EQ(keyboard.KeyboardLiveSettings[KB_LIGHT_PALETTE], 0) << "after 2 comes 0";
 }
 
 TEST_F(EffectFixture, KeyCycleSeededWith192WrapsAtOnceToTheNextPaletteColour) {
@@ -128,7 +128,7 @@ TEST_F(EffectFixture, SequenceLightsThirtyOnePairsThenWaitsForKey72) {
 }
 
 TEST_F(EffectFixture, CustomTakesEachModelsOwnLedNumbering) {
-  auto& layout = keyboard.layouts[0];
+  auto& layout = keyboard.KeyboardCustomLayouts[0];
   layout[3 * 85] = 77;
   layout[3 * 55] = 55;
   layout[3 * 75] = 75;
@@ -141,8 +141,8 @@ TEST_F(EffectFixture, CustomTakesEachModelsOwnLedNumbering) {
 }
 
 TEST_F(EffectFixture, CustomReadsTheFirstLayoutWhenTheStoredIndexIsOutOfRange) {
-  keyboard.paint[0] = 200;
-  keyboard.layouts[0][0] = 9;
+  keyboard.KeyboardCustomPaint[0] = 200;
+  keyboard.KeyboardCustomLayouts[0][0] = 9;
   Step(StepKeyboardCustomEffect);
   EXPECT_EQ(leds[0].red, 9);
 }

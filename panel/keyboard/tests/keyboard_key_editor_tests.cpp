@@ -33,7 +33,7 @@ struct KeyEditorTest : KeyboardFixture {
     ASSERT_EQ(KeyboardReadResult::Read, ReadKeyboardMemory(channel, state));
     state.SetLiveProfileIndex(2);
   }
-  int SlotOf(int position) const { return state.uiKeyMap[position]; }
+  int SlotOf(int position) const { return state.KeyboardUiKeyMap[position]; }
   void Bind(int position, KeyAssignment a) {
     uint8_t* at = state.keyTables[2].data() + 3 * SlotOf(position);
     at[0] = a.code, at[1] = a.p1, at[2] = a.p2;

@@ -61,7 +61,7 @@ class KeyboardLightPageTest : public KeyboardWindowTest {
     EXPECT_EQ(LoadKeyboardDeviceProfile(saved, folder, ReadKeyboardDeviceSelection(folder)), 0);
     return saved;
   }
-  uint8_t* Live() { return KeyboardPageState().liveSettings.data(); }
+  uint8_t* Live() { return KeyboardPageState().KeyboardLiveSettings.data(); }
   // A check box changed as a click changes it, and its notification handled.
   void Check(const wchar_t* name, bool selected) {
     Control<COptionUI>(name)->Selected(selected, false);
@@ -80,7 +80,7 @@ TEST_F(KeyboardLightPageTest, DeviceRunModesWriteTheirBytesInOrderAndOtherModesW
   EXPECT_EQ(Writes(), (std::vector<Write>{{kSettings, 1, 6}, {kSettings, 30, 1}, {kSettings, 29, 1},
                                           {kSettings, 1, 7}, {kSettings, 39, 0}}));
   EXPECT_EQ(Live()[KB_LIGHT_MODE], 2);
-  EXPECT_EQ(Saved().liveSettings[KB_LIGHT_MODE], 2);
+  EXPECT_EQ(Saved().KeyboardLiveSettings[KB_LIGHT_MODE], 2);
   EXPECT_TRUE(Control(L"kb_deng_fx_layout")->IsVisible());
   EXPECT_FALSE(Control(L"kb_deng_fx_layout")->IsEnabled()) << "breathing has no direction";
 }
@@ -103,12 +103,12 @@ TEST_F(KeyboardLightPageTest, AColourInTheCustomModeOnlyChangesThePaintColour) {
   Control<CColorPaletteUI>(L"kb_deng_Color_Pallet")->SetSelectColor(0xFF102030);
   window->HandleColorChanged(Find(L"kb_deng_Color_Pallet"));
   EXPECT_TRUE(Writes().empty());
-  const auto& paint = KeyboardPageState().paint;
+  const auto& paint = KeyboardPageState().KeyboardCustomPaint;
   EXPECT_EQ((std::vector<int>{paint[1], paint[2], paint[3]}), (std::vector<int>{0x10, 0x20, 0x30}));
   EXPECT_EQ(Live()[KB_LIGHT_RED], liveRed);
   EXPECT_TRUE(Control<COptionUI>(L"kb_Deng_7color_check")->IsSelected());
   EXPECT_EQ(Control(L"kb_Deng_custom_colordp_btn")->GetBkColor(), 0xFF102030u);
-  EXPECT_EQ(Saved().paint[2], 0x20);
+  EXPECT_EQ(Saved().KeyboardCustomPaint[2], 0x20);
 }
 
 TEST_F(KeyboardLightPageTest, AColourInAnyOtherModeSendsTheHardwareCommandThenBothCopiesWithNoFrameBetween) {
@@ -132,7 +132,8 @@ TEST_F(KeyboardLightPageTest, AColourInAnyOtherModeSendsTheHardwareCommandThenBo
     EXPECT_EQ(Live()[KB_LIGHT_MULTICOLOUR], 0);
     const KeyboardState saved = Saved();
     for (size_t at : {size_t{KB_LIGHT_RED}, size_t{KB_LIGHT_MODE6_COLOUR}, size_t{KB_LIGHT_MODE7_COLOUR}})
-      EXPECT_EQ((std::vector<int>{saved.liveSettings[at], saved.liveSettings[at + 1], saved.liveSettings[at + 2]}),
+      EXPECT_EQ((std::vector<int>{saved.KeyboardLiveSettings[at], saved.KeyboardLiveSettings[at + 1],
+                                  saved.KeyboardLiveSettings[at + 2]}),
                 (std::vector<int>{0x6C, 0xFF, 0x00}))
           << "byte " << at << ": the next select sends this colour";
     TearDown();
@@ -149,7 +150,7 @@ TEST_F(KeyboardLightPageTest, UncheckingMulticolourWritesBothDeviceCopiesThenApp
   Check(L"kb_Deng_7color_check", false);
   EXPECT_EQ(Writes(), (std::vector<Write>{{kSettings, 29, 0}, {kSettings, 39, 0}, {kHardware, 0, 0},
                                           {kSettings, 26, 0x0A}, {kSettings, 36, 0x0A}}));
-  EXPECT_EQ(Saved().liveSettings[KB_LIGHT_MODE7_MULTICOLOUR], 0);
+  EXPECT_EQ(Saved().KeyboardLiveSettings[KB_LIGHT_MODE7_MULTICOLOUR], 0);
 }
 
 // Both were lost on the next connect: the style checks and the colour edits changed the live
@@ -158,12 +159,12 @@ TEST_F(KeyboardLightPageTest, StyleChecksAndColourEditsSaveTheProfile) {
   Open(SIMULATED_KEYBOARD_RGB);
   Check(L"kb_Deng_style_six_check", true);
   EXPECT_EQ(Writes(), (std::vector<Write>{{kSettings, 30, 1}}));
-  EXPECT_EQ(Saved().liveSettings[KB_LIGHT_MODE6_STYLE], 1);
+  EXPECT_EQ(Saved().KeyboardLiveSettings[KB_LIGHT_MODE6_STYLE], 1);
   EXPECT_FALSE(Control<COptionUI>(L"kb_Deng_style_one_check")->IsSelected());
   keyboard->ClearWireLog();
   Check(L"kb_Deng_style_one_check", true);
   EXPECT_EQ(Writes(), (std::vector<Write>{{kSettings, 30, 0}}));
-  EXPECT_EQ(Saved().liveSettings[KB_LIGHT_MODE6_STYLE], 0);
+  EXPECT_EQ(Saved().KeyboardLiveSettings[KB_LIGHT_MODE6_STYLE], 0);
 
   SelectMode(3);
   keyboard->ClearWireLog();
@@ -172,7 +173,7 @@ TEST_F(KeyboardLightPageTest, StyleChecksAndColourEditsSaveTheProfile) {
   window->HandleTextChanged(green);
   EXPECT_EQ(std::wstring(green->GetText().str()), L"255");
   EXPECT_EQ(Live()[KB_LIGHT_RED + 1], 255);
-  EXPECT_EQ(Saved().liveSettings[KB_LIGHT_RED + 1], 255);
+  EXPECT_EQ(Saved().KeyboardLiveSettings[KB_LIGHT_RED + 1], 255);
   EXPECT_TRUE(Writes().empty()) << "the edits send nothing";
 }
 
@@ -189,7 +190,7 @@ TEST_F(KeyboardLightPageTest, SlidersStoreLevelAndInvertedClampedSpeed) {
   }
   Control<CSliderUI>(L"kb_deng_light_slider")->SetValue(3);
   window->HandleValueChanged(Find(L"kb_deng_light_slider"));
-  EXPECT_EQ(Saved().liveSettings[KB_LIGHT_LEVEL], 3);
+  EXPECT_EQ(Saved().KeyboardLiveSettings[KB_LIGHT_LEVEL], 3);
   Check(L"kb_Deng_FXR_check", true);
   EXPECT_EQ(Live()[KB_LIGHT_DIRECTION], 0);
   EXPECT_FALSE(Control<COptionUI>(L"kb_Deng_FXL_check")->IsSelected());
@@ -202,7 +203,7 @@ TEST_F(KeyboardLightPageTest, PaintingUsesTheModelsMapFillKeepsLitLedsClearBlack
     Open(product);
     SelectMode(KEYBOARD_CUSTOM_MODE_RGB);
     Check(L"kb_Deng_all_kill_check", true);
-    auto& layout = KeyboardPageState().layouts[KeyboardLayoutIndex(KeyboardPageState())];
+    auto& layout = KeyboardPageState().KeyboardCustomLayouts[KeyboardLayoutIndex(KeyboardPageState())];
     window->SetKeyboardLightColor(0xFF112233, true);
     const auto before = layout;
     NotifyClick(Find(L"kb_dkey_80"));
@@ -235,7 +236,7 @@ TEST_F(KeyboardLightPageTest, TheOneColorPageShowsItsFixedColourAndDisablesThePa
   EXPECT_TRUE(Writes().empty()) << "the one-colour mode selection writes nothing";
   EXPECT_TRUE(Control(L"kb_deng_custom_tool_layout")->IsVisible());
   NotifyClick(Find(L"kb_dkey_0"));
-  EXPECT_EQ(KeyboardPageState().layouts[KeyboardLayoutIndex(KeyboardPageState())][0], 255);
+  EXPECT_EQ(KeyboardPageState().KeyboardCustomLayouts[KeyboardLayoutIndex(KeyboardPageState())][0], 255);
 }
 
 TEST_F(KeyboardLightPageTest, TimerTicksSendFramesWhileConnectedAndEndAfterAnUnplug) {

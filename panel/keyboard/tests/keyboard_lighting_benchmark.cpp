@@ -26,7 +26,7 @@ TEST(KeyboardLightingBenchmark, NanosecondsPerStep) {
   KeyboardState keyboard;
   LedColor leds[KEYBOARD_LED_COUNT] = {};
   KeyboardEffectContext context(keyboard, leds);
-  uint8_t* live = keyboard.liveSettings.data();
+  uint8_t* live = keyboard.KeyboardLiveSettings.data();
   live[KB_LIGHT_LEVEL] = 4;
   live[KB_LIGHT_DIRECTION] = 1;
   live[KB_LIGHT_RED] = 255;

@@ -96,10 +96,10 @@ TEST_F(PassFixture, FramesOffSendNothing) {
 TEST_F(PassFixture, APassStepsTheLiveModeAfterItsPausesAndAdvancesTheCounter) {
   auto keyboard = Connect(SIMULATED_KEYBOARD_RGB);
   state.model = KEYBOARD_MODEL_RGB;
-  state.liveSettings[KB_LIGHT_MODE] = 5;  // ripple: 40 ms before the step
-  state.liveSettings[KB_LIGHT_SPEED] = 2;
-  state.liveSettings[KB_LIGHT_LEVEL] = 4;
-  state.liveSettings[KB_LIGHT_RED] = 255;
+  state.KeyboardLiveSettings[KB_LIGHT_MODE] = 5;  // ripple: 40 ms before the step
+  state.KeyboardLiveSettings[KB_LIGHT_SPEED] = 2;
+  state.KeyboardLiveSettings[KB_LIGHT_LEVEL] = 4;
+  state.KeyboardLiveSettings[KB_LIGHT_RED] = 255;
   SeedKeyboardRipplePlanes();
   const uint8_t counter = EffectColorCounter;
   pass.Run(stop);
@@ -112,8 +112,8 @@ TEST_F(PassFixture, APassStepsTheLiveModeAfterItsPausesAndAdvancesTheCounter) {
 
 TEST_F(PassFixture, WhileSynchronisedNoStepRunsButTheCounterAdvances) {
   Connect(SIMULATED_KEYBOARD_RGB);
-  state.liveSettings[KB_LIGHT_MODE] = 3;
-  state.liveSettings[KB_LIGHT_LEVEL] = 4;
+  state.KeyboardLiveSettings[KB_LIGHT_MODE] = 3;
+  state.KeyboardLiveSettings[KB_LIGHT_LEVEL] = 4;
   channel.m_lightingSync = 1;
   const uint8_t counter = EffectColorCounter;
   pass.Run(stop);
@@ -122,8 +122,8 @@ TEST_F(PassFixture, WhileSynchronisedNoStepRunsButTheCounterAdvances) {
 }
 
 TEST_F(PassFixture, WithoutAKeyboardAPassOnlyPauses) {
-  state.liveSettings[KB_LIGHT_MODE] = 200;  // from a hostile file: the delay row is bounded
-  state.liveSettings[KB_LIGHT_SPEED] = 200;
+  state.KeyboardLiveSettings[KB_LIGHT_MODE] = 200;  // from a hostile file: the delay row is bounded
+  state.KeyboardLiveSettings[KB_LIGHT_SPEED] = 200;
   const uint8_t counter = EffectColorCounter;
   pass.Run(stop);
   EXPECT_EQ(EffectColorCounter, counter);
@@ -133,10 +133,10 @@ TEST_F(PassFixture, WithoutAKeyboardAPassOnlyPauses) {
 TEST_F(PassFixture, TheOneColorModelSendsItsLevelFramesFromThePass) {
   auto keyboard = Connect(SIMULATED_KEYBOARD_ONECOLOR);
   state.model = KEYBOARD_MODEL_ONECOLOR;
-  state.liveSettings[KB_LIGHT_LEVEL] = 4;
-  state.liveSettings[KB_LIGHT_MODE] = 2;
+  state.KeyboardLiveSettings[KB_LIGHT_LEVEL] = 4;
+  state.KeyboardLiveSettings[KB_LIGHT_MODE] = 2;
   pass.Run(stop);
-  state.liveSettings[KB_LIGHT_MODE] = 10;
+  state.KeyboardLiveSettings[KB_LIGHT_MODE] = 10;
   pass.Run(stop);
   EXPECT_EQ(Frames(*keyboard, 126), 1u);
   EXPECT_EQ(Frames(*keyboard, 108), 1u);

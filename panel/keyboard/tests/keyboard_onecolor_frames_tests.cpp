@@ -141,11 +141,11 @@ TEST(KeyboardOneColorGoldenFrames, EachEffectsFramesMatchTheRules) {
     std::fill(std::begin(KeyboardTwinklePositions), std::end(KeyboardTwinklePositions), 0);
     KeyboardState keyboard;
     keyboard.model = KEYBOARD_MODEL_ONECOLOR;
-    keyboard.liveSettings[KB_LIGHT_MODE] = g.mode;
-    keyboard.liveSettings[KB_LIGHT_LEVEL] = 3;
-    keyboard.liveSettings[KB_LIGHT_DIRECTION] = g.direction;
-    keyboard.paint[0] = 2;
-    for (int led : {0, 16, 20, 53, 89, 107}) keyboard.layouts[2][led] = 255;
+    keyboard.KeyboardLiveSettings[KB_LIGHT_MODE] = g.mode;
+    keyboard.KeyboardLiveSettings[KB_LIGHT_LEVEL] = 3;
+    keyboard.KeyboardLiveSettings[KB_LIGHT_DIRECTION] = g.direction;
+    keyboard.KeyboardCustomPaint[0] = 2;
+    for (int led : {0, 16, 20, 53, 89, 107}) keyboard.KeyboardCustomLayouts[2][led] = 255;
     LedColor leds[KEYBOARD_LED_COUNT] = {};
     KeyboardEffectContext context(keyboard, leds);
     switch (g.seed) {

@@ -74,7 +74,7 @@ class KeyboardPagesTest : public PanelWindowTest {
     return CaptureClientRect(window->GetHWND(), Find(name.c_str())->GetPos());
   }
   KeyboardState& State() { return KeyboardPageState(); }
-  int Slot(int position) { return State().uiKeyMap[position]; }
+  int Slot(int position) { return State().KeyboardUiKeyMap[position]; }
   KeyAssignment Stored(int position) { return State().Assignment(State().LiveProfileIndex(), Slot(position)); }
   std::vector<std::wstring> Rows() {
     std::vector<std::wstring> rows;

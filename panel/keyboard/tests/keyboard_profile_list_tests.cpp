@@ -88,7 +88,7 @@ TEST_F(KeyboardListFixture, TheLiveProfilesKeyTableIsTheOneEditedSavedAndSentBac
   Store(KeyboardDeviceProfiles(), {L"Game"}, {Patterned(KEYBOARD_DEVICE_PAYLOAD_SIZE, 7, 2)});
   SelectKeyboardDeviceProfileAt(channel, state, folder.path(), 0, [] {});
   ASSERT_EQ(state.LiveProfileIndex(), 2);
-  state.factoryKeyTable.fill(0x5C);
+  state.KEYBOARD_FACTORY_KEY_TABLE.fill(0x5C);
   KeyboardKeyEditor editor;
   editor.editSlot = 5;
   RestoreKeyAssignment(state, editor);  // the key page's "default" for slot 5
@@ -113,8 +113,8 @@ TEST_F(KeyboardListFixture, SelectingAKeyProfileSendsOnlyItsKeysToTheLiveProfile
   EXPECT_EQ(Shapes(*keyboard)[0][2], 3 * 126);
   EXPECT_TRUE(std::equal(keys.begin(), keys.end(), state.keyTables[3].begin()));
   EXPECT_EQ(state.keyTables[0], before.keyTables[0]);
-  EXPECT_EQ(state.liveSettings, before.liveSettings) << "the lighting stays";
-  EXPECT_EQ(state.layouts, before.layouts);
+  EXPECT_EQ(state.KeyboardLiveSettings, before.KeyboardLiveSettings) << "the lighting stays";
+  EXPECT_EQ(state.KeyboardCustomLayouts, before.KeyboardCustomLayouts);
 }
 
 // A light profile carries no keys: the keys in use stay, also when it names another on-board profile.
@@ -133,7 +133,7 @@ TEST_F(KeyboardListFixture, AMissingProfileSendsTheStateAsItWas) {
   Store(KeyboardDeviceProfiles(), {L"Game"}, {Patterned(KEYBOARD_DEVICE_PAYLOAD_SIZE, 7, 2)});
   DeleteFileW((folder / L"Game.kconfig").c_str());
   state.settingsBlocks[0].fill(0x31);
-  state.liveSettings.fill(0x31);
+  state.KeyboardLiveSettings.fill(0x31);
   state.SetLiveProfileIndex(1);
   state.keyTables[1].fill(0x42);
   const Payload before = EncodeKeyboardDeviceProfile(state);
@@ -197,7 +197,7 @@ TEST_F(KeyboardListFixture, ChangesAreSavedToTheProfileLastLoadedNotTheSavedSele
   EXPECT_EQ(DeviceFile(L"A"), a);
 
   SelectKeyboardDeviceProfileAt(channel, state, folder.path(), 1, [] {});
-  state.paint.fill(0x5A);
+  state.KeyboardCustomPaint.fill(0x5A);
   ASSERT_EQ(SaveKeyboardDeviceProfile(state, folder.path()), 0);
   EXPECT_EQ(DeviceFile(L"A"), a) << "the saved selection is untouched";
   EXPECT_EQ(DeviceFile(L"B"), EncodeKeyboardDeviceProfile(state));

@@ -17,11 +17,11 @@ using KeyboardReadBackTest = KeyboardFixture;
 KeyboardState FilledState() {
   KeyboardState state;
   std::memset(state.info.bytes, 0x44, sizeof state.info.bytes);
-  state.factoryKeyTable.fill(0x11);
+  state.KEYBOARD_FACTORY_KEY_TABLE.fill(0x11);
   for (auto& table : state.keyTables) table.fill(0x22);
   for (auto& block : state.settingsBlocks) block.fill(0x03);
-  state.liveSettings.fill(0x02);
-  state.uiKeyMap.fill(7);
+  state.KeyboardLiveSettings.fill(0x02);
+  state.KeyboardUiKeyMap.fill(7);
   return state;
 }
 
@@ -80,7 +80,7 @@ TEST_F(KeyboardReadBackTest, AnActiveProfileOf1To4IsReadToo) {
     KeyboardState state;
     ASSERT_EQ(KeyboardReadResult::Read, ReadKeyboardMemory(channel, state));
     EXPECT_EQ(c.live, state.LiveProfileIndex());
-    EXPECT_EQ(c.live, state.liveSettings[0]);
+    EXPECT_EQ(c.live, state.KeyboardLiveSettings[0]);
     const auto shapes = Shapes(*keyboard);
     const std::vector<std::array<int, 3>> tail(shapes.end() - 1 - c.extra.size(), shapes.end() - 1);
     EXPECT_EQ(c.extra, tail);
@@ -96,11 +96,11 @@ TEST_F(KeyboardReadBackTest, AReadBackFillsTheStateAndTheKeyMap) {
   auto keyboard = Connect(0x7513);
   ASSERT_EQ(KeyboardReadResult::Read, ReadKeyboardMemory(channel, state));
   const KeyboardKeyTable factory = KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB);
-  EXPECT_EQ(factory, state.factoryKeyTable);
+  EXPECT_EQ(factory, state.KEYBOARD_FACTORY_KEY_TABLE);
   EXPECT_EQ(factory, state.keyTables[0]);
   EXPECT_EQ(1, state.settingsBlocks[0][1]);  // the keyboard's block 0: mode 1
   EXPECT_EQ(0, state.settingsBlocks[0][56]) << "only 56 bytes are read";
-  EXPECT_EQ(0, state.uiKeyMap[0]);
+  EXPECT_EQ(0, state.KeyboardUiKeyMap[0]);
 }
 
 // While the read-back waits for the keyboard, another thread loads a light profile and the page
@@ -124,7 +124,7 @@ TEST_F(KeyboardReadBackTest, AProfileLoadAndAnEditStoredMidReadSurviveTheReadBac
       ApplyKeyboardLightProfile(state, profile.data());
       state.loadedDeviceProfile = 2;
       state.lock.unlock();
-      state.liveSettings[4] = 0x01;  // a single-byte edit of the page, as the light page stores it
+      state.KeyboardLiveSettings[4] = 0x01;  // a single-byte edit of the page, as the light page stores it
     }).join();
   });
   ASSERT_EQ(KeyboardReadResult::Read, ReadKeyboardMemory(channel, state));
@@ -133,11 +133,11 @@ TEST_F(KeyboardReadBackTest, AProfileLoadAndAnEditStoredMidReadSurviveTheReadBac
   ASSERT_TRUE(edited);
   EXPECT_TRUE(unlocked) << "the state is locked only while the read-back stores";
   EXPECT_EQ(2, state.loadedDeviceProfile);
-  EXPECT_EQ(0x66, state.liveSettings[1]) << "the loaded profile's live settings";
-  EXPECT_EQ(0x01, state.liveSettings[4]) << "the page's edit";
+  EXPECT_EQ(0x66, state.KeyboardLiveSettings[1]) << "the loaded profile's live settings";
+  EXPECT_EQ(0x01, state.KeyboardLiveSettings[4]) << "the page's edit";
   EXPECT_EQ(0, state.LiveProfileIndex()) << "read from the keyboard";
-  EXPECT_EQ(0x66, state.paint[0]);
-  EXPECT_EQ(0x66, state.layouts[4][KEYBOARD_LAYOUT_SIZE - 1]);
+  EXPECT_EQ(0x66, state.KeyboardCustomPaint[0]);
+  EXPECT_EQ(0x66, state.KeyboardCustomLayouts[4][KEYBOARD_LAYOUT_SIZE - 1]);
   EXPECT_EQ(0x66, state.settingsBlocks[0][60]) << "bytes 56..63 are not read";
   EXPECT_EQ(1, state.settingsBlocks[0][1]) << "block 0's read bytes are the keyboard's";
   EXPECT_EQ(KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB), state.keyTables[0]);
@@ -151,14 +151,14 @@ TEST_F(KeyboardReadBackTest, ASettingsChangeReportReloadsBlock0AsProfile0AndSave
     memory.settings[0] = 3;
     memory.settings[1] = 9;
   });
-  state.liveSettings.fill(0x0B);
-  state.liveSettings[0] = 1;
+  state.KeyboardLiveSettings.fill(0x0B);
+  state.KeyboardLiveSettings[0] = 1;
   ASSERT_TRUE(ReloadActiveKeyboardProfile(channel, state));
   ASSERT_EQ(0, SaveKeyboardDeviceProfile(state, folder.path()));
   EXPECT_EQ(0x0B, state.settingsBlocks[1][5]) << "the live settings went back to their block";
   EXPECT_EQ(0, state.LiveProfileIndex());
   EXPECT_EQ(0, state.settingsBlocks[0][0]);
-  EXPECT_EQ(9, state.liveSettings[1]);
+  EXPECT_EQ(9, state.KeyboardLiveSettings[1]);
   const std::vector<unsigned char> file = ReadBytes(folder / L"Work.kconfig");
   ASSERT_EQ(2486u, file.size());
   EXPECT_EQ(0, file[16]);
@@ -183,7 +183,7 @@ TEST_F(KeyboardReadBackTest, TheFactoryKeyProfileIsStoredOnlyFromAGoodRead) {
   ASSERT_EQ(528u, file.size());
   const KeyboardKeyTable factory = KeyboardFactoryKeyTable(KEYBOARD_MODEL_RGB2);
   EXPECT_TRUE(std::equal(factory.begin(), factory.end(), file.begin() + 16));
-  EXPECT_NE(KEYBOARD_NO_SLOT, state.uiKeyMap[80]);
+  EXPECT_NE(KEYBOARD_NO_SLOT, state.KeyboardUiKeyMap[80]);
 }
 
 }  // namespace

@@ -18,9 +18,10 @@
 
 // Whether two states hold the same bytes in everything a read-back or a reload may touch.
 inline bool SameState(const KeyboardState& a, const KeyboardState& b) {
-  return std::memcmp(&a.info, &b.info, sizeof a.info) == 0 && a.factoryKeyTable == b.factoryKeyTable &&
-         a.keyTables == b.keyTables && a.settingsBlocks == b.settingsBlocks && a.liveSettings == b.liveSettings &&
-         a.uiKeyMap == b.uiKeyMap && a.model == b.model;
+  return std::memcmp(&a.info, &b.info, sizeof a.info) == 0 &&
+         a.KEYBOARD_FACTORY_KEY_TABLE == b.KEYBOARD_FACTORY_KEY_TABLE && a.keyTables == b.keyTables &&
+         a.settingsBlocks == b.settingsBlocks && a.KeyboardLiveSettings == b.KeyboardLiveSettings &&
+         a.KeyboardUiKeyMap == b.KeyboardUiKeyMap && a.model == b.model;
 }
 
 // The release folder beside the test programs, with the factory profiles.

@@ -78,10 +78,10 @@ class KeyboardWindowTest : public PanelWindowTest {
     KeyboardState profile = KeyboardFactoryState(KEYBOARD_MODEL_RGB2);
     Store(L"Glow.led", EncodeKeyboardLightProfile(profile));
     Store(L"Keys.pro", std::vector<uint8_t>(profile.keyTables[0].begin(), profile.keyTables[0].end()));
-    profile.liveSettings[2] = kGameBrightness;
+    profile.KeyboardLiveSettings[2] = kGameBrightness;
     Store(L"Game.kconfig", EncodeKeyboardDeviceProfile(profile));
     profile.keyTables[0] = remap;
-    profile.liveSettings[2] = kWorkBrightness;
+    profile.KeyboardLiveSettings[2] = kWorkBrightness;
     Store(L"Work.kconfig", EncodeKeyboardDeviceProfile(profile));
     WriteText(folder + L"kbProfile.ini",
               "[PROFILEDEVICECOUNT]\r\ncount=2\r\n[PROFILEDEVICENAME]\r\n0=Work\r\n1=Game\r\n"
@@ -214,7 +214,7 @@ TEST_F(KeyboardWindowTest, TheSavedDeviceProfilesKeysSurviveTheStartUpInEitherOr
 
     dynamic_cast<CComboUI*>(Find(L"kb_deng_combo_modeSelect"))->SelectItem(2);
     EXPECT_EQ(remapBytes, KeysOf(ReadBytes(folder + L"Work.kconfig"))) << "a lighting change saves the remap";
-    EXPECT_EQ(2, KeyboardPageState().liveSettings[1]);
+    EXPECT_EQ(2, KeyboardPageState().KeyboardLiveSettings[1]);
     keyboard->Unplug();
   }
 }

@@ -99,7 +99,7 @@ TEST_F(MousePadLightProfileTest, AFirstRunMakesProfile1FromTheFactoryFileOrWrite
   const std::wstring index = folder / L"mpProfile.ini";
   {
     FakeProfileListView view;
-    NamedProfileList list(MousePadLightProfiles(), hooks, folder.path(), view);
+    NamedProfileList list(MousePadLightProfileList(), hooks, folder.path(), view);
     EXPECT_FALSE(list.Fill());
     EXPECT_EQ(std::vector<std::wstring>{L"message_text_8"}, view.messages);
     EXPECT_EQ(0, view.Count());
@@ -107,7 +107,7 @@ TEST_F(MousePadLightProfileTest, AFirstRunMakesProfile1FromTheFactoryFileOrWrite
   }
   WriteProfileFile(factory, MOUSEPAD_FACTORY_BLOCK.data(), MOUSEPAD_FACTORY_BLOCK.size(), PROFILE_KIND_MOUSEPAD);
   FakeProfileListView view;
-  NamedProfileList list(MousePadLightProfiles(), hooks, folder.path(), view);
+  NamedProfileList list(MousePadLightProfileList(), hooks, folder.path(), view);
   ASSERT_TRUE(list.Fill());
   ASSERT_EQ(1, view.Count());
   EXPECT_EQ(L"Profile 1", view.ItemName(0));

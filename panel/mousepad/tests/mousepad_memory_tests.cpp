@@ -14,7 +14,7 @@ using Shape = std::array<int, 3>;
 
 bool SameState(const MousePadState& a, const MousePadState& b) {
   return std::memcmp(a.info.bytes, b.info.bytes, sizeof a.info.bytes) == 0 && a.blocks == b.blocks &&
-         std::memcmp(&a.live, &b.live, sizeof a.live) == 0 && a.seen == b.seen;
+         std::memcmp(&a.live, &b.live, sizeof a.live) == 0 && a.MousePadSeen == b.MousePadSeen;
 }
 
 // A state no read may disturb unnoticed: every byte set.
@@ -57,7 +57,7 @@ TEST_F(MousePadMemoryTest, TheReadTakesTheFactoryBlockOnlyWhileThePadIsUnseenAnd
     if (c.factory == Malformed) WriteBytes(factoryFile, std::vector<unsigned char>(80, 0x12));
     pad->ClearWireLog();
     state = FilledState();
-    state.seen = c.seen;
+    state.MousePadSeen = c.seen;
     const MousePadState before = state;
 
     ASSERT_EQ(MousePadMemoryResult::Done, ReadMousePadMemory(channel, state, factoryFile));
@@ -83,7 +83,7 @@ TEST_F(MousePadMemoryTest, TheReadTakesTheFactoryBlockOnlyWhileThePadIsUnseenAnd
 
 // The window's start-up read can wait for the channel while the first detection pass loads the
 // saved light profile and marks the pad seen. The read then stores only the blocks it read: the
-// profile's live settings, block 0's file-only bytes and `seen` stay, and no factory block goes
+// profile's live settings, block 0's file-only bytes and `MousePadSeen` stay, and no factory block goes
 // over them. Nor does the read hold the state's lock while it waits for the pad.
 TEST_F(MousePadMemoryTest, AReadOverlappingTheFirstDetectionPassKeepsTheLoadedProfile) {
   FakeClock clock;
@@ -96,7 +96,7 @@ TEST_F(MousePadMemoryTest, AReadOverlappingTheFirstDetectionPassKeepsTheLoadedPr
   const std::wstring profileFile = folder / L"Profile 1.led";
   WriteProfileFile(profileFile, saved.data(), saved.size(), PROFILE_KIND_MOUSEPAD);
   state = FilledState();
-  state.seen = 0;
+  state.MousePadSeen = 0;
 
   bool detected = false, unlocked = false;
   pad->SetRequestObserver([&](const uint8_t* request) {
@@ -106,7 +106,7 @@ TEST_F(MousePadMemoryTest, AReadOverlappingTheFirstDetectionPassKeepsTheLoadedPr
       unlocked = state.lock.try_lock();
       if (!unlocked) return;
       LoadMousePadLightProfile(state, profileFile);
-      state.seen = 1;
+      state.MousePadSeen = 1;
       state.lock.unlock();
     }).join();
   });
@@ -115,7 +115,7 @@ TEST_F(MousePadMemoryTest, AReadOverlappingTheFirstDetectionPassKeepsTheLoadedPr
 
   ASSERT_TRUE(detected);
   EXPECT_TRUE(unlocked) << "the state is locked only while the read stores";
-  EXPECT_EQ(1, state.seen);
+  EXPECT_EQ(1, state.MousePadSeen);
   EXPECT_EQ(0, std::memcmp(&state.live, saved.data(), sizeof state.live)) << "the loaded profile's live settings";
   const std::vector<uint8_t> device = pad->Memory().settings;
   for (int p = 0; p < MOUSEPAD_PROFILES; ++p)

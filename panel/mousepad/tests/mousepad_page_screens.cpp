@@ -46,7 +46,8 @@ class MousePadPageScreens : public PanelWindowTest {
 
 TEST_F(MousePadPageScreens, ThePadPageWithItsProfilePanel) {
   bus.Attach(MakeSimulatedMousePad());
-  ASSERT_TRUE(PumpUntil([this] { return Find(L"mp_tab")->IsVisible() && MousePadPageState().seen == 1; }, 5000));
+  ASSERT_TRUE(
+      PumpUntil([this] { return Find(L"mp_tab")->IsVisible() && MousePadPageState().MousePadSeen == 1; }, 5000));
   ShowWindow(window->GetHWND(), SW_SHOWNORMAL);
   SetForegroundWindow(window->GetHWND());
   NotifyClick(Find(L"mp_profile_fun_spread_btn"));

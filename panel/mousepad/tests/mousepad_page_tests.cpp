@@ -63,7 +63,7 @@ class MousePadPageTest : public PanelWindowTest {
     bus.Attach(pad);
     ASSERT_TRUE(PumpUntil(
         [this] {
-          return MousePadPageState().seen == 1 && Find(L"mp_tab")->IsVisible() &&
+          return MousePadPageState().MousePadSeen == 1 && Find(L"mp_tab")->IsVisible() &&
                  Get<COptionUI>(L"mp_tab")->IsSelected();
         },
         5000));
@@ -122,7 +122,7 @@ TEST_F(MousePadPageTest, DetectionShowsAndReadsThePadAndItsLossHidesTheWindow) {
 
 TEST_F(MousePadPageTest, PickingAnotherOnboardProfileSwitchesThePadAndShowsItsBlock) {
   Plug();
-  MousePadPageState().seen = 1;
+  MousePadPageState().MousePadSeen = 1;
   ASSERT_EQ(1, window->ReadMousePadMemory());
   window->m_mousePadChannel.m_lightingSync = 1;
   pad->ClearWireLog();
@@ -177,7 +177,7 @@ TEST_F(MousePadPageTest, TheStartUpReadWithoutThePadChangesNothingAndSendsNothin
 
 TEST_F(MousePadPageTest, TheResetRestoresThePadAndKeepsTheLiveSettingsOnceSeen) {
   Plug();
-  MousePadPageState().seen = 1;
+  MousePadPageState().MousePadSeen = 1;
   pad->EditMemory([](SimulatedMemory& memory) { memory.settings[64 + 6] = 0x77; });
   MousePadPageState().live = {0, 3, 2, 1, 1, 0, 0x12, 0x34, 0x56, 0, {}};
   pad->ClearWireLog();
@@ -288,7 +288,7 @@ TEST_F(MousePadPageTest, ThePadsSameModeButtonLeadsTheOthersIntoSynchronisedLigh
   EXPECT_EQ(0x60, window->m_syncLightSettings.blue);
   EXPECT_EQ(2, MouseLiveSettings[1]);
   EXPECT_EQ(0x40, MouseLiveSettings[7]);
-  EXPECT_EQ(2, KeyboardPageState().liveSettings[1]);
+  EXPECT_EQ(2, KeyboardPageState().KeyboardLiveSettings[1]);
   EXPECT_FALSE(PathExists(profile)) << "the leader's own file is not written";
   EXPECT_TRUE(pad->Requests().empty());
   for (int run = 0; run < 2; ++run) SendMessageW(window->GetHWND(), WM_TIMER, TIMER_LEAVE_SYNC, 0);
@@ -304,7 +304,7 @@ TEST_F(MousePadPageTest, ThePadsSameModeButtonLeadsTheOthersIntoSynchronisedLigh
 
 TEST_F(MousePadPageTest, TheKeyboardsSameModeButtonLeadsThePadAndTheMouse) {
   std::array<uint8_t, 8> lighting = {3, 4, 2, 0, 0, 0x11, 0x22, 0x33};  // static, level 4, speed 2
-  std::copy(lighting.begin(), lighting.end(), KeyboardPageState().liveSettings.begin() + 1);
+  std::copy(lighting.begin(), lighting.end(), KeyboardPageState().KeyboardLiveSettings.begin() + 1);
   NotifyClick(Find(L"kb_deng_same_mode"));
 
   EXPECT_EQ(0, std::memcmp(&MousePadPageState().live.mode, lighting.data(), lighting.size()));

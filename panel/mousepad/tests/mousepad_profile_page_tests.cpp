@@ -110,7 +110,8 @@ TEST_F(MousePadProfilePageTest, TheResetTakesTheFactoryStartIntoTheLoadedProfile
   auto pad = MakeSimulatedMousePad();
   bus.Attach(pad);
   // Found, read and then seen: the detection's own load is past, and its pass has ended.
-  ASSERT_TRUE(PumpUntil([this] { return MousePadPageState().seen == 1 && Find(L"mp_tab")->IsVisible(); }, 5000));
+  ASSERT_TRUE(
+      PumpUntil([this] { return MousePadPageState().MousePadSeen == 1 && Find(L"mp_tab")->IsVisible(); }, 5000));
   { std::lock_guard<std::recursive_mutex> passDone(window->m_mousePadChannel.m_lock); }
   std::vector<unsigned char> custom(64);
   for (size_t i = 0; i < custom.size(); ++i) custom[i] = static_cast<unsigned char>(0x80 + i);
