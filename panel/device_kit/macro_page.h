@@ -54,10 +54,13 @@ struct MacroPageControls {
   void (*indexRewritten)(const std::wstring& folder);
 };
 
+// The device's own recorder and rename flag (1 while no rename runs), which it keeps under their
+// own names.
 struct MacroPageState {
-  explicit MacroPageState(MacroRecorder& pageRecorder) : recorder(pageRecorder) {}
+  MacroPageState(MacroRecorder& pageRecorder, int& pageRenameIdle)
+      : recorder(pageRecorder), renameIdle(pageRenameIdle) {}
   MacroRecorder& recorder;
-  int renameIdle = 1;
+  int& renameIdle;
   void Reset() {
     recorder.Reset();
     renameIdle = 1;

@@ -1,5 +1,6 @@
 // The keyboard's macro page: its controls and files for the macro page kit, and the page methods
 // that the routes and the capture hook call.
+#include "keyboard_macro_state.h"
 #include "keyboard_page_state.h"
 #include "macro_page.h"
 #include "main_wnd.h"
@@ -48,8 +49,7 @@ const MacroPageControls kKeyboardMacroControls = {
 }  // namespace
 
 MacroPageState& KeyboardMacroPageState() {
-  static MacroRecorder recorder;
-  static MacroPageState state(recorder);
+  static MacroPageState state(KeyboardMacroRecorder, KeyboardMacroRenameIdle);
   return state;
 }
 

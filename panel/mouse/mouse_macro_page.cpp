@@ -53,7 +53,7 @@ const MacroPageControls kMouseMacroControls = {
 }  // namespace
 
 MacroPageState& MouseMacroPageState() {
-  static MacroPageState state(MouseMacroRecorder);
+  static MacroPageState state(MouseMacroRecorder, MouseMacroRenameGuard);
   return state;
 }
 
