@@ -105,6 +105,9 @@ class MacroPage {
   void RecordKeyEvent(UINT message, const KBDLLHOOKSTRUCT& event);
   void RecordMouseEvent(UINT message);
 
+  // An action row is selected that the editor can open.
+  bool RowSelected();
+  // The editor shows the selected row; the device locks the name list first.
   void OpenRow();
   void ChooseKey();
   void ChooseMouseEvent();

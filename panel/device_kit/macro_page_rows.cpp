@@ -111,11 +111,15 @@ void MacroPage::DeleteAllRows() {
   }
 }
 
+bool MacroPage::RowSelected() {
+  MacroAction action;
+  return SelectedRow(action) != nullptr;
+}
+
 void MacroPage::OpenRow() {
   MacroAction action;
   CControlUI* row = SelectedRow(action);
   if (!row) return;
-  LockNameList(true);
   const MacroEditorView view = OpenMacroAction(action);
   ShowEditorPage(view.page);
   const std::wstring delay = std::to_wstring(view.delayUnits);

@@ -98,7 +98,14 @@ void CMainWnd::RecordKeyboardMacroMouseEvent(WPARAM wParam, LPARAM) {
   KeyboardMacroPage().RecordMouseEvent(static_cast<UINT>(wParam));
 }
 
-void CMainWnd::EditKeyboardMacroAction() { KeyboardMacroPage().OpenRow(); }
+// A click on a row starts an edit: the name list is locked before the editor opens.
+void CMainWnd::EditKeyboardMacroAction() {
+  MacroPage page = KeyboardMacroPage();
+  if (!page.RowSelected()) return;
+  EnableKeyboardMacroNameList(0);
+  page.OpenRow();
+}
+
 void CMainWnd::ChooseKeyboardMacroKey() { KeyboardMacroPage().ChooseKey(); }
 void CMainWnd::ChooseKeyboardMacroMouseEvent() { KeyboardMacroPage().ChooseMouseEvent(); }
 void CMainWnd::ChooseKeyboardMacroPressState() { KeyboardMacroPage().ChoosePressState(); }

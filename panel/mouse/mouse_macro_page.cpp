@@ -68,6 +68,7 @@ void CMainWnd::InitMouseMacroPage() {
 
 void CMainWnd::ShowSelectedMouseMacro() { MouseMacroPage().ShowSelected(); }
 void CMainWnd::EnableMouseMacroNameList(int enable) { MouseMacroPage().LockNameList(enable == 0); }
+void CMainWnd::EnableMouseMacroNameListOnRowClick(int enable) { MouseMacroPage().LockNameList(enable == 0); }
 void CMainWnd::AddMouseMacroName() { MouseMacroPage().Add(); }
 
 // Keys of every on-board profile that name the macro are reset, and later macros' keys move down,
@@ -108,7 +109,14 @@ void CMainWnd::RecordMouseMacroMouseEvent(WPARAM wParam, LPARAM) {
   MouseMacroPage().RecordMouseEvent(static_cast<UINT>(wParam));
 }
 
-void CMainWnd::EditMouseMacroAction() { MouseMacroPage().OpenRow(); }
+// A click on a row starts an edit: the name list is locked before the editor opens.
+void CMainWnd::EditMouseMacroAction() {
+  MacroPage page = MouseMacroPage();
+  if (!page.RowSelected()) return;
+  EnableMouseMacroNameListOnRowClick(0);
+  page.OpenRow();
+}
+
 void CMainWnd::ChooseMouseMacroKey() { MouseMacroPage().ChooseKey(); }
 void CMainWnd::ChooseMouseMacroMouseEvent() { MouseMacroPage().ChooseMouseEvent(); }
 void CMainWnd::ChooseMouseMacroPressState() { MouseMacroPage().ChoosePressState(); }

@@ -416,6 +416,7 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void InitMouseMacroPage();
   void ShowSelectedMouseMacro();
   void EnableMouseMacroNameList(int enable);
+  void EnableMouseMacroNameListOnRowClick(int enable);
   void AddMouseMacroName();
   void DeleteMouseMacro();
   void RenameMouseMacro();
