@@ -116,6 +116,21 @@ void CMainWnd::InsertKeyboardMacroMouseAction(UINT message, int parameter) {
   KeyboardMacroPage().InsertMouseAction(message, parameter);
 }
 
+// The insert buttons: the fourth and fifth buttons share a message, the parameter tells them apart;
+// a move's parameter is its direction (left, right, up, down).
+void CMainWnd::InsertKeyboardMacroLeftDown() { InsertKeyboardMacroMouseAction(WM_LBUTTONDOWN, 0); }
+void CMainWnd::InsertKeyboardMacroLeftUp() { InsertKeyboardMacroMouseAction(WM_LBUTTONUP, 0); }
+void CMainWnd::InsertKeyboardMacroRightDown() { InsertKeyboardMacroMouseAction(WM_RBUTTONDOWN, 0); }
+void CMainWnd::InsertKeyboardMacroRightUp() { InsertKeyboardMacroMouseAction(WM_RBUTTONUP, 0); }
+void CMainWnd::InsertKeyboardMacroMiddleDown() { InsertKeyboardMacroMouseAction(WM_MBUTTONDOWN, 0); }
+void CMainWnd::InsertKeyboardMacroMiddleUp() { InsertKeyboardMacroMouseAction(WM_MBUTTONUP, 0); }
+void CMainWnd::InsertKeyboardMacroForwardDown() { InsertKeyboardMacroMouseAction(WM_XBUTTONDOWN, 0); }
+void CMainWnd::InsertKeyboardMacroForwardUp() { InsertKeyboardMacroMouseAction(WM_XBUTTONUP, 0); }
+void CMainWnd::InsertKeyboardMacroBackDown() { InsertKeyboardMacroMouseAction(WM_XBUTTONDOWN, 1); }
+void CMainWnd::InsertKeyboardMacroBackUp() { InsertKeyboardMacroMouseAction(WM_XBUTTONUP, 1); }
+void CMainWnd::InsertKeyboardMacroMoveX(int left) { InsertKeyboardMacroMouseAction(WM_MOUSEMOVE, left ? 0 : 1); }
+void CMainWnd::InsertKeyboardMacroMoveY(int up) { InsertKeyboardMacroMouseAction(WM_MOUSEMOVE, up ? 2 : 3); }
+
 void CMainWnd::SwitchKeyboardMacroPanel(CControlUI* sender) {
   auto* option = dynamic_cast<COptionUI*>(sender);
   KeyboardMacroPage().ShowInsertPanel(option && option->IsSelected());

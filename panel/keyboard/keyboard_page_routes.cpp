@@ -25,17 +25,31 @@ RouteAction ClampsThen(const wchar_t* edit, int upperBound, void (CMainWnd::*the
 
 struct InsertButton {
   const wchar_t* name;
-  UINT message;
-  int parameter;
+  void (CMainWnd::*insert)();
 };
 const InsertButton kInsertButtons[] = {
-    {L"kb_macro_inset_leftkeydown_btn", WM_LBUTTONDOWN, 0},  {L"kb_macro_inset_leftkeyup_btn", WM_LBUTTONUP, 0},
-    {L"kb_macro_inset_rightkeydown_btn", WM_RBUTTONDOWN, 0}, {L"kb_macro_inset_rightkeyup_btn", WM_RBUTTONUP, 0},
-    {L"kb_macro_inset_moudlekeydown_btn", WM_MBUTTONDOWN, 0}, {L"kb_macro_inset_moudlekeyup_btn", WM_MBUTTONUP, 0},
-    {L"kb_macro_inset_forwardkeydown_btn", WM_XBUTTONDOWN, 0}, {L"kb_macro_inset_forwardkeyup_btn", WM_XBUTTONUP, 0},
-    {L"kb_macro_inset_backkeydown_btn", WM_XBUTTONDOWN, 1},   {L"kb_macro_inset_backkeyup_btn", WM_XBUTTONUP, 1},
-    {L"kb_macro_inset_moveleftkey_btn", WM_MOUSEMOVE, 0},     {L"kb_macro_inset_moverightkey_btn", WM_MOUSEMOVE, 1},
-    {L"kb_macro_inset_moveupkey_btn", WM_MOUSEMOVE, 2},       {L"kb_macro_inset_movedownkey_btn", WM_MOUSEMOVE, 3},
+    {L"kb_macro_inset_leftkeydown_btn", &CMainWnd::InsertKeyboardMacroLeftDown},
+    {L"kb_macro_inset_leftkeyup_btn", &CMainWnd::InsertKeyboardMacroLeftUp},
+    {L"kb_macro_inset_rightkeydown_btn", &CMainWnd::InsertKeyboardMacroRightDown},
+    {L"kb_macro_inset_rightkeyup_btn", &CMainWnd::InsertKeyboardMacroRightUp},
+    {L"kb_macro_inset_moudlekeydown_btn", &CMainWnd::InsertKeyboardMacroMiddleDown},
+    {L"kb_macro_inset_moudlekeyup_btn", &CMainWnd::InsertKeyboardMacroMiddleUp},
+    {L"kb_macro_inset_forwardkeydown_btn", &CMainWnd::InsertKeyboardMacroForwardDown},
+    {L"kb_macro_inset_forwardkeyup_btn", &CMainWnd::InsertKeyboardMacroForwardUp},
+    {L"kb_macro_inset_backkeydown_btn", &CMainWnd::InsertKeyboardMacroBackDown},
+    {L"kb_macro_inset_backkeyup_btn", &CMainWnd::InsertKeyboardMacroBackUp},
+};
+// The move buttons: one operation per axis, its argument 1 for left or up.
+struct MoveButton {
+  const wchar_t* name;
+  void (CMainWnd::*insert)(int);
+  int towardsStart;
+};
+const MoveButton kMoveButtons[] = {
+    {L"kb_macro_inset_moveleftkey_btn", &CMainWnd::InsertKeyboardMacroMoveX, 1},
+    {L"kb_macro_inset_moverightkey_btn", &CMainWnd::InsertKeyboardMacroMoveX, 0},
+    {L"kb_macro_inset_moveupkey_btn", &CMainWnd::InsertKeyboardMacroMoveY, 1},
+    {L"kb_macro_inset_movedownkey_btn", &CMainWnd::InsertKeyboardMacroMoveY, 0},
 };
 
 const wchar_t* const kInsertTabButtons[] = {L"kb_macro_inset_leftkey_btn", L"kb_macro_inset_moudlekey_btn",
@@ -115,8 +129,10 @@ RouteTable KeyboardMacroPageRoutes() {
     routes.push_back(ExactRoute(NotifyType::Click, kInsertTabButtons[tab],
                                 [tab](CMainWnd& window, const RouteCall&) { window.SelectKeyboardMacroInsertTab(tab, 1); }));
   for (const InsertButton& button : kInsertButtons)
+    routes.push_back(ExactRoute(NotifyType::Click, button.name, Calls(button.insert)));
+  for (const MoveButton& button : kMoveButtons)
     routes.push_back(ExactRoute(NotifyType::Click, button.name, [button](CMainWnd& window, const RouteCall&) {
-      window.InsertKeyboardMacroMouseAction(button.message, button.parameter);
+      (window.*button.insert)(button.towardsStart);
     }));
   for (const wchar_t* edit : {L"kb__macro_edit_ActionDelay", L"kb__macro_edit_mou_action_delay"})
     routes.push_back(ExactRoute(NotifyType::TextChanged, edit, [edit](CMainWnd& window, const RouteCall&) {

@@ -132,6 +132,21 @@ void CMainWnd::SelectMouseMacroInsertTab(int tab, int show) {
 
 void CMainWnd::InsertMouseMacroAction(UINT message, int variant) { MouseMacroPage().InsertMouseAction(message, variant); }
 
+// The insert buttons: the fourth and fifth buttons share a message, the variant tells them apart;
+// a move's variant is its direction (left, right, up, down).
+void CMainWnd::InsertMouseMacroLeftDown() { InsertMouseMacroAction(WM_LBUTTONDOWN, 0); }
+void CMainWnd::InsertMouseMacroLeftUp() { InsertMouseMacroAction(WM_LBUTTONUP, 0); }
+void CMainWnd::InsertMouseMacroRightDown() { InsertMouseMacroAction(WM_RBUTTONDOWN, 0); }
+void CMainWnd::InsertMouseMacroRightUp() { InsertMouseMacroAction(WM_RBUTTONUP, 0); }
+void CMainWnd::InsertMouseMacroMiddleDown() { InsertMouseMacroAction(WM_MBUTTONDOWN, 0); }
+void CMainWnd::InsertMouseMacroMiddleUp() { InsertMouseMacroAction(WM_MBUTTONUP, 0); }
+void CMainWnd::InsertMouseMacroForwardDown() { InsertMouseMacroAction(WM_XBUTTONDOWN, 0); }
+void CMainWnd::InsertMouseMacroForwardUp() { InsertMouseMacroAction(WM_XBUTTONUP, 0); }
+void CMainWnd::InsertMouseMacroBackDown() { InsertMouseMacroAction(WM_XBUTTONDOWN, 1); }
+void CMainWnd::InsertMouseMacroBackUp() { InsertMouseMacroAction(WM_XBUTTONUP, 1); }
+void CMainWnd::InsertMouseMacroMoveX(int left) { InsertMouseMacroAction(WM_MOUSEMOVE, left ? 0 : 1); }
+void CMainWnd::InsertMouseMacroMoveY(int up) { InsertMouseMacroAction(WM_MOUSEMOVE, up ? 2 : 3); }
+
 void CMainWnd::SwitchMouseMacroPanel(CControlUI* sender) {
   auto* option = dynamic_cast<COptionUI*>(sender);
   MouseMacroPage().ShowInsertPanel(option && option->IsSelected());

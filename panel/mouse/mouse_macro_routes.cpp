@@ -11,17 +11,31 @@ constexpr int kDelayBound = 65535;
 
 struct InsertButton {
   const wchar_t* name;
-  UINT message;
-  int variant;
+  void (CMainWnd::*insert)();
 };
 const InsertButton kInsertButtons[] = {
-    {L"ms_macro_inset_leftkeydown_btn", WM_LBUTTONDOWN, 0},   {L"ms_macro_inset_leftkeyup_btn", WM_LBUTTONUP, 0},
-    {L"ms_macro_inset_rightkeydown_btn", WM_RBUTTONDOWN, 0},  {L"ms_macro_inset_rightkeyup_btn", WM_RBUTTONUP, 0},
-    {L"ms_macro_inset_moudlekeydown_btn", WM_MBUTTONDOWN, 0}, {L"ms_macro_inset_moudlekeyup_btn", WM_MBUTTONUP, 0},
-    {L"ms_macro_inset_forwardkeydown_btn", WM_XBUTTONDOWN, 0}, {L"ms_macro_inset_forwardkeyup_btn", WM_XBUTTONUP, 0},
-    {L"ms_macro_inset_backkeydown_btn", WM_XBUTTONDOWN, 1},   {L"ms_macro_inset_backkeyup_btn", WM_XBUTTONUP, 1},
-    {L"ms_macro_inset_moveleftkey_btn", WM_MOUSEMOVE, 0},     {L"ms_macro_inset_moverightkey_btn", WM_MOUSEMOVE, 1},
-    {L"ms_macro_inset_moveupkey_btn", WM_MOUSEMOVE, 2},       {L"ms_macro_inset_movedownkey_btn", WM_MOUSEMOVE, 3},
+    {L"ms_macro_inset_leftkeydown_btn", &CMainWnd::InsertMouseMacroLeftDown},
+    {L"ms_macro_inset_leftkeyup_btn", &CMainWnd::InsertMouseMacroLeftUp},
+    {L"ms_macro_inset_rightkeydown_btn", &CMainWnd::InsertMouseMacroRightDown},
+    {L"ms_macro_inset_rightkeyup_btn", &CMainWnd::InsertMouseMacroRightUp},
+    {L"ms_macro_inset_moudlekeydown_btn", &CMainWnd::InsertMouseMacroMiddleDown},
+    {L"ms_macro_inset_moudlekeyup_btn", &CMainWnd::InsertMouseMacroMiddleUp},
+    {L"ms_macro_inset_forwardkeydown_btn", &CMainWnd::InsertMouseMacroForwardDown},
+    {L"ms_macro_inset_forwardkeyup_btn", &CMainWnd::InsertMouseMacroForwardUp},
+    {L"ms_macro_inset_backkeydown_btn", &CMainWnd::InsertMouseMacroBackDown},
+    {L"ms_macro_inset_backkeyup_btn", &CMainWnd::InsertMouseMacroBackUp},
+};
+// The move buttons: one operation per axis, its argument 1 for left or up.
+struct MoveButton {
+  const wchar_t* name;
+  void (CMainWnd::*insert)(int);
+  int towardsStart;
+};
+const MoveButton kMoveButtons[] = {
+    {L"ms_macro_inset_moveleftkey_btn", &CMainWnd::InsertMouseMacroMoveX, 1},
+    {L"ms_macro_inset_moverightkey_btn", &CMainWnd::InsertMouseMacroMoveX, 0},
+    {L"ms_macro_inset_moveupkey_btn", &CMainWnd::InsertMouseMacroMoveY, 1},
+    {L"ms_macro_inset_movedownkey_btn", &CMainWnd::InsertMouseMacroMoveY, 0},
 };
 
 const wchar_t* const kInsertTabButtons[] = {L"ms_macro_inset_leftkey_btn", L"ms_macro_inset_moudlekey_btn",
@@ -85,8 +99,10 @@ RouteTable MouseMacroRoutes() {
       window.SelectMouseMacroInsertTab(tab, MouseMacroInsertTabClosed[tab]);
     }));
   for (const InsertButton& button : kInsertButtons)
+    routes.push_back(ExactRoute(NotifyType::Click, button.name, Calls(button.insert)));
+  for (const MoveButton& button : kMoveButtons)
     routes.push_back(ExactRoute(NotifyType::Click, button.name, [button](CMainWnd& window, const RouteCall&) {
-      window.InsertMouseMacroAction(button.message, button.variant);
+      (window.*button.insert)(button.towardsStart);
     }));
   for (const wchar_t* edit : {L"ms__macro_edit_ActionDelay", L"ms__macro_edit_mou_action_delay"})
     routes.push_back(ExactRoute(NotifyType::TextChanged, edit, [edit](CMainWnd& window, const RouteCall&) {

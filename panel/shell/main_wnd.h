@@ -230,6 +230,18 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void KeyboardMacroAmountEdited();
   void SelectKeyboardMacroInsertTab(int tab, int show);
   void InsertKeyboardMacroMouseAction(UINT message, int parameter);
+  void InsertKeyboardMacroLeftDown();
+  void InsertKeyboardMacroLeftUp();
+  void InsertKeyboardMacroRightDown();
+  void InsertKeyboardMacroRightUp();
+  void InsertKeyboardMacroMiddleDown();
+  void InsertKeyboardMacroMiddleUp();
+  void InsertKeyboardMacroForwardDown();
+  void InsertKeyboardMacroForwardUp();
+  void InsertKeyboardMacroBackDown();
+  void InsertKeyboardMacroBackUp();
+  void InsertKeyboardMacroMoveX(int left);
+  void InsertKeyboardMacroMoveY(int up);
   void SwitchKeyboardMacroPanel(CControlUI* sender);
   // keyboard_page_readback.cpp (the threads are in keyboard_threads.cpp)
   void ReadKeyboardMemory();
@@ -441,6 +453,18 @@ class CMainWnd : public WindowImplBase, public CWebBrowserEventHandler, public R
   void MouseMacroAmountEdited();
   void SelectMouseMacroInsertTab(int tab, int show);
   void InsertMouseMacroAction(UINT message, int variant);
+  void InsertMouseMacroLeftDown();
+  void InsertMouseMacroLeftUp();
+  void InsertMouseMacroRightDown();
+  void InsertMouseMacroRightUp();
+  void InsertMouseMacroMiddleDown();
+  void InsertMouseMacroMiddleUp();
+  void InsertMouseMacroForwardDown();
+  void InsertMouseMacroForwardUp();
+  void InsertMouseMacroBackDown();
+  void InsertMouseMacroBackUp();
+  void InsertMouseMacroMoveX(int left);
+  void InsertMouseMacroMoveY(int up);
   void SwitchMouseMacroPanel(CControlUI* sender);
 
   // ===== Headset pages (panel/headset) =====

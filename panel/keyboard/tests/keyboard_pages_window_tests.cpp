@@ -315,6 +315,25 @@ TEST_F(KeyboardPagesTest, TheFiftyFirstMacroIsRefusedWithTheLimitInTheText) {
   EXPECT_EQ(50, ReadMacroCount(folder + L"kbMacro.ini"));
 }
 
+TEST_F(KeyboardPagesTest, EachInsertButtonInsertsItsRowOfTheMouseEvents) {
+  Option(L"kb_macro_Op_tab")->Selected(true, true);
+  Click(L"kb_macro_btn_name_add");
+  // In the order of the mouse events: five buttons pressed and released, then the four moves.
+  const wchar_t* const buttons[] = {L"leftkeydown",   L"leftkeyup",   L"rightkeydown",   L"rightkeyup",
+                                    L"moudlekeydown", L"moudlekeyup", L"forwardkeydown", L"forwardkeyup",
+                                    L"backkeydown",   L"backkeyup",   L"moveleftkey",    L"moverightkey",
+                                    L"moveupkey",     L"movedownkey"};
+  for (int row = 0; row < static_cast<int>(std::size(buttons)); ++row) {
+    SCOPED_TRACE(row);
+    Click(L"kb_macro_btn_deleteall");
+    Click((std::wstring(L"kb_macro_inset_") + buttons[row] + L"_btn").c_str());
+    ASSERT_EQ(1, List(L"kb_Macro_list")->GetCount());
+    List(L"kb_Macro_list")->SelectItem(0);
+    window->EditKeyboardMacroAction();
+    EXPECT_EQ(row, Combo(L"kb_macro_combo_mouselect")->GetCurSel());
+  }
+}
+
 TEST_F(KeyboardPagesTest, TheActionEditorRewritesTheSelectedRowAndInsertsAfterIt) {
   Option(L"kb_macro_Op_tab")->Selected(true, true);
   Click(L"kb_macro_btn_name_add");

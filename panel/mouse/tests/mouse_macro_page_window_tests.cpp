@@ -494,6 +494,24 @@ TEST_F(MouseMacroPageTest, TheRowEditorAndTheInsertPanelWorkOnTheSelectedRow) {
   EXPECT_EQ(L"50", dynamic_cast<CContainerUI*>(list->GetItemAt(0))->GetItemAt(2)->GetText().str());
 }
 
+TEST_F(MouseMacroPageTest, EachInsertButtonInsertsItsRowOfTheMouseEvents) {
+  Open({L"a"});
+  // In the order of the mouse events: five buttons pressed and released, then the four moves.
+  const wchar_t* const buttons[] = {L"leftkeydown",   L"leftkeyup",   L"rightkeydown",   L"rightkeyup",
+                                    L"moudlekeydown", L"moudlekeyup", L"forwardkeydown", L"forwardkeyup",
+                                    L"backkeydown",   L"backkeyup",   L"moveleftkey",    L"moverightkey",
+                                    L"moveupkey",     L"movedownkey"};
+  for (int row = 0; row < static_cast<int>(std::size(buttons)); ++row) {
+    SCOPED_TRACE(row);
+    Click(L"ms_macro_btn_deleteall");
+    Click((std::wstring(L"ms_macro_inset_") + buttons[row] + L"_btn").c_str());
+    ASSERT_EQ(1, List(L"ms_Macro_list")->GetCount());
+    List(L"ms_Macro_list")->SelectItem(0);
+    window->EditMouseMacroAction();
+    EXPECT_EQ(row, Combo(L"ms_macro_combo_mouselect")->GetCurSel());
+  }
+}
+
 TEST_F(MouseMacroPageTest, TheInsertTabButtonsOpenOneTabAndASecondClickClosesIt) {
   Open({L"a"});
   Option(L"ms_macro_btn_shubiao")->Selected(true, true);
