@@ -40,9 +40,10 @@ MouseDownloadOutcome DownloadMouseMacros(DeviceCommandChannel& channel, const st
 }
 
 MouseDownloadOutcome DownloadMouseCursorScripts(DeviceCommandChannel& channel, const std::wstring& folder) {
-  const DeviceMacroImage image = BuildDeviceImage(folder, MOUSE_CURSOR_IMAGE_SOURCE, MOUSE_SCRIPT_MEMORY_SIZE);
-  if (image.status == DeviceMacroImage::Status::TooLong) return {0};
-  if (image.status == DeviceMacroImage::Status::NoMemory) return {0, L"message_text_7"};
-  if (image.status == DeviceMacroImage::Status::Built) SendImage(channel, image, &DeviceCommandChannel::WriteScriptMemory);
+  const CursorScriptImage image = BuildDeviceImage(folder, MOUSE_CURSOR_IMAGE_SOURCE, MOUSE_SCRIPT_MEMORY_SIZE);
+  if (image.status == CursorScriptImage::Status::TooLong) return {0};
+  if (image.status == CursorScriptImage::Status::NoMemory) return {0, L"message_text_7"};
+  if (image.status == CursorScriptImage::Status::Built)
+    SendImage(channel, image, &DeviceCommandChannel::WriteScriptMemory);
   return {1};
 }

@@ -10,6 +10,8 @@
 constexpr size_t MOUSE_SCRIPT_MEMORY_SIZE = 3072;
 extern const DeviceImageSource MOUSE_MACRO_IMAGE_SOURCE;
 extern const DeviceImageSource MOUSE_CURSOR_IMAGE_SOURCE;
+// The cursor scripts travel in the macro image's layout, from their own files.
+using CursorScriptImage = DeviceMacroImage;
 
 // What a download did and what the page shows for it.
 struct MouseDownloadOutcome {
