@@ -17,8 +17,8 @@ class KeyboardSyncReader {
   // returns the change it announces; when nothing came and the interface is gone, closes it.
   KeyboardChange Step();
   bool IsOpen() const { return reader_.IsOpen(); }
-  // Ends a read in progress from another thread.
-  void Close() { reader_.Close(); }
+  // The reader's own device, separate from the command channel's, closed as its thread ends.
+  void CloseKeyboardSyncReaderDevice() { reader_.Close(); }
 
  private:
   HardwareSyncReader reader_;

@@ -76,7 +76,7 @@ unsigned __stdcall KeyboardSyncReaderThreadProc(void* parameter) {
   const WorkerThreadParam& param = *static_cast<WorkerThreadParam*>(parameter);
   CMainWnd& window = *param.owner;
   KeyboardSyncReader reader;
-  return RunWorkerLoop(
+  const unsigned result = RunWorkerLoop(
       param.stopEvent, 0,
       [&] {
         // Sent, not posted: the next report is read only once the window has re-read the keyboard.
@@ -89,4 +89,6 @@ unsigned __stdcall KeyboardSyncReaderThreadProc(void* parameter) {
         return WorkerPassResult::NextPass;
       },
       L"\u952e\u76d8\u540c\u6b65\u7ebf\u7a0b\u8bbe\u5b9a\u9000\u51fa");  // "keyboard sync thread told to end"
+  reader.CloseKeyboardSyncReaderDevice();
+  return result;
 }
