@@ -32,12 +32,28 @@ uint8_t ComponentOf(const LedColor& led, Colour colour) {
 }
 }  // namespace
 
-bool GenerateHeadsetK27Frame(HeadsetLightSettings& light, LedColor (&leds)[HEADSET_K27_LED_COUNT]) {
+void GenerateHeadsetK27WaveFrame(HeadsetLightSettings& light, HeadsetK27Leds& leds) {
+  GenerateHeadsetWaveFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT);
+}
+
+void GenerateHeadsetK27SpectrumFrame(HeadsetLightSettings& light, HeadsetK27Leds& leds) {
+  GenerateHeadsetSpectrumFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT);
+}
+
+void GenerateHeadsetK27BreathFrame(HeadsetLightSettings& light, HeadsetK27Leds& leds) {
+  GenerateHeadsetBreathFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT);
+}
+
+void GenerateHeadsetK27StaticFrame(HeadsetLightSettings& light, HeadsetK27Leds& leds) {
+  GenerateHeadsetStaticFrame(light, leds, HEADSET_K27_LED_COUNT);
+}
+
+bool GenerateHeadsetK27Frame(HeadsetLightSettings& light, HeadsetK27Leds& leds) {
   switch (light.mode) {
-    case 0: GenerateHeadsetWaveFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT); return true;
-    case 1: GenerateHeadsetSpectrumFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT); return true;
-    case 2: GenerateHeadsetBreathFrame(kK27HeadsetLighting, light, leds, HEADSET_K27_LED_COUNT); return true;
-    case 3: GenerateHeadsetStaticFrame(light, leds, HEADSET_K27_LED_COUNT); return true;
+    case 0: GenerateHeadsetK27WaveFrame(light, leds); return true;
+    case 1: GenerateHeadsetK27SpectrumFrame(light, leds); return true;
+    case 2: GenerateHeadsetK27BreathFrame(light, leds); return true;
+    case 3: GenerateHeadsetK27StaticFrame(light, leds); return true;
     default: return false;
   }
 }

@@ -13,9 +13,15 @@ using HeadsetK27LedReport = std::array<uint8_t, 17>;
 constexpr size_t kHeadsetK27FrameReportCount = 12;
 using HeadsetK27FrameReports = std::array<HeadsetK27LedReport, kHeadsetK27FrameReportCount>;
 
+using HeadsetK27Leds = LedColor[HEADSET_K27_LED_COUNT];
+// The K27's four effects: the shared generators over its eight LEDs and in its timing.
+void GenerateHeadsetK27WaveFrame(HeadsetLightSettings& light, HeadsetK27Leds& leds);
+void GenerateHeadsetK27SpectrumFrame(HeadsetLightSettings& light, HeadsetK27Leds& leds);
+void GenerateHeadsetK27BreathFrame(HeadsetLightSettings& light, HeadsetK27Leds& leds);
+void GenerateHeadsetK27StaticFrame(HeadsetLightSettings& light, HeadsetK27Leds& leds);
 // The frame of the record's mode (0 wave, 1 colour cycle, 2 breathing, 3 static) into `leds`;
 // false, with `leds` unchanged, for any other mode.
-bool GenerateHeadsetK27Frame(HeadsetLightSettings& light, LedColor (&leds)[HEADSET_K27_LED_COUNT]);
+bool GenerateHeadsetK27Frame(HeadsetLightSettings& light, HeadsetK27Leds& leds);
 
 // component * level / 256, sent as at most 247.
 uint8_t HeadsetK27LedValue(uint8_t component, uint8_t level);
