@@ -1,5 +1,7 @@
 #include "device_detection.h"
 
+#include <utility>
+
 #include "text_parsers.h"
 
 namespace {
@@ -8,7 +10,8 @@ void Run(const std::function<void()>& reaction) {
 }
 }  // namespace
 
-DeviceDetector::DeviceDetector(DeviceCommandChannel& channel) : channel_(channel) {}
+DeviceDetector::DeviceDetector(DeviceCommandChannel& channel, ProductTest isProduct)
+    : channel_(channel), isProduct_(std::move(isProduct)) {}
 
 DetectionPass DeviceDetector::RunPass(const DetectionReactions& reactions) {
   std::lock_guard<std::recursive_mutex> lock(channel_.m_lock);
@@ -52,8 +55,9 @@ bool DeviceDetector::OpenIfDevice(const wchar_t* path) {
   if (!device.Open(path, true, true, true, false)) return false;
   const HIDD_ATTRIBUTES& attributes = device.Attributes();
   const HIDP_CAPS& caps = device.Capabilities();
-  if (attributes.VendorID == channel_.m_vendorId && attributes.ProductID == channel_.m_productId &&
-      caps.UsagePage == channel_.m_usagePage && caps.Usage == channel_.m_usage)
+  const bool product = isProduct_ ? isProduct_(attributes.ProductID) : attributes.ProductID == channel_.m_productId;
+  if (attributes.VendorID == channel_.m_vendorId && product && caps.UsagePage == channel_.m_usagePage &&
+      caps.Usage == channel_.m_usage)
     return true;
   device.Close();
   return false;

@@ -23,9 +23,13 @@ struct DetectionPass {
   bool firstFind = false;
 };
 
+// Whether an interface of the channel's vendor, usage page and usage is the device, by its product
+// id; null takes the channel's own product id only.
+using ProductTest = std::function<bool(uint16_t productId)>;
+
 class DeviceDetector {
  public:
-  explicit DeviceDetector(DeviceCommandChannel& channel);
+  explicit DeviceDetector(DeviceCommandChannel& channel, ProductTest isProduct = nullptr);
   // A failed enumeration finds nothing and leaves the next pass to try again.
   DetectionPass RunPass(const DetectionReactions& reactions);
 
@@ -34,5 +38,6 @@ class DeviceDetector {
   bool OpenIfDevice(const wchar_t* path);
 
   DeviceCommandChannel& channel_;
+  ProductTest isProduct_;
   bool firstPass_ = true;
 };

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "device_command_channel.h"
+#include "device_detection.h"
 #include "keyboard_readback.h"
 #include "keyboard_state.h"
 
@@ -13,7 +14,7 @@ int KeyboardModelOfProduct(uint16_t productId, uint16_t channelProductId);
 
 // What one detection pass found; the window side carries it out.
 struct KeyboardDetection {
-  enum class Event { None, Found, Lost, StillThere };
+  using Event = DetectionEvent;
   enum class AfterLoss { SelectMouseTab, SelectMousePadTab, HideWindow };
   Event event = Event::None;
   // Found: the read-back's outcome, the selected device profile (already loaded) and whether this
@@ -26,22 +27,19 @@ struct KeyboardDetection {
   bool sameModeVisible = false;
 };
 
-// The keyboard's presence, pass by pass: while connected it probes the interface's path, otherwise
-// it looks for the keyboard among the HID interfaces, opens it, chooses the model, reads it back
-// and loads the selected device profile. Each pass holds the channel's lock throughout; a failed
-// enumeration just waits for the next pass.
+// The keyboard's presence, pass by pass, through the kit's detector: any of the three models'
+// product ids is the keyboard. A find chooses the model, reads the keyboard back and loads the
+// selected device profile, all under the channel's lock that the pass holds.
 class KeyboardDetector {
  public:
   KeyboardDetector(DeviceCommandChannel& channel, KeyboardState& state, std::wstring dataFolder);
   KeyboardDetection RunPass(bool mouseConnected, bool mousePadConnected);
 
  private:
-  KeyboardDetection Probe(bool mouseConnected, bool mousePadConnected);
-  KeyboardDetection Search();
-  bool OpenIfKeyboard(const std::wstring& path);
+  void ReadFoundKeyboard(KeyboardDetection& detection);
 
   DeviceCommandChannel& channel_;
   KeyboardState& state_;
   std::wstring dataFolder_;
-  bool firstPass_ = true;
+  DeviceDetector detector_;
 };
