@@ -87,23 +87,16 @@ uint8_t SimulatedFirmware::Execute(uint8_t command, uint8_t length, uint16_t off
       return ReadArea(memory_.factoryKeyTable, offset, length, replyData);
     case DEVICE_COMMAND_READ_KEY_TABLE: return ReadArea(memory_.keyMemory, offset, length, replyData);
     case DEVICE_COMMAND_WRITE_KEY_TABLE: return WriteArea(memory_.keyMemory, offset, length, data);
-    case DEVICE_COMMAND_RESTORE_DEFAULTS: {
-      const unsigned restores = memory_.restoreDefaultsCommands + 1;
-      const unsigned lightings = memory_.hardwareLightingCommands;
-      const unsigned commands = memory_.ledFrameCommands;
-      const unsigned frames = memory_.ledFrames;
+    case DEVICE_COMMAND_RESTORE_DEFAULTS:
+      // The memory only: what the device counted stays.
       RestoreDefaults();
-      memory_.restoreDefaultsCommands = restores;
-      memory_.hardwareLightingCommands = lightings;
-      memory_.ledFrameCommands = commands;
-      memory_.ledFrames = frames;
+      ++memory_.restoreDefaultsCommands;
       return kStatusAccepted;
-    }
     case DEVICE_COMMAND_LED_FRAME: {
       const uint8_t status = TakeLedFrameChunk(offset, length, data);
       if (status != kStatusAccepted) return status;
-      ++memory_.ledFrameCommands;
-      if (offset + length == memory_.ledFrame.size()) ++memory_.ledFrames;
+      ++memory_.ledFrames.commands;
+      if (offset + length == memory_.ledFrame.size()) ++memory_.ledFrames.whole;
       return status;
     }
     case DEVICE_COMMAND_HARDWARE_LIGHTING:
@@ -118,10 +111,11 @@ uint8_t SimulatedFirmware::Execute(uint8_t command, uint8_t length, uint16_t off
 uint8_t SimulatedFirmware::TakeLedFrameChunk(uint16_t offset, uint8_t length, const uint8_t* data) {
   const uint8_t status = WriteArea(memory_.ledFrame, offset, length, data);
   if (status != kStatusAccepted) return status;
-  memory_.frames.resize(model_.ledFrameLengths.size());
+  std::vector<SimulatedFrames>& byLength = memory_.ledFrames.byLength;
+  byLength.resize(model_.ledFrameLengths.size());
   for (size_t i = 0; i < model_.ledFrameLengths.size(); ++i) {
     const size_t frameLength = model_.ledFrameLengths[i];
-    SimulatedFrames& frames = memory_.frames[i];
+    SimulatedFrames& frames = byLength[i];
     frames.length = frameLength;
     if (offset + length > frameLength) continue;
     frames.building.resize(frameLength);
@@ -135,7 +129,7 @@ uint8_t SimulatedFirmware::TakeLedFrameChunk(uint16_t offset, uint8_t length, co
 }
 
 SimulatedFrames FramesOfLength(const SimulatedMemory& memory, size_t length) {
-  for (const SimulatedFrames& frames : memory.frames)
+  for (const SimulatedFrames& frames : memory.ledFrames.byLength)
     if (frames.length == length) return frames;
   return {};
 }

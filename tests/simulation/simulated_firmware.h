@@ -14,6 +14,15 @@ struct SimulatedFrames {
   std::vector<uint8_t> building;  // the chunks of the next one
 };
 
+// What arrived as LED frames: the accepted 0x12 reports, the whole frames of the model's frame size
+// (counted when the chunk that ends one arrives), and the frames of each of the model's lengths.
+// Chunks of two frame kinds may interleave, so each length assembles its own copy.
+struct SimulatedLedFrames {
+  unsigned commands = 0;
+  unsigned whole = 0;
+  std::vector<SimulatedFrames> byLength;
+};
+
 // The device's memory as the commands address it.
 struct SimulatedMemory {
   std::vector<uint8_t> settings;
@@ -22,13 +31,9 @@ struct SimulatedMemory {
   std::vector<uint8_t> macroMemory;
   std::vector<uint8_t> scriptMemory;
   std::vector<uint8_t> ledFrame;
-  // By frame length (the model's ledFrameLengths). Chunks of two frame kinds may interleave, so
-  // each length assembles its own copy.
-  std::vector<SimulatedFrames> frames;
+  SimulatedLedFrames ledFrames;
   unsigned hardwareLightingCommands = 0;
   unsigned restoreDefaultsCommands = 0;
-  unsigned ledFrameCommands = 0;  // 0x12 reports accepted
-  unsigned ledFrames = 0;  // whole LED frames: counted when the chunk that ends one arrives
 };
 
 // The frames of one length a device received; an empty record when it takes no such frame.

@@ -75,19 +75,19 @@ TEST_F(MouseLightingPage, DirectionButtonsAndChecksStoreOppositeValuesAndSaveBot
 TEST_F(MouseLightingPage, FramesStreamWhileConnectedAndStopWhileSuspended) {
   auto mouse = OpenWithMouse();
   MouseLiveSettings[MOUSE_LIGHT_MODE] = 3;
-  ASSERT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames > 2; }, 8000)) << "after the 3 s start";
+  ASSERT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames.whole > 2; }, 8000)) << "after the 3 s start";
   // The device watcher's start-up selection has sent its profile by now; the lighting sends none.
   const size_t settingsBefore = SettingsRequests(*mouse).size();
   window->m_ledFramesEnabled = 0;
   PumpFor(100);
-  const unsigned frames = mouse->Memory().ledFrames;
+  const unsigned frames = mouse->Memory().ledFrames.whole;
   MouseLiveSettings[MOUSE_LIGHT_RED] = 17;
   MouseLiveSettings[MOUSE_LIGHT_MULTICOLOUR] = 0;
   EXPECT_TRUE(PumpUntil([this] { return window->m_mouseLeds[0].red == 17 * 256 >> 8; }, 2000))
       << "the records and previews still change";
-  EXPECT_EQ(frames, mouse->Memory().ledFrames);
+  EXPECT_EQ(frames, mouse->Memory().ledFrames.whole);
   window->m_ledFramesEnabled = 1;
-  EXPECT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames > frames; }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames.whole > frames; }, 2000));
   const auto requests = SettingsRequests(*mouse);
   for (size_t i = settingsBefore; i < requests.size(); ++i) EXPECT_NE(0x06, requests[i][0]) << "no settings write";
 }
@@ -110,7 +110,7 @@ TEST_F(MouseLightingPage, PicturesOfTheLightingAndDpiPages) {
   Get<CComboUI>(L"ms_deng_combo_modeSelect2")->SelectItem(0);
   Check(L"ms_Deng_7color_check", true);
   mouse->ClearWireLog();
-  ASSERT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames > 5; }, 8000));
+  ASSERT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames.whole > 5; }, 8000));
   RECT area;
   GetWindowRect(window->GetHWND(), &area);
   SaveScreenArea(area, L"mouse_lighting_page.png");

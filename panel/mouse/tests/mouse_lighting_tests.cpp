@@ -208,7 +208,7 @@ TEST_F(MouseLightingPassTest, FramesStreamWhileConnectedAndNotWhileDisabled) {
 
   auto mouse = Connect();
   for (int i = 0; i < 3; ++i) pass.Run(stop);
-  EXPECT_EQ(3u, mouse->Memory().ledFrames);
+  EXPECT_EQ(3u, mouse->Memory().ledFrames.whole);
   for (const auto& shape : Shapes(*mouse)) EXPECT_EQ(0x12, shape[0]) << "nothing but frames";
   EXPECT_EQ(std::vector<int>({56, 4}), std::vector<int>({Shapes(*mouse)[0][1], Shapes(*mouse)[1][1]}));
   EXPECT_EQ(254, mouse->Memory().ledFrame[59]);
@@ -216,7 +216,7 @@ TEST_F(MouseLightingPassTest, FramesStreamWhileConnectedAndNotWhileDisabled) {
   framesEnabled = false;
   MouseLiveSettings[MOUSE_LIGHT_RED + 2] = 0;
   pass.Run(stop);
-  EXPECT_EQ(3u, mouse->Memory().ledFrames);
+  EXPECT_EQ(3u, mouse->Memory().ledFrames.whole);
   EXPECT_EQ(0, leds[0].blue) << "the records still change";
 }
 
@@ -226,7 +226,7 @@ TEST_F(MouseLightingPassTest, ASynchronisedMouseGetsItsRecordsWithoutAStep) {
   channel.m_lightingSync = 1;
   std::fill(std::begin(leds), std::end(leds), LedColor{10, 20, 30, 255});
   pass.Run(stop);
-  EXPECT_EQ(1u, mouse->Memory().ledFrames);
+  EXPECT_EQ(1u, mouse->Memory().ledFrames.whole);
   EXPECT_EQ(9, mouse->Memory().ledFrame[0]) << "the synchronised effect's records go out";
 }
 
@@ -236,7 +236,7 @@ TEST_F(MouseLightingPassTest, AnUnknownModeRunsNoStepAndSlowModesPauseFirst) {
   MouseLiveSettings[MOUSE_LIGHT_SPEED] = 9;  // from a file: the delay table's last column
   pass.Run(stop);
   EXPECT_EQ(0, leds[0].red);
-  EXPECT_EQ(1u, mouse->Memory().ledFrames) << "the unchanged records still go out";
+  EXPECT_EQ(1u, mouse->Memory().ledFrames.whole) << "the unchanged records still go out";
 
   Settings(4, 4, 0, 0, kWhite);
   MouseLiveSettings[MOUSE_LIGHT_SPEED] = 2;
@@ -250,7 +250,7 @@ TEST_F(MouseLightingPassTest, AStopDuringAPauseSendsNothing) {
   Settings(5, 4, 0, 0, kWhite);
   SetEvent(stop);
   pass.Run(stop);
-  EXPECT_EQ(0u, mouse->Memory().ledFrames);
+  EXPECT_EQ(0u, mouse->Memory().ledFrames.whole);
 }
 
 }  // namespace

@@ -81,11 +81,11 @@ TEST_F(MousePadEffectsTest, StaticFramesCarryEachComponentAtTheLedsLevelAnd33Byt
       EXPECT_EQ(c.green, frame[3 * i + 1]) << i;
       EXPECT_EQ(c.blue, frame[3 * i + 2]) << i;
     }
-    const unsigned before = pad->Memory().ledFrameCommands;
+    const unsigned before = pad->Memory().ledFrames.commands;
     pad->ClearWireLog();
     SendMousePadLedFrame(channel, leds);
     EXPECT_EQ((std::vector<std::array<int, 3>>{{0x12, 33, 0}}), Shapes());
-    EXPECT_EQ(before + 1, pad->Memory().ledFrameCommands);
+    EXPECT_EQ(before + 1, pad->Memory().ledFrames.commands);
     EXPECT_TRUE(std::equal(frame.begin(), frame.begin() + 33, pad->Memory().ledFrame.begin()));
   }
   channel.m_frameSendEnabled = 0;

@@ -227,7 +227,7 @@ TEST_F(MousePadPageTest, StaticRedReachesThePadAsA33ByteFrame) {
   const std::vector<uint8_t> frame = pad->Memory().ledFrame;
   ASSERT_EQ(33u, frame.size());
   for (size_t i = 0; i < frame.size(); ++i) EXPECT_EQ(i % 3 == 0 ? 254 : 0, frame[i]) << i;
-  EXPECT_LE(1u, pad->Memory().ledFrameCommands);
+  EXPECT_LE(1u, pad->Memory().ledFrames.commands);
 }
 
 TEST_F(MousePadPageTest, ColourControlsStoreBoundedValuesAndClearMulticolour) {
