@@ -135,7 +135,7 @@ void CMainWnd::ChooseMouseDpiColour(int stage) {
   CControlUI* button = Find(L"ms_DPIcolor_btn_", stage);
   if (!button) return;
   CPalletDialog dialog(L"GmPalletDialog.xml", button->GetBkColor());
-  dialog.Create(m_hWnd, L"Tirsa\u8c03\u8272\u677f", WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, 0);
+  dialog.Create(m_hWnd, L"Tirsa\u8c03\u8272\u677f", PALETTE_DIALOG_STYLE, PALETTE_DIALOG_EX_STYLE);
   POINT cursor{};
   GetCursorPos(&cursor);
   SetWindowPos(dialog.GetHWND(), nullptr, cursor.x - kDialogOffset, cursor.y + kDialogOffset, 0, 0,

@@ -7,6 +7,12 @@
 constexpr int kDpiSwatchCount = 30;
 extern const DWORD DPI_SWATCH_COLORS[kDpiSwatchCount];
 
+// The picker's window: a visible pop-up with the system menu, and so the close command (the UI
+// library draws the caption itself); 0x96C80000 and WS_EX_WINDOWEDGE.
+constexpr DWORD PALETTE_DIALOG_STYLE =
+    WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD PALETTE_DIALOG_EX_STYLE = WS_EX_WINDOWEDGE;
+
 // The modal colour picker of the mouse page's DPI colours (layout "GmPalletDialog.xml"). The
 // caller creates it, runs it with ShowModal (1 OK, 2 closed) and reads GetSelectedColor; the
 // caller owns the object.

@@ -178,6 +178,8 @@ void AnswerPicker(int swatch, const wchar_t* closingButton) {
   ActInsideModalLoop([swatch, closingButton] {
     HWND picker = FindWindowW(L"UIPalletDialog", nullptr);
     ASSERT_NE(nullptr, picker);
+    // The skin draws the caption; the window's own style keeps the system menu, and with it the close command.
+    EXPECT_TRUE(GetWindowLongW(picker, GWL_STYLE) & WS_SYSMENU) << "the picker can be closed like a window";
     auto* dialog = dynamic_cast<CPalletDialog*>(reinterpret_cast<CWindowWnd*>(GetWindowLongPtrW(picker, GWLP_USERDATA)));
     ASSERT_NE(nullptr, dialog);
     NotifyClick(dialog->FindControl((L"ms_dpi_color_png_" + std::to_wstring(swatch)).c_str()));
