@@ -25,8 +25,9 @@ int ReadKeyboardDeviceSelection(const std::wstring& folder) {
 
 int LoadKeyboardDeviceProfile(KeyboardState& state, const std::wstring& folder, int index) {
   std::vector<uint8_t> payload;
-  state.loadedDeviceProfile = index;
   const int result = ReadKeyboardListedProfile(KeyboardDeviceProfiles(), folder, index, payload);
+  // A file that is there but unreadable stays as the user left it: no change is saved over it.
+  state.loadedDeviceProfile = result == -1 ? -1 : index;
   if (result != 0) return result;
   ApplyKeyboardDeviceProfile(state, payload.data());
   return result;

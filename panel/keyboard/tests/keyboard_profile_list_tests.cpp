@@ -202,3 +202,18 @@ TEST_F(KeyboardListFixture, ChangesAreSavedToTheProfileLastLoadedNotTheSavedSele
   EXPECT_EQ(DeviceFile(L"A"), a) << "the saved selection is untouched";
   EXPECT_EQ(DeviceFile(L"B"), EncodeKeyboardDeviceProfile(state));
 }
+
+// A selected profile whose file cannot be read is kept as it is on disk: the changes made after it
+// go nowhere, not over the file and not into the profile shown before it.
+TEST_F(KeyboardListFixture, AnUnreadableProfileIsNeverSavedOver) {
+  const Payload a = Patterned(KEYBOARD_DEVICE_PAYLOAD_SIZE, 1, 0);
+  Store(KeyboardDeviceProfiles(), {L"A", L"B"}, {a, a});
+  const std::vector<unsigned char> unreadable = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'r', 'o', 'f', 'i', 'l', 'e'};
+  WriteBytes(folder / L"B.kconfig", unreadable);
+  ASSERT_EQ(LoadKeyboardDeviceProfile(state, folder.path(), 0), 0);
+  EXPECT_EQ(LoadKeyboardDeviceProfile(state, folder.path(), 1), -1);
+  state.KeyboardCustomPaint.fill(0x5A);
+  EXPECT_EQ(SaveKeyboardDeviceProfile(state, folder.path()), 1);
+  EXPECT_EQ(ReadBytes(folder / L"B.kconfig"), unreadable);
+  EXPECT_EQ(DeviceFile(L"A"), a);
+}
