@@ -23,15 +23,22 @@ void CDeviceKeyButtonUI::SetLightState(DWORD color, int brightness, int on) {
 
 void RepaintChangedPreviews(HWND window, CDeviceKeyButtonUI* const* previews, size_t count) {
   if (!IsWindowVisible(window) || IsIconic(window) || !PreviewRepaintDue()) return;
-  bool invalidated = false;
+  // One invalidation for all of them: each is a call into the window system, and the paint covers
+  // the changed area's bounds anyway.
+  RECT changed{};
+  bool taken = false;
+  CPaintManagerUI* manager = nullptr;
   for (size_t i = 0; i < count; ++i) {
     CDeviceKeyButtonUI* preview = previews[i];
-    if (preview && preview->IsVisible() && preview->TakeLightChange()) {
-      preview->Invalidate();
-      invalidated = true;
-    }
+    if (!preview || !preview->IsVisible() || !preview->TakeLightChange()) continue;
+    const RECT area = preview->GetPos();
+    UnionRect(&changed, &changed, &area);
+    taken = true;
+    if (!manager) manager = preview->GetManager();
   }
-  if (invalidated) lastPreviewRepaint.store(CurrentClock().TickCount(), std::memory_order_relaxed);
+  if (!taken) return;
+  if (manager) manager->Invalidate(changed);
+  lastPreviewRepaint.store(CurrentClock().TickCount(), std::memory_order_relaxed);
 }
 
 void CDeviceKeyButtonUI::SetLightImage(LPCTSTR image) {

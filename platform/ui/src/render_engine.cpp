@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,15 +76,30 @@ uint32_t Over(uint32_t source, uint32_t dest) {
   return source + (scale(dest & 0x00FF00FFu) | (scale((dest >> 8) & 0x00FF00FFu) << 8));
 }
 
-// TintPixel's rule as three tables, built once per drawn image rather than per pixel.
+// TintPixel's rule as three tables, built once per drawn image rather than per pixel: a preview
+// frame draws over a hundred of them, so the tables are filled by steps, not by divisions.
 struct TintTables {
   uint8_t red[256], green[256], blue[256];
   TintTables(DWORD packedLedColor, int level) {
-    for (uint32_t v = 0; v < 256; ++v) {
-      uint32_t tinted = TintPixel(0xFF000000u | (v << 16) | (v << 8) | v, packedLedColor, level);
-      red[v] = static_cast<uint8_t>(tinted >> 16);
-      green[v] = static_cast<uint8_t>(tinted >> 8);
-      blue[v] = static_cast<uint8_t>(tinted);
+    const uint32_t bounded = static_cast<uint32_t>(level < 0 ? 0 : level > 255 ? 255 : level);
+    const LedRgb tint = UnpackLedColor(packedLedColor);
+    Fill(red, tint.red * bounded);
+    Fill(green, tint.green * bounded);
+    Fill(blue, tint.blue * bounded);
+  }
+  // table[v] = v x factor / (255 x 255), rounded down, kept as a quotient and a remainder.
+  static void Fill(uint8_t* table, uint32_t factor) {
+    constexpr uint32_t kDivisor = 255u * 255u;
+    const uint32_t stepQuotient = factor / kDivisor, stepRemainder = factor % kDivisor;
+    uint32_t quotient = 0, remainder = 0;
+    for (int v = 0; v < 256; ++v) {
+      table[v] = static_cast<uint8_t>(quotient);
+      quotient += stepQuotient;
+      remainder += stepRemainder;
+      if (remainder >= kDivisor) {
+        remainder -= kDivisor;
+        ++quotient;
+      }
     }
   }
   uint32_t Apply(uint32_t pixel) const {
@@ -172,9 +188,11 @@ bool CRenderEngine::DrawImageString(HDC dc, CPaintManagerUI*, const RECT& item, 
   source.right = std::min<long>(source.right, stored->width);
   source.bottom = std::min<long>(source.bottom, stored->height);
   if (ownSurface) {
-    std::unique_ptr<TintTables> tables(tint ? new TintTables(tintColor, level) : nullptr);
+    const std::optional<TintTables> tables = tint ? std::optional<TintTables>(std::in_place, tintColor, level)
+                                                  : std::nullopt;
+    const TintTables* applied = tables ? &*tables : nullptr;
     ForEachSlice(item, source, descriptor.corner,
-                 [&](const RECT& dest, const RECT& from) { DrawPieceInto(view, *stored, dest, from, tables.get()); });
+                 [&](const RECT& dest, const RECT& from) { DrawPieceInto(view, *stored, dest, from, applied); });
   } else {
     ForEachSlice(item, source, descriptor.corner,
                  [&](const RECT& dest, const RECT& from) { BlendPiece(dc, *stored, dest, from); });
