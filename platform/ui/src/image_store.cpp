@@ -212,11 +212,11 @@ const StoredImage* FindTintedImage(const std::wstring& fullPath, DWORD packedLed
   return TintedImages().Add(key, std::move(image)).get();
 }
 
-const DrawnImage* FindDrawnImage(const std::wstring& reference, int width, int height, const ImageLocator& locate,
+const DrawnImage* FindDrawnImage(std::wstring reference, int width, int height, const ImageLocator& locate,
                                  const ImageFitter& fit) {
   if (width <= 0 || height <= 0) return nullptr;
   std::lock_guard<std::mutex> lock(StoreMutex());
-  const DrawnKey key{reference, width, height};
+  const DrawnKey key{std::move(reference), width, height};
   if (const DrawnEntry* found = DrawnImages().Find(key)) return &found->shown;
   const ImagePart part = locate();
   const StoredImage* decoded = FindLocked(part.path);

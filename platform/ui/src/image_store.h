@@ -51,7 +51,7 @@ const StoredImage* FindTintedImage(const std::wstring& fullPath, DWORD packedLed
 using ImageLocator = std::function<ImagePart()>;
 using ImageFitter =
     std::function<void(const StoredImage& decoded, const RECT& source, const RECT& corner, StoredImage& fitted)>;
-const DrawnImage* FindDrawnImage(const std::wstring& reference, int width, int height, const ImageLocator& locate,
+const DrawnImage* FindDrawnImage(std::wstring reference, int width, int height, const ImageLocator& locate,
                                  const ImageFitter& fit);
 // Image references name files in the resource folder: when it changes, they are located again.
 void ForgetDrawnImages();

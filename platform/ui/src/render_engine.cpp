@@ -207,7 +207,8 @@ bool CRenderEngine::DrawImageString(HDC dc, CPaintManagerUI*, const RECT& item, 
     std::wstring reference = image;
     if (modify && *modify) reference.append(L"\n").append(modify);
     const DrawnImage* drawn = FindDrawnImage(
-        reference, item.right - item.left, item.bottom - item.top, [&] { return LocateImage(image, modify); }, FitInto);
+        std::move(reference), item.right - item.left, item.bottom - item.top, [&] { return LocateImage(image, modify); },
+        FitInto);
     if (!drawn) return false;
     std::optional<RunTint> runTint;
     if (tint) runTint.emplace(tintColor, level);
