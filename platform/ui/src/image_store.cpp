@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <array>
-#include <list>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <tuple>
 
+#include "bounded_cache.h"
 #include "diagnostics.h"
 #include "surfaces.h"
 #include "ui/tint.h"
@@ -54,53 +54,15 @@ constexpr size_t kDrawnEntryBytes = 256;
 size_t BytesOf(const ImagePtr& image) { return BytesOf(*image); }
 size_t BytesOf(const DrawnEntry& entry) { return entry.fitted ? BytesOf(*entry.fitted) : kDrawnEntryBytes; }
 
-// Images made from decoded ones, the least recently used dropped once they hold `maxBytes`.
-template <class Key, class Value>
-class DerivedImageCache {
- public:
-  explicit DerivedImageCache(size_t maxBytes) : maxBytes_(maxBytes) {}
-
-  const Value* Find(const Key& key) {
-    auto found = byKey_.find(key);
-    if (found == byKey_.end()) return nullptr;
-    byUse_.splice(byUse_.begin(), byUse_, found->second);
-    return &found->second->second;
-  }
-  const Value& Add(const Key& key, Value value) {
-    bytes_ += BytesOf(value);
-    byUse_.emplace_front(key, std::move(value));
-    byKey_[key] = byUse_.begin();
-    // The newest stays even when it alone is larger than the bound: it is about to be drawn.
-    while (bytes_ > maxBytes_ && byUse_.size() > 1) {
-      bytes_ -= BytesOf(byUse_.back().second);
-      byKey_.erase(byUse_.back().first);
-      byUse_.pop_back();
-    }
-    return byUse_.front().second;
-  }
-  size_t Bytes() const { return bytes_; }
-  void Clear() {
-    byKey_.clear();
-    byUse_.clear();
-    bytes_ = 0;
-  }
-
- private:
-  size_t maxBytes_;
-  std::list<std::pair<Key, Value>> byUse_;  // most recently used first
-  std::map<Key, typename decltype(byUse_)::iterator> byKey_;
-  size_t bytes_ = 0;
-};
-
 using TintKey = std::tuple<std::wstring, DWORD, int>;
-DerivedImageCache<TintKey, ImagePtr>& TintedImages() {
-  static auto* cache = new DerivedImageCache<TintKey, ImagePtr>(kMaxTintedBytes);
+BoundedCache<TintKey, ImagePtr>& TintedImages() {
+  static auto* cache = new BoundedCache<TintKey, ImagePtr>(kMaxTintedBytes, BytesOf);
   return *cache;
 }
 // The reference's text, then the drawn width and height.
 using DrawnKey = std::tuple<std::wstring, int, int>;
-DerivedImageCache<DrawnKey, DrawnEntry>& DrawnImages() {
-  static auto* cache = new DerivedImageCache<DrawnKey, DrawnEntry>(kMaxFittedBytes);
+BoundedCache<DrawnKey, DrawnEntry>& DrawnImages() {
+  static auto* cache = new BoundedCache<DrawnKey, DrawnEntry>(kMaxFittedBytes, BytesOf);
   return *cache;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image_store.h"
+#include "kept_text.h"
 #include "surfaces.h"
 #include "ui/attribute_parsers.h"
 #include "ui/paint_manager.h"
@@ -267,9 +268,20 @@ void CRenderEngine::DrawBorder(HDC dc, const RECT& rc, int size, DWORD argb) {
 void CRenderEngine::DrawText(HDC dc, CPaintManagerUI* manager, RECT rc, LPCTSTR text, DWORD argb, int font,
                              UINT style) {
   if (!text || !*text || !manager) return;
-  HGDIOBJ previous = SelectObject(dc, manager->GetFont(font));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ToColorRef(argb));
-  ::DrawTextW(dc, text, -1, &rc, style | DT_NOPREFIX);
-  SelectObject(dc, previous);
+  const TextLook look{text, manager->GetFont(font), ToColorRef(argb), style | DT_NOPREFIX};
+  auto draw = [&] {
+    HGDIOBJ previous = SelectObject(dc, look.font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look.colour);
+    ::DrawTextW(dc, text, -1, &rc, look.style);
+    SelectObject(dc, previous);
+  };
+  // Text clipped to its rectangle, all of which shows, can be kept.
+  SurfaceView view;
+  RECT shown;
+  if (!(style & (DT_NOCLIP | DT_CALCRECT)) && !IsEmptyRect(rc) && ViewSurfaceOf(dc, view) &&
+      IntersectRect(&shown, &rc, &view.clip) && EqualRect(&shown, &rc))
+    DrawKeptText(view, rc, look, draw);
+  else
+    draw();
 }
