@@ -38,11 +38,18 @@ shown() {
   "$here/demo-control.sh" window 2>/dev/null | grep -q '^visible=1' &&
     "$here/demo-control.sh" control kb_tab 2>/dev/null | grep -q '^visible=1'
 }
+came_up=0
 for _ in $(seq 120); do
-  shown && break
+  shown && came_up=1 && break
   sleep 0.5
 done
+[ "$came_up" = 1 ] || echo "The panel's window did not show with the keyboard's tab within 60 s."
 sleep "${SCREENSHOT_AFTER:-2}"
-"$here/demo-control.sh" screenshot "$screenshot" >/dev/null && echo "Screenshot saved: $screenshot"
+rm -f "$screenshot"
+if "$here/demo-control.sh" screenshot "$screenshot" >/dev/null && [ -s "$screenshot" ]; then
+  echo "Screenshot saved: $screenshot"
+else
+  echo "No screenshot could be taken: the demo panel's control channel did not answer (see scripts/demo-control.sh)."
+fi
 echo "The panel runs for ${RUN_SECONDS:-20} s; meanwhile scripts/demo-control.sh sends it commands (see README)."
 sleep "${RUN_SECONDS:-20}"

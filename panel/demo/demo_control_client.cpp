@@ -31,8 +31,15 @@ HWND MakeClientWindow() {
 }
 }  // namespace
 
+// A message-only window as it is made; a top-level one where the panel's desktop was not up yet
+// when it was made (hidden, it answers all the same).
+HWND FindDemoControlWindow() {
+  if (HWND window = FindWindowExW(HWND_MESSAGE, nullptr, kDemoControlWindowClass, nullptr)) return window;
+  return FindWindowW(kDemoControlWindowClass, nullptr);
+}
+
 bool SendDemoCommand(const std::string& command, std::string& reply, DWORD timeoutMs) {
-  HWND target = FindWindowExW(HWND_MESSAGE, nullptr, kDemoControlWindowClass, nullptr);
+  HWND target = FindDemoControlWindow();
   if (!target) return false;
   HWND own = MakeClientWindow();
   if (!own) return false;

@@ -1,7 +1,10 @@
 #include "demo_device_set.h"
 
+#include <windows.h>
+
 #include <cstdio>
 #include <sstream>
+#include <utility>
 
 #include "simulated_device_models.h"
 
@@ -45,6 +48,13 @@ std::array<bool, kDemoDeviceCount> ParsePluggedDemoDevices(const std::string& te
     else if (!name.empty()) unknown += (unknown.empty() ? "" : ",") + name;
   }
   return plugged;
+}
+
+void ReportPluggedHeadsetsFromAudioStandins(const std::array<bool, kDemoDeviceCount>& plugged) {
+  const std::pair<DemoDevice, const wchar_t*> variables[] = {{DemoDevice::Headset, L"STANDIN_HEADSET"},
+                                                             {DemoDevice::HeadsetK27, L"STANDIN_K27"}};
+  for (const auto& [device, name] : variables)
+    SetEnvironmentVariableW(name, plugged[static_cast<size_t>(device)] ? nullptr : L"absent");
 }
 
 DemoDeviceSet::DemoDeviceSet(SimulatedHidBackend& bus) {

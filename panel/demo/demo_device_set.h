@@ -21,6 +21,11 @@ bool DemoDeviceByName(const std::string& name, DemoDevice& device);
 // text is empty. Unknown names are left out and reported in `unknown`.
 std::array<bool, kDemoDeviceCount> ParsePluggedDemoDevices(const std::string& text, std::string& unknown);
 
+// The stand-in audio libraries decide when they load which devices they report: the first headset
+// (the audio control library) and the K27's audio devices (the audio configuration library) only
+// when that headset is plugged in at start. Sets STANDIN_HEADSET and STANDIN_K27 of this process.
+void ReportPluggedHeadsetsFromAudioStandins(const std::array<bool, kDemoDeviceCount>& plugged);
+
 // The simulated HID devices of a demo run, attached to a bus.
 class DemoDeviceSet {
  public:

@@ -5,6 +5,7 @@
 
 #include "demo_control_window.h"
 #include "demo_run.h"
+#include "message_loop_hook.h"
 
 namespace {
 std::string PluggedAtStart() {
@@ -12,10 +13,15 @@ std::string PluggedAtStart() {
   return value ? value : "";
 }
 
-// Made before wWinMain runs, and so before the main window's command channels, on the thread that
-// becomes the window thread.
+void StartControlChannel();
+
+// Made before wWinMain runs, and so before the main window's command channels. The control window
+// waits for the window thread's message loop: made here, before the desktop was up, it could come
+// up as a hidden top-level window that no client looks for.
 struct DemoProgram {
-  DemoProgram() : run(PluggedAtStart()) { StartDemoControlWindow(run); }
+  DemoProgram() : run(PluggedAtStart()) { RunBeforeMessageLoop(StartControlChannel); }
   DemoRun run;
 } demoProgram;
+
+void StartControlChannel() { StartDemoControlWindow(demoProgram.run); }
 }  // namespace

@@ -25,9 +25,8 @@ DemoRun::DemoRun(const std::string& plugged) : devices_(bus_) {
   for (size_t i = 0; i < kDemoDeviceCount; ++i)
     if (!pluggedAtStart[i] && devices_.Device(static_cast<DemoDevice>(i)))
       devices_.Device(static_cast<DemoDevice>(i))->Unplug();
-  // The stand-in reads this when the panel loads it, long after this runs.
-  if (!pluggedAtStart[static_cast<size_t>(DemoDevice::Headset)])
-    SetEnvironmentVariableW(L"STANDIN_HEADSET", L"absent");
+  // The stand-ins read this when the panel loads them, long after this runs.
+  ReportPluggedHeadsetsFromAudioStandins(pluggedAtStart);
   InstallHidBackend(&bus_);
 }
 
@@ -56,6 +55,8 @@ std::string DemoRun::SetPlugged(DemoDevice device, bool plugged) {
     AudioControlStandin(AudioControlStandinModule()).SetHeadsetPresent(plugged);
     return "";
   }
+  if (device == DemoDevice::HeadsetK27 && AudioConfigStandinModule())
+    AudioConfigStandin(AudioConfigStandinModule()).SetHeadsetPresent(plugged);
   const auto simulated = devices_.Device(device);
   if (plugged) simulated->Plug();
   else simulated->Unplug();

@@ -16,8 +16,8 @@ KeyboardLightingPass::KeyboardLightingPass(DeviceCommandChannel& channel, Keyboa
 WorkerPassResult KeyboardLightingPass::Run(HANDLE stopEvent) {
   constexpr auto next = WorkerPassResult::NextPass;
   const KeyboardLightView view(context_.keyboard);
-  if (PauseBeforeEffectStep(stopEvent, EffectDelay(view.Mode(), view.Speed()))) return next;
-  if (PauseUnlessStopped(stopEvent, kStepPauseMs)) return next;
+  // The mode's delay and the step pause follow each other: one wait.
+  if (PauseBeforeEffectStep(stopEvent, EffectDelay(view.Mode(), view.Speed()), kStepPauseMs)) return next;
   if (!channel_.IsConnected()) {
     PauseUnlessStopped(stopEvent, kAbsentPauseMs);
     return next;

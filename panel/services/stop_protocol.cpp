@@ -5,20 +5,32 @@
 
 namespace {
 constexpr DWORD kPassTopWaitMs = 1;
-}
+// The top wait of this thread's pass that its first pause has not taken over yet.
+thread_local DWORD owedTopWaitMs = 0;
+}  // namespace
 
-bool StopRequested(HANDLE stopEvent) { return PauseUnlessStopped(stopEvent, kPassTopWaitMs); }
+bool StopRequested(HANDLE stopEvent) {
+  const DWORD owed = owedTopWaitMs;
+  owedTopWaitMs = kPassTopWaitMs;
+  return CurrentClock().WaitForEvent(stopEvent, owed);
+}
 
 bool PauseUnlessStopped(HANDLE stopEvent, DWORD milliseconds) {
-  return CurrentClock().WaitForEvent(stopEvent, milliseconds);
+  const DWORD owed = owedTopWaitMs;
+  owedTopWaitMs = 0;
+  return CurrentClock().WaitForEvent(stopEvent, milliseconds == INFINITE ? INFINITE : milliseconds + owed);
 }
 
-bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs) {
-  return PauseUnlessStopped(stopEvent, delayMs < kShortestEffectStepMs ? kShortestEffectStepMs : delayMs);
+bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs, DWORD thenMs) {
+  return PauseUnlessStopped(stopEvent, (delayMs < kShortestEffectStepMs ? kShortestEffectStepMs : delayMs) + thenMs);
 }
 
 unsigned RunWorkerLoop(HANDLE stopEvent, DWORD startupPauseMs, const std::function<WorkerPassResult()>& pass,
                        const wchar_t* exitLine) {
+  // What the last pass owes is dropped with the loop: the thread may run another one (tests do).
+  struct ForgetOwedTopWait {
+    ~ForgetOwedTopWait() { owedTopWaitMs = 0; }
+  } forget;
   if (startupPauseMs == 0 || !PauseUnlessStopped(stopEvent, startupPauseMs)) {
     while (!StopRequested(stopEvent)) {
       if (pass() == WorkerPassResult::EndThread) return 0;

@@ -6,16 +6,21 @@
 // The stop protocol of every worker thread: each pass begins with a wait of at most 1 ms on the
 // thread's own stop event, and every pause is a wait on that event, so a stop ends the thread at
 // once. A thread never sets or clears its own stop event. All waits go through the clock seam.
+//
+// Each wait wakes the thread, so the pass's top only looks at the event and its millisecond is
+// waited with the pass's first pause: a pass then wakes once per pause, at the same pace. A pass
+// without a pause waits its millisecond at the next pass's top.
 
 // True when the thread is to end (the event is set, or the wait failed).
 bool StopRequested(HANDLE stopEvent);
 // A pause inside a pass; true when it was ended by a stop.
 bool PauseUnlessStopped(HANDLE stopEvent, DWORD milliseconds);
 // The pause before a lighting effect's next step: its delay, but never below one tick of Windows'
-// default timer. A delay of 0 (the fastest speed) left the pace to the 1 ms wait at the pass's top,
-// which a finer timer turns into a thousand passes a second, each sending a frame.
+// default timer, and then `thenMs` more. A delay of 0 (the fastest speed) left the pace to the 1 ms
+// wait at the pass's top, which a finer timer turns into a thousand passes a second, each sending
+// a frame.
 constexpr DWORD kShortestEffectStepMs = 15;
-bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs);
+bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs, DWORD thenMs = 0);
 
 // What a pass tells its loop.
 enum class WorkerPassResult {

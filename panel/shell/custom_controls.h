@@ -31,9 +31,10 @@ class CDeviceKeyButtonUI : public CButtonUI {
   std::atomic<bool> lightChanged_{false};
 };
 
-// Invalidates the shown previews whose light changed, and nothing while the window is hidden: the
-// frames go on every few milliseconds, a repaint of what nobody sees or of what stayed the same
-// would cost a core. Showing the window or a page repaints it whole anyway.
+// Invalidates the shown previews whose light changed, at most about 60 times a second, and nothing
+// while the window is hidden or minimised: the frames go on every few milliseconds, a repaint of
+// what nobody sees, of what stayed the same or faster than a screen shows would cost a core. A
+// change held back stays flagged for a later call; showing the window or a page repaints it whole.
 void RepaintChangedPreviews(HWND window, CDeviceKeyButtonUI* const* previews, size_t count);
 
 // A progress shown as a ring: the background colour as a full disc, the foreground colour as a

@@ -1,5 +1,19 @@
 #include "custom_controls.h"
 
+#include "clock.h"
+
+namespace {
+// About the display's rate: the frames come every 5 ms, a screen shows 60 a second.
+constexpr DWORD kPreviewRepaintIntervalMs = 16;
+// When previews were last invalidated, by any thread; a change that comes sooner waits, flagged,
+// for a later frame.
+std::atomic<DWORD> lastPreviewRepaint{0};
+
+bool PreviewRepaintDue() {
+  return CurrentClock().TickCount() - lastPreviewRepaint.load(std::memory_order_relaxed) >= kPreviewRepaintIntervalMs;
+}
+}  // namespace
+
 void CDeviceKeyButtonUI::SetLightState(DWORD color, int brightness, int on) {
   const bool changed = lightColor_.exchange(color, std::memory_order_relaxed) != color;
   const bool dimmed = lightBrightness_.exchange(brightness, std::memory_order_relaxed) != brightness;
@@ -8,11 +22,23 @@ void CDeviceKeyButtonUI::SetLightState(DWORD color, int brightness, int on) {
 }
 
 void RepaintChangedPreviews(HWND window, CDeviceKeyButtonUI* const* previews, size_t count) {
-  if (!IsWindowVisible(window)) return;
+  if (!IsWindowVisible(window) || IsIconic(window) || !PreviewRepaintDue()) return;
+  // One invalidation for all of them: each is a call into the window system, and the paint covers
+  // the changed area's bounds anyway.
+  RECT changed{};
+  bool taken = false;
+  CPaintManagerUI* manager = nullptr;
   for (size_t i = 0; i < count; ++i) {
     CDeviceKeyButtonUI* preview = previews[i];
-    if (preview && preview->IsVisible() && preview->TakeLightChange()) preview->Invalidate();
+    if (!preview || !preview->IsVisible() || !preview->TakeLightChange()) continue;
+    const RECT area = preview->GetPos();
+    UnionRect(&changed, &changed, &area);
+    taken = true;
+    if (!manager) manager = preview->GetManager();
   }
+  if (!taken) return;
+  if (manager) manager->Invalidate(changed);
+  lastPreviewRepaint.store(CurrentClock().TickCount(), std::memory_order_relaxed);
 }
 
 void CDeviceKeyButtonUI::SetLightImage(LPCTSTR image) {

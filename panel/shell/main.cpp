@@ -7,6 +7,7 @@
 
 #include "diagnostics.h"
 #include "main_wnd.h"
+#include "message_loop_hook.h"
 #include "panel_message.h"
 #include "ui_resources.h"
 
@@ -21,6 +22,8 @@ void WakeRunningInstance() {
   BroadcastSystemMessageW(BSF_POSTMESSAGE, &recipients, PanelRegisteredMessage, 0, 0);
 }
 
+void (*beforeMessageLoop)() = nullptr;
+
 void ReleaseProcessResources(HANDLE instanceMutex) {
   CResourceManager::GetInstance()->Release();
   OleUninitialize();
@@ -28,6 +31,8 @@ void ReleaseProcessResources(HANDLE instanceMutex) {
   if (instanceMutex) CloseHandle(instanceMutex);
 }
 }  // namespace
+
+void RunBeforeMessageLoop(void (*work)()) { beforeMessageLoop = work; }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (FAILED(CoInitialize(nullptr))) return 0;
@@ -52,6 +57,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
   window->CenterWindow();
+  if (beforeMessageLoop) beforeMessageLoop();
   CPaintManagerUI::MessageLoop();
 
   // A worker thread that did not stop in time may still use the window and the library.

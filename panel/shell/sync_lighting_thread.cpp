@@ -1,6 +1,7 @@
 // The synchronised-lighting thread: one effect phase drives keyboard, mouse and mouse pad together
 // while their channels' lighting-sync flags are set.
 #include <iterator>
+#include <utility>
 
 #include "main_wnd.h"
 #include "worker_threads.h"
@@ -50,12 +51,21 @@ WorkerPassResult RunSyncLightingPass(CMainWnd& wnd, HANDLE stopEvent) {
 
   const uint8_t effect = wnd.m_syncLightSettings.effect;
   if (effect < std::size(kSyncSteps)) (wnd.*kSyncSteps[effect])();
-  // The keyboard's frame goes out with its frame timer, not from here.
-  if (PauseUnlessStopped(stopEvent, keyboardSynced ? kKeyboardFramePauseMs : kShortPauseMs)) return next;
-  if (IsSynced(&wnd.m_mouseChannel)) wnd.SendMouseLedFrame();
-  else if (PauseUnlessStopped(stopEvent, kShortPauseMs)) return next;
-  if (IsSynced(&wnd.m_mousePadChannel)) wnd.SendMousePadLedFrame();
-  else PauseUnlessStopped(stopEvent, kShortPauseMs);
+  // The keyboard's frame goes out with its frame timer, not from here. A device that is not
+  // synchronised stands for a short pause instead of its frame; pauses that follow each other are
+  // one wait.
+  DWORD pauseMs = keyboardSynced ? kKeyboardFramePauseMs : kShortPauseMs;
+  for (auto [channel, send] : {std::pair{&wnd.m_mouseChannel, &CMainWnd::SendMouseLedFrame},
+                               std::pair{&wnd.m_mousePadChannel, &CMainWnd::SendMousePadLedFrame}}) {
+    if (!IsSynced(channel)) {
+      pauseMs += kShortPauseMs;
+      continue;
+    }
+    if (pauseMs && PauseUnlessStopped(stopEvent, pauseMs)) return next;
+    pauseMs = 0;
+    (wnd.*send)();
+  }
+  if (pauseMs) PauseUnlessStopped(stopEvent, pauseMs);
   return next;
 }
 

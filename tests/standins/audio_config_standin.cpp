@@ -2,9 +2,12 @@
 // one input (capture) device, each with a store of named properties. Values are kept as the text
 // a read returns; a write takes a 32-bit integer or float from the first four bytes of the value
 // buffer, as the property's form says. Tests steer it through the Standin* exports.
+#include <windows.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <map>
 #include <mutex>
@@ -47,11 +50,23 @@ Property Float(float value) {
 }
 Property ReadOnly(const wchar_t* text) { return {Form::Text, true, true, text}; }
 
+void ListHeadsetDevices(bool present) {
+  deviceLists[kOutputStore] = present ? std::vector<ConfLibDevice>{{0x0100, 1, 0, 1}} : std::vector<ConfLibDevice>{};
+  deviceLists[kInputStore] = present ? std::vector<ConfLibDevice>{{0x0200, 2, 0, 1}} : std::vector<ConfLibDevice>{};
+}
+
+// A fresh load lists the headset's devices, unless the process that loads it was started with
+// STANDIN_K27=absent (a whole program run without the headset).
+bool HeadsetPresentAtLoad() {
+  char value[16] = "";
+  const DWORD length = GetEnvironmentVariableA("STANDIN_K27", value, sizeof value);
+  return !(length > 0 && strcmp(value, "absent") == 0);
+}
+
 void ResetState() {
   initResult = kDone;
   storeReadable[kOutputStore] = storeReadable[kInputStore] = true;
-  deviceLists[kOutputStore] = {{0x0100, 1, 0, 1}};
-  deviceLists[kInputStore] = {{0x0200, 2, 0, 1}};
+  ListHeadsetDevices(HeadsetPresentAtLoad());
 
   auto& output = stores[kOutputStore];
   output = {{L"GetSupportFeature", ReadOnly(L"0,0,0,0,0,0,0")},
@@ -190,6 +205,12 @@ void StandinReset() {
 void StandinSetInitResult(int result) {
   std::lock_guard<std::mutex> guard(stateLock);
   initResult = result;
+}
+
+// Both device lists as a fresh load has them (present) or empty.
+void StandinSetHeadsetPresent(int present) {
+  std::lock_guard<std::mutex> guard(stateLock);
+  ListHeadsetDevices(present != 0);
 }
 
 void StandinSetDeviceList(int list, const ConfLibDevice* devices, int count) {

@@ -81,6 +81,10 @@ class AudioConfigStandin : public StandinLibrary {
  public:
   using StandinLibrary::StandinLibrary;
   void SetInitResult(int result) const { Export<void (*)(int)>("StandinSetInitResult")(result); }
+  // Both device lists as a fresh load has them, or empty.
+  void SetHeadsetPresent(bool present) const {
+    Export<void (*)(int)>("StandinSetHeadsetPresent")(present ? 1 : 0);
+  }
   // list 0: output devices, 1: input devices.
   void SetDeviceList(int list, const std::vector<ConfLibDevice>& devices) const {
     Export<void (*)(int, const ConfLibDevice*, int)>("StandinSetDeviceList")(

@@ -1,6 +1,8 @@
 // Which devices the demo plugs in at start, from KARVO_DEMO_DEVICES.
 #include <gtest/gtest.h>
 
+#include "demo_control_client.h"
+#include "demo_control_protocol.h"
 #include "demo_device_set.h"
 #include "simulated_device_models.h"
 
@@ -48,6 +50,51 @@ TEST(DemoDevices, TheSetHasASimulatedDeviceForAllButTheFirstHeadset) {
   for (DemoDevice device : {DemoDevice::Mouse, DemoDevice::MousePad, DemoDevice::HeadsetK27}) {
     ASSERT_NE(set.Device(device), nullptr);
     EXPECT_TRUE(set.Device(device)->IsPlugged());
+  }
+}
+
+// The stand-ins' headsets follow the demo's device set as the simulated devices do: no "Headset
+// K27" tab in a demo of the keyboard only.
+TEST(DemoDevices, TheAudioStandinsReportOnlyThePluggedHeadsets) {
+  struct AudioCase {
+    const char* plugged;
+    const wchar_t* headset;  // STANDIN_HEADSET, null when unset
+    const wchar_t* k27;      // STANDIN_K27
+  };
+  const AudioCase cases[] = {
+      {"keyboard", L"absent", L"absent"},
+      {"", nullptr, nullptr},
+      {"k27", L"absent", nullptr},
+      {"headset,mouse", nullptr, L"absent"},
+  };
+  auto variable = [](const wchar_t* name) -> std::wstring {
+    wchar_t value[32];
+    const DWORD length = GetEnvironmentVariableW(name, value, 32);
+    return length > 0 && length < 32 ? value : L"(unset)";
+  };
+  for (const AudioCase& c : cases) {
+    std::string unknown;
+    ReportPluggedHeadsetsFromAudioStandins(ParsePluggedDemoDevices(c.plugged, unknown));
+    EXPECT_EQ(variable(L"STANDIN_HEADSET"), c.headset ? c.headset : L"(unset)") << c.plugged;
+    EXPECT_EQ(variable(L"STANDIN_K27"), c.k27 ? c.k27 : L"(unset)") << c.plugged;
+  }
+}
+
+// The client finds the panel's control window as it is made, message-only, and also where it came
+// up as a hidden top-level window.
+TEST(DemoControlClient, FindsTheControlWindowMessageOnlyOrTopLevel) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kDemoControlWindowClass;
+  RegisterClassW(&windowClass);
+  EXPECT_EQ(FindDemoControlWindow(), nullptr);
+  for (HWND parent : {HWND_MESSAGE, HWND(nullptr)}) {
+    HWND window = CreateWindowExW(0, kDemoControlWindowClass, L"", 0, 0, 0, 0, 0, parent, nullptr,
+                                  windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(FindDemoControlWindow(), window) << (parent ? "message-only" : "top-level");
+    DestroyWindow(window);
   }
 }
 

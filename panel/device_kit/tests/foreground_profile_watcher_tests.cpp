@@ -144,12 +144,12 @@ TEST_F(WatcherFixture, AStopEndsTheWatcherWithItsExitText) {
   Given({L"A"}, 0);
   DebugLogCapture log;
   clock.onPause = [&](DWORD milliseconds) {
-    if (milliseconds == 100) SetEvent(stop);
+    if (milliseconds == 101) SetEvent(stop);  // its first pause, with the loop's top millisecond
   };
   const unsigned code = RunWorkerLoop(stop, 0, [&] { return Pass(); }, L"watcher told to end");
   EXPECT_EQ(code, 0u);
   EXPECT_EQ(log.Count(L"watcher told to end"), 1);
-  EXPECT_EQ(clock.Pauses(), std::vector<DWORD>{1}) << "the stop ends the rest at once";
+  EXPECT_TRUE(clock.Pauses().empty()) << "the stop ends the rest at once";
 }
 
 }  // namespace

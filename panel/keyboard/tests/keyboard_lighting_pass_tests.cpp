@@ -105,7 +105,8 @@ TEST_F(PassFixture, APassStepsTheLiveModeAfterItsPausesAndAdvancesTheCounter) {
   pass.Run(stop);
   pass.Run(stop);
   EXPECT_EQ(EffectColorCounter, static_cast<uint8_t>(counter + 2));
-  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{30, 30, 40, 30, 30, 40}));
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{30 + 30, 40, 30 + 30, 40}))
+      << "the mode's delay and the step pause in one wait";
   EXPECT_NE(leds[109].level, 0);
   EXPECT_TRUE(keyboard->Requests().empty()) << "RGB steps send nothing themselves";
 }
@@ -127,7 +128,7 @@ TEST_F(PassFixture, WithoutAKeyboardAPassOnlyPauses) {
   const uint8_t counter = EffectColorCounter;
   pass.Run(stop);
   EXPECT_EQ(EffectColorCounter, counter);
-  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{EffectDelay(18, 4), 30, 100}));
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{EffectDelay(18, 4) + 30, 100}));
 }
 
 TEST_F(PassFixture, TheOneColorModelSendsItsLevelFramesFromThePass) {

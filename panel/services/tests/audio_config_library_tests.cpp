@@ -108,6 +108,26 @@ TEST_F(ConfLibBridge, EmptyListsLeaveTheRecordsEmptyAndUnqueried) {
     EXPECT_EQ(std::string::npos, call.find("PropertyControl")) << call;
 }
 
+// The demo's device set reaches the stand-in through the environment at its load (or reset) and
+// through its steering when the headset is plugged later.
+TEST_F(ConfLibBridge, StandinReportsTheHeadsetOnlyWhilePresent) {
+  auto outputs = [&] {
+    int32_t count = -1;
+    api.GetDeviceCount(kConfLibOutputList, &count);
+    return count;
+  };
+  SetEnvironmentVariableW(L"STANDIN_K27", L"absent");
+  standin.Reset();
+  SetEnvironmentVariableW(L"STANDIN_K27", nullptr);
+  EXPECT_EQ(0, outputs()) << "absent at load";
+  standin.SetHeadsetPresent(true);
+  EXPECT_EQ(1, outputs()) << "plugged later";
+  standin.SetHeadsetPresent(false);
+  EXPECT_EQ(0, outputs()) << "unplugged";
+  standin.Reset();
+  EXPECT_EQ(1, outputs()) << "present at load";
+}
+
 TEST_F(ConfLibBridge, StandinKeepsPropertiesInTheirValueForms) {
   ConfLibDevice capture{0x0200, 2, 0, 1};
   std::vector<unsigned char> value(1024), channel(1024);

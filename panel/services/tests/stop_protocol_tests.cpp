@@ -30,7 +30,7 @@ TEST(StopProtocol, ASetStopEndsTheTopWaitAndEveryPauseAtOnce) {
   FakeClock clock;
   EXPECT_FALSE(StopRequested(stop.handle));
   EXPECT_FALSE(PauseUnlessStopped(stop.handle, 5));
-  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{1, 5})) << "the top of a pass waits 1 ms";
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{6})) << "the top of a pass waits 1 ms, with the first pause";
   SetEvent(stop.handle);
   EXPECT_TRUE(StopRequested(stop.handle));
   EXPECT_TRUE(PauseUnlessStopped(stop.handle, 60000));
@@ -57,9 +57,28 @@ TEST(StopProtocol, StartupPauseAndWatcherPeriodPassOnTheClockNotTheWall) {
       },
       L"watcher ended");
   EXPECT_LT(GetTickCount() - wallStart, 1000u);
-  EXPECT_EQ(passStarts, (std::vector<DWORD>{3001, 5102, 7203}));
+  EXPECT_EQ(passStarts, (std::vector<DWORD>{3000, 5101, 7202})) << "each top's millisecond waited in the select pause";
   EXPECT_EQ(clock.Elapsed(), 3000u + 3 * 2101u);
   EXPECT_EQ(log.Count(L"watcher ended"), 1);
+}
+
+// A pass that never pauses (a reader whose read returns at once) still waits its millisecond at
+// the next pass's top instead of spinning; the loop leaves nothing owed to the thread's next loop.
+TEST(StopProtocol, APassWithoutAPauseWaitsItsMillisecondAtTheNextTop) {
+  StopEvent stop;
+  FakeClock clock;
+  int passes = 0;
+  RunWorkerLoop(
+      stop.handle, 0,
+      [&] {
+        if (++passes == 3) SetEvent(stop.handle);
+        return WorkerPassResult::NextPass;
+      },
+      L"reader ended");
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{1, 1}));
+  ResetEvent(stop.handle);
+  EXPECT_FALSE(PauseUnlessStopped(stop.handle, 5));
+  EXPECT_EQ(clock.Pauses().back(), 5u);
 }
 
 TEST(StopProtocol, AStopDuringTheStartupPauseEndsTheThreadBeforeItsFirstPass) {

@@ -8,6 +8,7 @@
 #include "custom_controls.h"
 #include "debug_log_capture.h"
 #include "demo_window.h"
+#include "fake_clock.h"
 #include "panel_window_fixture.h"
 
 namespace {
@@ -59,9 +60,10 @@ TEST(DeviceKeyButton, TheLightImageIsTintedWithTheLedColourWhileTheLightIsOn) {
   EXPECT_EQ(Painted(button, 16, 16).At(8, 8), kWhite) << "off until the first light state";
 }
 
-// The frames repeat every few milliseconds: only a light that changed is repainted, and only while
-// the window shows; a hidden window keeps the change for later.
+// The frames repeat every few milliseconds: only a light that changed is repainted, only while the
+// window shows, and no sooner than a screen shows the last repaint; a change held back is kept.
 TEST(DeviceKeyButton, ALightChangeIsRepaintedOnceAndOnlyWhileTheWindowShows) {
+  FakeClock clock;
   CDeviceKeyButtonUI button;
   EXPECT_FALSE(button.TakeLightChange()) << "nothing set yet";
   const struct {
@@ -86,6 +88,22 @@ TEST(DeviceKeyButton, ALightChangeIsRepaintedOnceAndOnlyWhileTheWindowShows) {
   ShowWindow(window, SW_SHOWNOACTIVATE);
   RepaintChangedPreviews(window, previews, std::size(previews));
   EXPECT_FALSE(button.TakeLightChange()) << "taken by the repaint of the shown window";
+  const struct {
+    DWORD afterMs;
+    bool taken;
+  } frames[] = {{5, false}, {5, false}, {6, true}, {16, true}, {15, false}};
+  DWORD colour = 0xFF0000;
+  for (const auto& frame : frames) {
+    clock.Sleep(frame.afterMs);
+    button.SetLightState(++colour, 60, 1);
+    RepaintChangedPreviews(window, previews, std::size(previews));
+    EXPECT_NE(button.TakeLightChange(), frame.taken) << "at most 60 repaints a second";
+  }
+  clock.Sleep(100);
+  ShowWindow(window, SW_MINIMIZE);
+  button.SetLightState(0x00FF00, 60, 1);
+  RepaintChangedPreviews(window, previews, std::size(previews));
+  EXPECT_TRUE(button.TakeLightChange()) << "kept while the window is minimised";
   DestroyWindow(window);
 }
 

@@ -42,8 +42,9 @@ TEST_F(SyncLightingPassTest, ASynchronisedKeyboardGetsTheEffectByteStepThenTheFr
   wnd.m_keyboardChannel.m_lightingSync = 1;
   wnd.m_syncLightSettings = {SYNC_LIGHT_STATIC, 4, 5, 1, 0, 200, 100, 50};
   RunSyncLightingPass(wnd, stop);
-  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{15, 30, 1, 1}))
-      << "the shortest effect step (the speed byte 5 is below it), keyboard frame, mouse, mouse pad";
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{15, 32}))
+      << "the shortest effect step (the speed byte 5 is below it), then keyboard frame, mouse and mouse pad "
+         "in one wait";
   const LedColor& led = wnd.m_keyboardLeds[0];
   EXPECT_EQ((std::vector<int>{led.red, led.green, led.blue, led.level}), (std::vector<int>{200, 100, 50, 255}));
   EXPECT_EQ(wnd.m_mouseLeds[0].level, 0) << "the mouse is not synchronised";
@@ -80,7 +81,8 @@ TEST(HeadsetK27LightingPass, AStopInAnyPauseEndsTheThreadWithoutAFrameOrABox) {
     const char* what;
     bool makesFrame;  // the frame was made, and refused, before the pause
     DWORD stoppedPause;
-  } cases[] = {{"the pause before the step", false, stepPause}, {"the pause after a refused frame", true, 100}};
+  } cases[] = {{"the pause before the step (with the pass's top millisecond)", false, stepPause + 1},
+               {"the pause after a refused frame", true, 100}};
   std::vector<std::wstring> boxes;
   AnswerMessageBoxesWith([&boxes](const MessageBoxRequest& box) {
     boxes.push_back(box.text);

@@ -3,12 +3,14 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
-#include <list>
+#include <algorithm>
+#include <array>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <tuple>
 
+#include "bounded_cache.h"
 #include "diagnostics.h"
 #include "surfaces.h"
 #include "ui/tint.h"
@@ -18,6 +20,8 @@ namespace {
 // Tinted copies are made per LED colour for DCs that are not our own surfaces; a running light
 // effect makes many, so the least recently used go once the copies hold this much.
 constexpr size_t kMaxTintedBytes = 4 * 1024 * 1024;
+// Stretched copies are made per drawn size; a window being resized makes many.
+constexpr size_t kMaxFittedBytes = 8 * 1024 * 1024;
 
 struct ImageDeleter {
   void operator()(StoredImage* image) const {
@@ -37,24 +41,30 @@ std::map<std::wstring, ImagePtr>& Images() {
   static auto* images = new std::map<std::wstring, ImagePtr>;
   return *images;
 }
-using TintKey = std::tuple<std::wstring, DWORD, int>;
-struct TintCache {
-  std::list<std::pair<TintKey, ImagePtr>> byUse;  // most recently used first
-  std::map<TintKey, decltype(byUse)::iterator> byKey;
-  size_t bytes = 0;
-
-  void Clear() {
-    byKey.clear();
-    byUse.clear();
-    bytes = 0;
-  }
-};
-TintCache& TintedImages() {
-  static auto* cache = new TintCache;
-  return *cache;
-}
 
 size_t BytesOf(const StoredImage& image) { return size_t(image.width) * image.height * 4; }
+
+// What an image reference shows at a drawn size; only a fitted copy is owned.
+struct DrawnEntry {
+  ImagePtr fitted;
+  DrawnImage shown;
+};
+// An entry that shows a decoded image costs the cache about this much.
+constexpr size_t kDrawnEntryBytes = 256;
+size_t BytesOf(const ImagePtr& image) { return BytesOf(*image); }
+size_t BytesOf(const DrawnEntry& entry) { return entry.fitted ? BytesOf(*entry.fitted) : kDrawnEntryBytes; }
+
+using TintKey = std::tuple<std::wstring, DWORD, int>;
+BoundedCache<TintKey, ImagePtr>& TintedImages() {
+  static auto* cache = new BoundedCache<TintKey, ImagePtr>(kMaxTintedBytes, BytesOf);
+  return *cache;
+}
+// The reference's text, then the drawn width and height.
+using DrawnKey = std::tuple<std::wstring, int, int>;
+BoundedCache<DrawnKey, DrawnEntry>& DrawnImages() {
+  static auto* cache = new BoundedCache<DrawnKey, DrawnEntry>(kMaxFittedBytes, BytesOf);
+  return *cache;
+}
 
 ImagePtr CreateBlankImage(int width, int height) {
   uint32_t* pixels = nullptr;
@@ -94,8 +104,7 @@ ImagePtr DecodeImageFile(const std::wstring& path) {
     if (DllExports::GdipBitmapLockBits(decoded, &whole, ImageLockModeRead | ImageLockModeUserInputBuf,
                                        PixelFormat32bppPARGB, &data) == Ok) {
       DllExports::GdipBitmapUnlockBits(decoded, &data);
-      for (size_t i = 0, n = size_t(width) * height; i < n && image->opaque; ++i)
-        image->opaque = (image->pixels[i] >> 24) == 0xFF;
+      FindOpaqueRuns(*image);
     } else {
       image.reset();
     }
@@ -113,6 +122,21 @@ const StoredImage* FindLocked(const std::wstring& path) {
 
 }  // namespace
 
+void FindOpaqueRuns(StoredImage& image) {
+  image.opaque = true;
+  image.opaqueRuns.assign(image.height, {0, 0});
+  for (int y = 0; y < image.height; ++y) {
+    const uint32_t* row = image.pixels + size_t(y) * image.width;
+    std::pair<int, int>& longest = image.opaqueRuns[y];
+    for (int x = 0, first = 0; x <= image.width; ++x) {
+      if (x < image.width && (row[x] >> 24) == 0xFF) continue;
+      if (x - first > longest.second - longest.first) longest = {first, x};
+      first = x + 1;
+    }
+    image.opaque = image.opaque && longest.second - longest.first == image.width;
+  }
+}
+
 void EnsureGdiplusStarted() {
   static const bool started = [] {
     Gdiplus::GdiplusStartupInput input;
@@ -127,41 +151,67 @@ const StoredImage* FindStoredImage(const std::wstring& fullPath) {
   return FindLocked(fullPath);
 }
 
+RECT BoundedSource(RECT source, const StoredImage& image) {
+  if (source.right <= source.left || source.bottom <= source.top) return RECT{0, 0, image.width, image.height};
+  source.left = std::max<long>(source.left, 0);
+  source.top = std::max<long>(source.top, 0);
+  source.right = std::min<long>(source.right, image.width);
+  source.bottom = std::min<long>(source.bottom, image.height);
+  return source;
+}
+
 const StoredImage* FindTintedImage(const std::wstring& fullPath, DWORD packedLedColor, int level) {
   std::lock_guard<std::mutex> lock(StoreMutex());
   const StoredImage* source = FindLocked(fullPath);
   if (!source) return nullptr;
-  TintCache& cache = TintedImages();
-  TintKey key{fullPath, packedLedColor & 0xFFFFFF, level};
-  auto found = cache.byKey.find(key);
-  if (found != cache.byKey.end()) {
-    cache.byUse.splice(cache.byUse.begin(), cache.byUse, found->second);
-    return found->second->second.get();
-  }
+  const TintKey key{fullPath, packedLedColor & 0xFFFFFF, level};
+  if (const ImagePtr* found = TintedImages().Find(key)) return found->get();
   ImagePtr image = CreateBlankImage(source->width, source->height);
   if (!image) return nullptr;
   for (size_t i = 0, n = size_t(source->width) * source->height; i < n; ++i)
     image->pixels[i] = TintPixel(source->pixels[i], packedLedColor, level);
-  image->opaque = source->opaque;
-  cache.bytes += BytesOf(*image);
-  cache.byUse.emplace_front(key, std::move(image));
-  cache.byKey[key] = cache.byUse.begin();
-  // The newest stays even when it alone is larger than the bound: it is about to be drawn.
-  while (cache.bytes > kMaxTintedBytes && cache.byUse.size() > 1) {
-    cache.bytes -= BytesOf(*cache.byUse.back().second);
-    cache.byKey.erase(cache.byUse.back().first);
-    cache.byUse.pop_back();
+  FindOpaqueRuns(*image);
+  return TintedImages().Add(key, std::move(image)).get();
+}
+
+const DrawnImage* FindDrawnImage(std::wstring reference, int width, int height, const ImageLocator& locate,
+                                 const ImageFitter& fit) {
+  if (width <= 0 || height <= 0) return nullptr;
+  std::lock_guard<std::mutex> lock(StoreMutex());
+  const DrawnKey key{std::move(reference), width, height};
+  if (const DrawnEntry* found = DrawnImages().Find(key)) return &found->shown;
+  const ImagePart part = locate();
+  const StoredImage* decoded = FindLocked(part.path);
+  if (!decoded) return nullptr;
+  const RECT source = BoundedSource(part.source, *decoded);
+  if (source.right <= source.left || source.bottom <= source.top) return nullptr;
+  DrawnEntry entry;
+  if (width == source.right - source.left && height == source.bottom - source.top) {
+    entry.shown = DrawnImage{decoded, POINT{source.left, source.top}};
+  } else {
+    entry.fitted = CreateBlankImage(width, height);
+    if (!entry.fitted) return nullptr;
+    std::fill_n(entry.fitted->pixels, size_t(width) * height, 0u);
+    fit(*decoded, source, part.corner, *entry.fitted);
+    FindOpaqueRuns(*entry.fitted);
+    entry.shown = DrawnImage{entry.fitted.get(), POINT{0, 0}};
   }
-  return cache.byUse.front().second.get();
+  return &DrawnImages().Add(key, std::move(entry)).shown;
+}
+
+void ForgetDrawnImages() {
+  std::lock_guard<std::mutex> lock(StoreMutex());
+  DrawnImages().Clear();
 }
 
 size_t TintedImageBytes() {
   std::lock_guard<std::mutex> lock(StoreMutex());
-  return TintedImages().bytes;
+  return TintedImages().Bytes();
 }
 
 void ClearImageStore() {
   std::lock_guard<std::mutex> lock(StoreMutex());
   TintedImages().Clear();
+  DrawnImages().Clear();
   Images().clear();
 }

@@ -87,8 +87,11 @@ int CPaintManagerUI::GetResourceType() {
 void CPaintManagerUI::SetResourcePath(LPCTSTR path) {
   std::wstring folder = path ? path : L"";
   if (!folder.empty() && folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
-  std::lock_guard<std::mutex> lock(Settings().mutex);
-  Settings().resourcePath = folder;
+  {
+    std::lock_guard<std::mutex> lock(Settings().mutex);
+    Settings().resourcePath = folder;
+  }
+  ForgetDrawnImages();
 }
 
 CDuiString CPaintManagerUI::GetResourcePath() {
@@ -467,8 +470,13 @@ void CPaintManagerUI::OnPaint() {
         root_->SetPos(client);
       }
       EnsureBackBuffer(client.right, client.bottom);
+      // Drawing is clipped to the dirty part, so a control larger than it (the root's background)
+      // costs only what shows.
+      const int saved = SaveDC(backDc_);
+      IntersectClipRect(backDc_, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
       FillRect(backDc_, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
       root_->DoPaint(backDc_, ps.rcPaint);
+      RestoreDC(backDc_, saved);
       BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
              ps.rcPaint.bottom - ps.rcPaint.top, backDc_, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
       if (!windowInitSent_) {

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "image_store.h"
+#include "kept_text.h"
 #include "surfaces.h"
 #include "ui/attribute_parsers.h"
 #include "ui/paint_manager.h"
@@ -75,49 +76,84 @@ uint32_t Over(uint32_t source, uint32_t dest) {
   return source + (scale(dest & 0x00FF00FFu) | (scale((dest >> 8) & 0x00FF00FFu) << 8));
 }
 
-// TintPixel's rule as three tables, built once per drawn image rather than per pixel.
-struct TintTables {
-  uint8_t red[256], green[256], blue[256];
-  TintTables(DWORD packedLedColor, int level) {
-    for (uint32_t v = 0; v < 256; ++v) {
-      uint32_t tinted = TintPixel(0xFF000000u | (v << 16) | (v << 8) | v, packedLedColor, level);
-      red[v] = static_cast<uint8_t>(tinted >> 16);
-      green[v] = static_cast<uint8_t>(tinted >> 8);
-      blue[v] = static_cast<uint8_t>(tinted);
-    }
-  }
-  uint32_t Apply(uint32_t pixel) const {
-    return (pixel & 0xFF000000u) | (uint32_t(red[(pixel >> 16) & 0xFF]) << 16) |
-           (uint32_t(green[(pixel >> 8) & 0xFF]) << 8) | blue[pixel & 0xFF];
-  }
-};
-
-// A piece straight into one of our surfaces, each destination pixel from the nearest source
-// pixel (as GDI stretches), tinted on the way when asked: no GDI call per image, and no tinted
-// copy of the image, whatever the colour.
-void DrawPieceInto(const SurfaceView& view, const StoredImage& image, const RECT& dest, const RECT& source,
-                   const TintTables* tint) {
+// A piece into a surface's pixels, each destination pixel from the nearest source pixel (as GDI
+// stretches).
+void DrawPieceInto(const SurfaceView& view, const StoredImage& image, const RECT& dest, const RECT& source) {
   RECT area;
   if (IsEmptyRect(dest) || IsEmptyRect(source) || !IntersectRect(&area, &dest, &view.clip)) return;
   const long dw = dest.right - dest.left, dh = dest.bottom - dest.top;
   const long sw = source.right - source.left, sh = source.bottom - source.top;
   const long width = area.right - area.left;
-  if (!tint && image.opaque && dw == sw && dh == sh) {
-    for (long y = area.top; y < area.bottom; ++y)
-      std::copy_n(image.pixels + (source.top + y - dest.top) * image.width + source.left + area.left - dest.left, width,
-                  view.pixels + y * view.width + area.left);
-    return;
-  }
   std::vector<long> columns(width);
   for (long x = 0; x < width; ++x) columns[x] = source.left + (area.left + x - dest.left) * sw / dw;
   for (long y = area.top; y < area.bottom; ++y) {
     const uint32_t* from = image.pixels + (source.top + (y - dest.top) * sh / dh) * image.width;
     uint32_t* to = view.pixels + y * view.width + area.left;
     for (long x = 0; x < width; ++x) {
-      uint32_t pixel = from[columns[x]];
-      if ((pixel >> 24) == 0) continue;
-      to[x] = Over(tint ? tint->Apply(pixel) : pixel, to[x]);
+      const uint32_t pixel = from[columns[x]];
+      if ((pixel >> 24) != 0) to[x] = Over(pixel, to[x]);
     }
+  }
+}
+
+// The image's `source` part stretched over the whole of `fitted`, corners kept.
+void FitInto(const StoredImage& decoded, const RECT& source, const RECT& corner, StoredImage& fitted) {
+  SurfaceView view;
+  view.pixels = fitted.pixels;
+  view.width = fitted.width;
+  view.height = fitted.height;
+  view.clip = RECT{0, 0, fitted.width, fitted.height};
+  ForEachSlice(view.clip, source, corner,
+               [&](const RECT& dest, const RECT& from) { DrawPieceInto(view, decoded, dest, from); });
+}
+
+// TintPixel's rule, worked out once per run of equal source pixels: an LED image is mostly one
+// colour, so a preview costs little more than an untinted image.
+class RunTint {
+ public:
+  RunTint(DWORD packedLedColor, int level) : color_(packedLedColor), level_(level) {}
+  uint32_t Apply(uint32_t pixel) {
+    if (pixel != lastIn_) {
+      lastIn_ = pixel;
+      lastOut_ = TintPixel(pixel, color_, level_);
+    }
+    return lastOut_;
+  }
+
+ private:
+  DWORD color_;
+  int level_;
+  uint32_t lastIn_ = 0, lastOut_ = 0;  // the tint of a clear pixel is clear
+};
+
+// Pixels of one image row onto a surface row, each over what is there, tinted on the way when asked.
+void BlendRow(const uint32_t* from, uint32_t* to, long count, RunTint* tint) {
+  for (long x = 0; x < count; ++x) {
+    const uint32_t pixel = from[x];
+    if ((pixel >> 24) != 0) to[x] = Over(tint ? tint->Apply(pixel) : pixel, to[x]);
+  }
+}
+
+// An unscaled image, from its pixel `origin` on, onto `dest` of a surface, tinted on the way when
+// asked: no GDI call and no tinted copy, whatever the colour. Each row's opaque run replaces what
+// is there; only the rest is blended.
+void DrawUnscaledInto(const SurfaceView& view, const StoredImage& image, POINT origin, const RECT& dest,
+                      RunTint* tint) {
+  RECT area;
+  if (!IntersectRect(&area, &dest, &view.clip)) return;
+  const long left = origin.x + area.left - dest.left, right = left + area.right - area.left;
+  for (long y = area.top; y < area.bottom; ++y) {
+    const long row = origin.y + y - dest.top;
+    const uint32_t* from = image.pixels + row * image.width;
+    uint32_t* to = view.pixels + y * view.width + area.left;
+    const long runFirst = std::clamp<long>(image.opaqueRuns[row].first, left, right);
+    const long runEnd = std::clamp<long>(image.opaqueRuns[row].second, runFirst, right);
+    BlendRow(from + left, to, runFirst - left, tint);
+    if (tint)
+      for (long x = runFirst; x < runEnd; ++x) to[x - left] = tint->Apply(from[x]);
+    else
+      std::copy(from + runFirst, from + runEnd, to + runFirst - left);
+    BlendRow(from + runEnd, to + runEnd - left, right - runEnd, tint);
   }
 }
 
@@ -145,6 +181,17 @@ bool BlendIntoSurface(HDC dc, RECT rc, DWORD argb) {
   return true;
 }
 
+ImagePart LocateImage(const std::wstring& image, LPCTSTR modify) {
+  std::wstring text = image;
+  if (modify && *modify) {
+    if (text.find(L'=') == std::wstring::npos) text = L"file='" + text + L"'";
+    text += L" ";
+    text += modify;
+  }
+  const ImageDescriptor descriptor = ParseImageDescriptor(text);
+  return ImagePart{ResolveImagePath(descriptor.file), descriptor.source, descriptor.corner};
+}
+
 }  // namespace
 
 bool CRenderEngine::DrawImageString(HDC dc, CPaintManagerUI*, const RECT& item, const RECT& paint,
@@ -153,32 +200,26 @@ bool CRenderEngine::DrawImageString(HDC dc, CPaintManagerUI*, const RECT& item, 
   if (!image || !*image) return false;
   RECT visible;
   if (!IntersectRect(&visible, &item, &paint)) return true;
-  std::wstring text = image;
-  if (modify && *modify) {
-    if (text.find(L'=') == std::wstring::npos) text = L"file='" + text + L"'";
-    text += L" ";
-    text += modify;
-  }
-  ImageDescriptor descriptor = ParseImageDescriptor(text);
-  std::wstring path = ResolveImagePath(descriptor.file);
-  // Into our own surfaces the library draws (and tints) itself; other DCs get GDI's blending and
-  // a cached tinted copy.
+  // Into our own surfaces the library draws (and tints) itself, from what the reference shows at
+  // this size; other DCs get GDI's blending and a cached tinted copy.
   SurfaceView view;
-  const bool ownSurface = ViewSurfaceOf(dc, view);
-  const StoredImage* stored = tint && !ownSurface ? FindTintedImage(path, tintColor, level) : FindStoredImage(path);
-  if (!stored) return false;
-  RECT source = descriptor.source;
-  if (IsEmptyRect(source)) source = RECT{0, 0, stored->width, stored->height};
-  source.right = std::min<long>(source.right, stored->width);
-  source.bottom = std::min<long>(source.bottom, stored->height);
-  if (ownSurface) {
-    std::unique_ptr<TintTables> tables(tint ? new TintTables(tintColor, level) : nullptr);
-    ForEachSlice(item, source, descriptor.corner,
-                 [&](const RECT& dest, const RECT& from) { DrawPieceInto(view, *stored, dest, from, tables.get()); });
-  } else {
-    ForEachSlice(item, source, descriptor.corner,
-                 [&](const RECT& dest, const RECT& from) { BlendPiece(dc, *stored, dest, from); });
+  if (ViewSurfaceOf(dc, view)) {
+    std::wstring reference = image;
+    if (modify && *modify) reference.append(L"\n").append(modify);
+    const DrawnImage* drawn = FindDrawnImage(
+        std::move(reference), item.right - item.left, item.bottom - item.top, [&] { return LocateImage(image, modify); },
+        FitInto);
+    if (!drawn) return false;
+    std::optional<RunTint> runTint;
+    if (tint) runTint.emplace(tintColor, level);
+    DrawUnscaledInto(view, *drawn->image, drawn->origin, item, runTint ? &*runTint : nullptr);
+    return true;
   }
+  const ImagePart part = LocateImage(image, modify);
+  const StoredImage* stored = tint ? FindTintedImage(part.path, tintColor, level) : FindStoredImage(part.path);
+  if (!stored) return false;
+  ForEachSlice(item, BoundedSource(part.source, *stored), part.corner,
+               [&](const RECT& dest, const RECT& from) { BlendPiece(dc, *stored, dest, from); });
   return true;
 }
 
@@ -226,9 +267,20 @@ void CRenderEngine::DrawBorder(HDC dc, const RECT& rc, int size, DWORD argb) {
 void CRenderEngine::DrawText(HDC dc, CPaintManagerUI* manager, RECT rc, LPCTSTR text, DWORD argb, int font,
                              UINT style) {
   if (!text || !*text || !manager) return;
-  HGDIOBJ previous = SelectObject(dc, manager->GetFont(font));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ToColorRef(argb));
-  ::DrawTextW(dc, text, -1, &rc, style | DT_NOPREFIX);
-  SelectObject(dc, previous);
+  const TextLook look{text, manager->GetFont(font), ToColorRef(argb), style | DT_NOPREFIX};
+  auto draw = [&] {
+    HGDIOBJ previous = SelectObject(dc, look.font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look.colour);
+    ::DrawTextW(dc, text, -1, &rc, look.style);
+    SelectObject(dc, previous);
+  };
+  // Text clipped to its rectangle, all of which shows, can be kept.
+  SurfaceView view;
+  RECT shown;
+  if (!(style & (DT_NOCLIP | DT_CALCRECT)) && !IsEmptyRect(rc) && ViewSurfaceOf(dc, view) &&
+      IntersectRect(&shown, &rc, &view.clip) && EqualRect(&shown, &rc))
+    DrawKeptText(view, rc, look, draw);
+  else
+    draw();
 }

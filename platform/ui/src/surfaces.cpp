@@ -1,7 +1,7 @@
 #include "surfaces.h"
 
+#include <map>
 #include <mutex>
-#include <set>
 
 namespace {
 
@@ -10,8 +10,14 @@ std::mutex& SurfacesMutex() {
   return mutex;
 }
 
-std::set<HGDIOBJ>& Surfaces() {
-  static auto* surfaces = new std::set<HGDIOBJ>;
+struct SurfacePixels {
+  uint32_t* pixels;
+  long width;
+  long height;
+};
+// Kept with the pixels, so that a view of a surface asks GDI nothing about the bitmap.
+std::map<HGDIOBJ, SurfacePixels>& Surfaces() {
+  static auto* surfaces = new std::map<HGDIOBJ, SurfacePixels>;
   return *surfaces;
 }
 
@@ -30,7 +36,7 @@ HBITMAP CreateSurface(int width, int height, uint32_t** pixels) {
   if (!surface) return nullptr;
   *pixels = static_cast<uint32_t*>(bits);
   std::lock_guard<std::mutex> lock(SurfacesMutex());
-  Surfaces().insert(surface);
+  Surfaces()[surface] = SurfacePixels{*pixels, width, height};
   return surface;
 }
 
@@ -42,18 +48,16 @@ void DestroySurface(HBITMAP surface) {
   DeleteObject(surface);
 }
 
-bool IsOwnSurface(HGDIOBJ bitmap) {
-  std::lock_guard<std::mutex> lock(SurfacesMutex());
-  return Surfaces().count(bitmap) != 0;
-}
-
 bool ViewSurfaceOf(HDC dc, SurfaceView& view) {
   HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-  DIBSECTION dib{};
-  if (!IsOwnSurface(bitmap) || GetObjectW(bitmap, sizeof(dib), &dib) != sizeof(dib)) return false;
-  view.pixels = static_cast<uint32_t*>(dib.dsBm.bmBits);
-  view.width = dib.dsBm.bmWidth;
-  view.height = dib.dsBm.bmHeight;
+  {
+    std::lock_guard<std::mutex> lock(SurfacesMutex());
+    auto found = Surfaces().find(bitmap);
+    if (found == Surfaces().end()) return false;
+    view.pixels = found->second.pixels;
+    view.width = found->second.width;
+    view.height = found->second.height;
+  }
   RECT bounds{0, 0, view.width, view.height};
   if (GetClipBox(dc, &view.clip) == ERROR || !IntersectRect(&view.clip, &view.clip, &bounds)) view.clip = RECT{};
   GdiFlush();  // what GDI drew before must be in the pixels first

@@ -7,7 +7,6 @@
 // bitmaps are its own, because only for those it knows the row order and may write pixels itself.
 HBITMAP CreateSurface(int width, int height, uint32_t** pixels);
 void DestroySurface(HBITMAP surface);
-bool IsOwnSurface(HGDIOBJ bitmap);
 
 // The pixels of the library's own surface selected into a DC, and the part of it that drawing may
 // touch (the DC's clip box within the surface). False for any other DC.

@@ -76,7 +76,10 @@ TEST(LedTint, DrawnInAWindowAsIntoAnyOtherDc) {
     DWORD packed;
     int level;
     COLORREF centre;
-  } cases[] = {{0x00FF00, 255, RGB(0, 0, 255)}, {0x0000FF, 128, RGB(128, 0, 0)}, {0xFF0000, 0, RGB(0, 0, 0)}};
+  } cases[] = {{0x00FF00, 255, RGB(0, 0, 255)},
+               {0x0000FF, 128, RGB(128, 0, 0)},
+               {0xFF0000, 0, RGB(0, 0, 0)},
+               {0x4080C0, 77, RGB(192 * 77 / 255, 64 * 77 / 255, 128 * 77 / 255)}};  // rounded down
   for (const Case& c : cases) {
     CControlUI* led = window->Find<CControlUI>(L"led_2");
     led->SetChangerColor(c.packed);

@@ -19,6 +19,8 @@ class CRenderEngine {
   // Fills with an ARGB colour; a colour with alpha below 255 is blended.
   static void DrawColor(HDC dc, const RECT& rc, DWORD argb);
   static void DrawBorder(HDC dc, const RECT& rc, int size, DWORD argb);
+  // Text clipped to `rc`; in the library's own surfaces, the same text over the same pixels is
+  // copied from what it drew there before.
   static void DrawText(HDC dc, CPaintManagerUI* manager, RECT rc, LPCTSTR text, DWORD argb, int font,
                        UINT style);
   // The memory the cached tinted copies hold; it never exceeds a fixed bound (4 MB).
