@@ -167,6 +167,8 @@ bool DemoPanelDriver::PickInCombo(const std::string& combo, const std::string& k
       if (!ClickControl(combo)) return false;
       if (!WaitFor(open, 4000)) continue;
     }
+    // The keys go where the activation is: a busy machine activates the list a little after it shows.
+    WaitFor([] { return GetForegroundWindow() == FindWindowW(L"UiComboDropDown", nullptr); }, 2000);
     if (!Xdo("key " + keys + " Return")) return false;
     if (picked(5000)) return true;
     if (open() && !Xdo("key Escape")) return false;
