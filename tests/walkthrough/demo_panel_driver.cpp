@@ -120,6 +120,11 @@ bool DemoPanelDriver::WaitForControl(const std::string& name, const std::functio
 
 HWND DemoPanelDriver::MainWindow() const { return FindWindowW(L"MainWnd", L"KARVO Driver"); }
 
+bool DemoPanelDriver::WaitUntilTheStartUpReadsAreShown() {
+  return WaitForControl("kb_deng_combo_modeSelect", [](const ControlState& c) { return c.selected >= 0; }, 30000) &&
+         WaitForControl("mp_deng_combo_modeSelect", [](const ControlState& c) { return c.selected >= 0; }, 30000);
+}
+
 bool DemoPanelDriver::Xdo(const std::string& words) {
   if (input_.empty()) return false;
   const std::wstring request = input_ + L"request";

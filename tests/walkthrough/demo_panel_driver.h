@@ -51,6 +51,10 @@ class DemoPanelDriver {
   bool WaitForControl(const std::string& name, const std::function<bool(const ControlState&)>& done,
                       DWORD atMostMs = 15000);
   HWND MainWindow() const;
+  // Half a second after it starts, the panel reads the keyboard and the pad and shows what it read
+  // on their lighting pages, taking the focus there; a user who starts earlier on a busy machine
+  // meets that focus change in the middle of a drop-down. True once both pages show a mode.
+  bool WaitUntilTheStartUpReadsAreShown();
 
   // Real input through the X server: xdotool's own words ("mousemove 10 20 click 1", "key Down").
   bool Xdo(const std::string& words);

@@ -212,6 +212,7 @@ TEST_F(DemoWalkthrough, AUserPlugsInAKeyboardLooksAtEveryPageUnplugsAllAndExits)
   ASSERT_TRUE(panel.Start("mouse,mousepad,headset,k27"));
   ASSERT_TRUE(WaitFor([&] { return panel.Control("ms_tab").visible && IsWindowVisible(panel.MainWindow()); }, 60000))
       << "the devices found at start bring the window forward";
+  ASSERT_TRUE(panel.WaitUntilTheStartUpReadsAreShown());
   ASSERT_NO_FATAL_FAILURE(PlugTheKeyboard());
   ASSERT_NO_FATAL_FAILURE(PickASoftwareLightingMode());
   ASSERT_NO_FATAL_FAILURE(AddAProfileChangeItsBrightnessAndSwitch());

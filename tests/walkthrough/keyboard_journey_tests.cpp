@@ -68,6 +68,7 @@ class KeyboardJourney : public DemoPanelTest {
     ASSERT_TRUE(panel.Start("keyboard"));
     ASSERT_TRUE(WaitFor([&] { return Visible("kb_tab") && IsWindowVisible(panel.MainWindow()); }, 60000))
         << "the keyboard found at start brings the window forward";
+    ASSERT_TRUE(panel.WaitUntilTheStartUpReadsAreShown());
   }
   void ShowTheRemappedKey() {
     Pick("kb_key_Op_tab");

@@ -66,6 +66,7 @@ class MouseJourney : public ::testing::Test {
     ASSERT_TRUE(panel.Start("mouse"));
     ASSERT_TRUE(WaitFor([&] { return panel.Control("ms_tab").visible && IsWindowVisible(panel.MainWindow()); }, 60000))
         << "the mouse found at start brings the window forward";
+    ASSERT_TRUE(panel.WaitUntilTheStartUpReadsAreShown());
     ASSERT_TRUE(panel.Pick("ms_tab"));
   }
   // Gives `key` the third function of the buttons page and saves the keys to the mouse; the key

@@ -286,15 +286,16 @@ TEST_F(HeadsetProfileListTest, AnArrivingHeadsetWhoseSavedProfileIsUnreadableGet
   EXPECT_TRUE(messages.empty());
 }
 
-// An index entry that names the K27's profile file: its row stays, but selecting it and changing
-// the lighting neither loads nor writes that file.
+// An index entry that names a file in another device's folder: its row stays, but selecting it and
+// changing the lighting neither loads nor writes that file. (The keyboard's folder: the K27's own
+// list, running beside, would take a profile file put in its folder as one of its own.)
 TEST_F(HeadsetProfileListTest, AnIndexEntryNamingAnotherFolderReachesNoFile) {
-  const std::wstring k27 = DeviceProfileFolder(nullptr, L"headK27") + L"profile2.json";
+  const std::wstring k27 = DeviceProfileFolder(nullptr, L"kb") + L"profile2.json";
   WriteText(k27, "{\"LightInfo\": {\"Red\": 77}}");
   const std::vector<unsigned char> before = ReadBytes(k27);
   WriteIndex({L"a"});
   WriteIniNumber(Index(), L"PROFILECOUNT", L"count", 2);
-  WriteIniText(Index(), L"PROFILENAME", L"1", L"..\\headK27\\profile2");
+  WriteIniText(Index(), L"PROFILENAME", L"1", L"..\\kb\\profile2");
   OpenWindow();
   Combo()->SelectItem(1);
   EXPECT_EQ(L"", window->SelectedHeadsetProfilePath());
