@@ -172,8 +172,10 @@ bool DemoPanelDriver::PickInCombo(const std::string& combo, const std::string& k
       if (!ClickControl(combo)) return false;
       if (!WaitFor(open, 4000)) continue;
     }
-    // The keys go where the activation is: a busy machine activates the list a little after it shows.
-    WaitFor([] { return GetForegroundWindow() == FindWindowW(L"UiComboDropDown", nullptr); }, 2000);
+    // The list opens without the activation: the panel's window takes the keys and hands them on.
+    // Without a window manager, a transient window that closed can leave the X keyboard focus
+    // nowhere while the panel still counts itself active, so the keys go to the window by name.
+    Xdo("search --name ^KARVO.Driver$ windowfocus --sync %1");
     if (!Xdo("key " + keys + " Return")) return false;
     if (picked(5000)) return true;
     if (open() && !Xdo("key Escape")) return false;
