@@ -13,6 +13,7 @@
 #include "hid_backend.h"
 #include "keyboard_page_state.h"
 #include "macro_files.h"
+#include "macro_insert_buttons.h"
 #include "macro_page.h"
 #include "panel_window_fixture.h"
 #include "simulated_device_models.h"
@@ -318,15 +319,10 @@ TEST_F(KeyboardPagesTest, TheFiftyFirstMacroIsRefusedWithTheLimitInTheText) {
 TEST_F(KeyboardPagesTest, EachInsertButtonInsertsItsRowOfTheMouseEvents) {
   Option(L"kb_macro_Op_tab")->Selected(true, true);
   Click(L"kb_macro_btn_name_add");
-  // In the order of the mouse events: five buttons pressed and released, then the four moves.
-  const wchar_t* const buttons[] = {L"leftkeydown",   L"leftkeyup",   L"rightkeydown",   L"rightkeyup",
-                                    L"moudlekeydown", L"moudlekeyup", L"forwardkeydown", L"forwardkeyup",
-                                    L"backkeydown",   L"backkeyup",   L"moveleftkey",    L"moverightkey",
-                                    L"moveupkey",     L"movedownkey"};
-  for (int row = 0; row < static_cast<int>(std::size(buttons)); ++row) {
+  for (int row = 0; row < static_cast<int>(std::size(kMacroInsertButtons)); ++row) {
     SCOPED_TRACE(row);
     Click(L"kb_macro_btn_deleteall");
-    Click((std::wstring(L"kb_macro_inset_") + buttons[row] + L"_btn").c_str());
+    Click((std::wstring(L"kb_macro_inset_") + kMacroInsertButtons[row] + L"_btn").c_str());
     ASSERT_EQ(1, List(L"kb_Macro_list")->GetCount());
     List(L"kb_Macro_list")->SelectItem(0);
     window->EditKeyboardMacroAction();

@@ -16,6 +16,7 @@
 #include "hid_backend.h"
 #include "ini_values.h"
 #include "macro_files.h"
+#include "macro_insert_buttons.h"
 #include "macro_page.h"
 #include "macro_store_edits.h"
 #include "mouse_key_assignment.h"
@@ -496,15 +497,10 @@ TEST_F(MouseMacroPageTest, TheRowEditorAndTheInsertPanelWorkOnTheSelectedRow) {
 
 TEST_F(MouseMacroPageTest, EachInsertButtonInsertsItsRowOfTheMouseEvents) {
   Open({L"a"});
-  // In the order of the mouse events: five buttons pressed and released, then the four moves.
-  const wchar_t* const buttons[] = {L"leftkeydown",   L"leftkeyup",   L"rightkeydown",   L"rightkeyup",
-                                    L"moudlekeydown", L"moudlekeyup", L"forwardkeydown", L"forwardkeyup",
-                                    L"backkeydown",   L"backkeyup",   L"moveleftkey",    L"moverightkey",
-                                    L"moveupkey",     L"movedownkey"};
-  for (int row = 0; row < static_cast<int>(std::size(buttons)); ++row) {
+  for (int row = 0; row < static_cast<int>(std::size(kMacroInsertButtons)); ++row) {
     SCOPED_TRACE(row);
     Click(L"ms_macro_btn_deleteall");
-    Click((std::wstring(L"ms_macro_inset_") + buttons[row] + L"_btn").c_str());
+    Click((std::wstring(L"ms_macro_inset_") + kMacroInsertButtons[row] + L"_btn").c_str());
     ASSERT_EQ(1, List(L"ms_Macro_list")->GetCount());
     List(L"ms_Macro_list")->SelectItem(0);
     window->EditMouseMacroAction();
