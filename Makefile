@@ -6,7 +6,11 @@ JOBS ?= $(shell nproc)
 # tests and the demo are also built as 64-bit programs, in $(BUILD_DIR)/x64, and run there.
 TEST_ARCH = $(shell bash scripts/test-arch.sh)
 # `make test TEST_DISPLAYS=n` sets how many tests that show windows run at once (kept in the cache).
-CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=Release $(if $(TEST_DISPLAYS),-DTEST_DISPLAYS=$(TEST_DISPLAYS)) >/dev/null
+# ccache (installed by the set-up) serves objects any clone of this project on the machine built before;
+# its base folder is the clone, so that the cache's entries do not depend on where the clone lies.
+CCACHE = -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+export CCACHE_BASEDIR = $(CURDIR)
+CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=Release $(CCACHE) $(if $(TEST_DISPLAYS),-DTEST_DISPLAYS=$(TEST_DISPLAYS)) >/dev/null
 # How long each phase took; `make test` prints it at the end.
 PHASE = bash scripts/phase-times.sh "$(BUILD_DIR)/phase-times.log"
 

@@ -9,7 +9,7 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
 packages=(
-  cmake make ninja-build pkg-config dpkg-dev
+  cmake make ninja-build pkg-config dpkg-dev ccache
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix
   wine wine32:i386 xvfb xauth x11-utils imagemagick xdotool
   googletest

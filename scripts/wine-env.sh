@@ -3,9 +3,10 @@
 # (the release build folder itself), a 64-bit one for the x86_64 test build in its sub-folder x64.
 #
 # The prefix booted once ($WINE_TEMPLATE) is never run in. Each Wine session (wine-session.sh) runs
-# in copies of it under $WINE_DIR/sessions/$WINE_SESSION: one slot per display, each with its own
-# HOME, X display and wineserver. A test that CTest gave a display (resource "displays") runs in
-# that display's slot; everything else runs in slot 0.
+# in copies of it under $WINE_DIR/sessions/$WINE_SESSION: slots, each with its own HOME, X display
+# and wineserver. A test that CTest gave display n (resource "displays") runs alone in slot n + 1;
+# everything else runs in slot 0, so that no window, broadcast or activation of another test
+# reaches a test that shows windows.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
 TEST_ARCH=$("$root/scripts/test-arch.sh"); export TEST_ARCH
@@ -22,7 +23,7 @@ export WINE_SESSION=${WINE_SESSION:-default}
 WINE_SLOT=${WINE_SLOT:-0}
 if [ "${CTEST_RESOURCE_GROUP_0:-}" = displays ]; then
   WINE_SLOT=${CTEST_RESOURCE_GROUP_0_DISPLAYS#id:}
-  WINE_SLOT=${WINE_SLOT%%,*}
+  WINE_SLOT=$((${WINE_SLOT%%,*} + 1))
 fi
 export WINE_SLOT_DIR="$WINE_DIR/sessions/$WINE_SESSION/slot$WINE_SLOT"
 export WINEPREFIX="$WINE_SLOT_DIR/prefix"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # start [slots]: starts the caller's Wine session, named by WINE_SESSION ("default" when unset).
-#     Boots the build's prefix once, then gives each display slot a copy of it, a HOME, an Xvfb
-#     display and a persistent wineserver. The slots default to the displays CTest hands out to the
-#     tests (test-displays.json in the test build). With USE_OWN_DISPLAY=1 and DISPLAY set, one
-#     slot runs on that display instead. A session that is already running is left as it is.
+#     Boots the build's prefix once, then gives each slot a copy of it, a HOME, an Xvfb display and
+#     a persistent wineserver. The slots default to slot 0, for the tests without a display of their
+#     own, and one per display CTest hands out to the tests (test-displays.json in the test build).
+#     With USE_OWN_DISPLAY=1 and DISPLAY set, one slot runs on that display instead. A session that
+#     is already running is left as it is.
 # stop: ends that session only (its Wine processes, its displays, its prefix copies), so that a
 #     `make run` and a `make test` on one build folder never end each other.
 # stop-all: ends every session of the build folder.
@@ -119,10 +120,10 @@ start_session() {
   return "$failed"
 }
 
-test_displays() {
+test_slots() {
   local count
   count=$(grep -o '"id"' "$TEST_BUILD_DIR/test-displays.json" 2>/dev/null | wc -l || true)
-  echo $((count > 0 ? count : 1))
+  echo $((count + 1))
 }
 
 case "${1:-}" in
@@ -130,7 +131,7 @@ case "${1:-}" in
     mkdir -p "$sessions"
     stop_abandoned_sessions
     [ -f "$session/owner" ] && exit 0
-    slots=${2:-$(test_displays)}
+    slots=${2:-$(test_slots)}
     [ "${USE_OWN_DISPLAY:-}" = 1 ] && [ -n "${DISPLAY:-}" ] && slots=1
     if ! start_session "$slots"; then
       tail -n 20 "$session"/slot*/*.log >&2 2>/dev/null || true

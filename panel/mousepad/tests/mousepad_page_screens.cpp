@@ -8,11 +8,13 @@
 #include <cstdio>
 #include <string>
 
+#include "data_folders.h"
 #include "hid_backend.h"
 #include "mousepad_page_state.h"
 #include "panel_window_fixture.h"
 #include "simulated_device_models.h"
 #include "simulated_hid_backend.h"
+#include "test_files.h"
 #include "window_capture.h"
 
 namespace {
@@ -21,6 +23,8 @@ class MousePadPageScreens : public PanelWindowTest {
  protected:
   void SetUp() override {
     InstallHidBackend(&bus);
+    // A new user's pad folder: a profile another test of this prefix saved could be a dim one.
+    RemoveTree(DeviceProfileFolder(nullptr, L"mp"));
     PanelWindowTest::SetUp();
     OpenWindow();
   }
