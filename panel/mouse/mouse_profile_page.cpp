@@ -68,6 +68,10 @@ void RunOnMouseList(CMainWnd& window, MouseProfileKind kind, void (NamedProfileL
   OnMouseList(window, kind, [operation](NamedProfileList& list) { (list.*operation)(); });
 }
 
+void ApplyMouseDeviceProfileAt(CMainWnd& window, int index) {
+  OnMouseList(window, MouseProfileKind::Device, [index](NamedProfileList& list) { list.ApplyAt(index); });
+}
+
 bool FillMouseProfileLists(CMainWnd& window) {
   for (MouseProfileKind kind : {MouseProfileKind::Device, MouseProfileKind::Light, MouseProfileKind::Key})
     if (!OnMouseList(window, kind, [](NamedProfileList& list) { return list.Fill(); })) return false;

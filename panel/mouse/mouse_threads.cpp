@@ -6,6 +6,7 @@
 #include "hardware_sync_reader.h"
 #include "main_wnd.h"
 #include "mouse_identities.h"
+#include "mouse_profile_page.h"
 #include "mouse_profiles.h"
 #include "mouse_state.h"
 #include "mousepad_state.h"
@@ -34,8 +35,8 @@ void ShowFoundMouse(CMainWnd& window) {
   const int selected = ReadMouseDeviceSelection(window.GetMouseProfileFolder(), combo ? combo->GetCount() : 0);
   window.LoadMouseDeviceProfile(selected);
   window.ReadMouseMemory();
-  // Runs the device list's selection on this thread, the lock still held.
-  if (combo) combo->SelectItem(selected, false);
+  // Applied on this thread, the lock still held.
+  ApplyMouseDeviceProfileAt(window, selected);
   window.RefreshMousePage();
   window.RelabelMouseKeys(0);
   if (COptionUI* tab = window.Find<COptionUI>(L"ms_tab")) {

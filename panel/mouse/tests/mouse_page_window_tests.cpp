@@ -113,6 +113,32 @@ TEST_F(MousePageTest, AFirstStartWithTheMousePluggedInSeedsReadsAndShowsIt) {
   EXPECT_EQ(1, announcements.load());
 }
 
+// Finding the mouse runs the device list's select, which sends the device profile's keys to
+// on-board profile 1, whichever comes first at start-up: the mouse's detection, or the device list's
+// watcher, whose first pass only shows the saved profile.
+TEST_F(MousePageTest, FindingTheMouseSendsTheDeviceProfilesKeysInEitherStartUpOrder) {
+  constexpr uint8_t kWriteKeyTable = 0x09;
+  for (const bool pluggedAtStart : {true, false}) {
+    SCOPED_TRACE(pluggedAtStart ? "plugged in at start" : "plugged in after the watcher's first pass");
+    auto mouse = MakeSimulatedMouse();
+    if (pluggedAtStart) {
+      bus.Attach(mouse);
+      ASSERT_NO_FATAL_FAILURE(OpenWindow());
+    } else {
+      ASSERT_NO_FATAL_FAILURE(RestartWindow());
+      ASSERT_TRUE(PumpUntil([this] { return Combo(L"ms_device_profile_combo")->GetCurSel() == 0; }, 5000));
+      bus.Attach(mouse);
+    }
+    ASSERT_TRUE(PumpUntil([this] { return MouseShown(); }, 10000));
+    { std::lock_guard<std::recursive_mutex> passDone(window->m_mouseChannel.m_lock); }
+    const std::vector<CommandReport> requests = mouse->Requests();
+    EXPECT_TRUE(std::any_of(requests.begin(), requests.end(), [&](const CommandReport& request) {
+      return request[COMMAND_FIELD_COMMAND] == kWriteKeyTable;
+    }));
+    mouse->Unplug();
+  }
+}
+
 // The user's profiles outlive a lost or damaged index: each list is rebuilt from its files, none of
 // which takes the factory payload; a first profile that cannot be written leaves no index behind.
 TEST_F(MousePageTest, AStartWithoutAUsableIndexKeepsTheUsersProfiles) {
