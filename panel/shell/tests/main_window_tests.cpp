@@ -185,6 +185,10 @@ TEST_F(PanelWindowTest, RegisteredMessageWithoutDeviceShowsOneNoDeviceBox) {
 
 TEST_F(PanelWindowTest, RegisteredMessageWithADeviceBringsTheWindowForward) {
   OpenWindow();
+  // The K27's detection ends first: its pass would find no K27 behind the flag and clear it.
+  constexpr int kK27Detection = 16;
+  SetEvent(window->m_stopEvents[kK27Detection]);
+  ASSERT_EQ(WaitForSingleObject(window->m_threadHandles[kK27Detection], 5000), static_cast<DWORD>(WAIT_OBJECT_0));
   int boxes = 0;
   WatchMessageBoxesWith([&](CMsgWnd& box) {
     ++boxes;

@@ -7,8 +7,13 @@ source "$1"
 shift
 work=$(mktemp -d "$WINE_DIR/fresh.XXXXXX")
 trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
-cp -a "$WINEPREFIX" "$work/prefix"
+# A copy of the booted prefix, which nothing runs in: a running slot's prefix may be caught while its
+# wineserver writes the registry.
+cp -a "$WINE_TEMPLATE" "$work/prefix"
 printf '\n[Software\\\\Wine\\\\Drivers] 0\n"Graphics"="null"\n' >>"$work/prefix/user.reg"
 export WINEPREFIX="$work/prefix"
 unset DISPLAY
 wine "$@" </dev/null
+status=$?
+[ "$status" = 0 ] || echo "run_in_fresh_prefix: ${1##*/} ended with exit code $status" >&2
+exit "$status"
