@@ -16,7 +16,6 @@ constexpr DWORD kPresentPauseMs = 100;
 constexpr DWORD kAbsentPauseMs = 1000;
 constexpr DWORD kFailurePauseMs = 100;
 constexpr DWORD kLightingStartPauseMs = 3000;
-constexpr DWORD kAbsentLightingPauseMs = 100;
 
 void ShowFoundHeadset(CMainWnd& window) {
   if (CControlUI* tab = window.Find(L"hsK27_tab")) tab->SetVisible(true);
@@ -46,7 +45,7 @@ unsigned __stdcall HeadsetK27DetectThreadProc(void* parameter) {
 void RunHeadsetK27LightingPass(CMainWnd& window, HANDLE stopEvent) {
   if (PauseBeforeEffectStep(stopEvent, EffectDelay(HeadsetK27Light.mode, HeadsetK27Light.speed))) return;
   if (!window.m_headsetK27Channel.IsConnected()) {
-    PauseUnlessStopped(stopEvent, kAbsentLightingPauseMs);
+    PauseUntilConnected(stopEvent, window.m_headsetK27Channel.m_connected);
     return;
   }
   if (GenerateHeadsetK27Frame(HeadsetK27Light, window.m_headsetK27Leds)) window.OutputHeadsetK27LightFrame(stopEvent);

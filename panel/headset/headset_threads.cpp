@@ -19,7 +19,6 @@
 
 namespace {
 constexpr DWORD kDetectionPauseMs = 10;
-constexpr DWORD kAbsentLightingPauseMs = 100;
 constexpr DWORD kAnimatedModePauseMs = 10;
 constexpr DWORD kLightingStartupPauseMs = 3000;
 
@@ -86,7 +85,7 @@ void RunHeadsetLightingPass(CMainWnd& window, HANDLE stopEvent) {
   const uint8_t mode = HeadsetMode(light);
   if (PauseBeforeEffectStep(stopEvent, EffectDelay(mode, light.speed))) return;
   if (!window.m_headsetChannel.IsConnected()) {
-    PauseUnlessStopped(stopEvent, kAbsentLightingPauseMs);
+    PauseUntilConnected(stopEvent, window.m_headsetChannel.m_connected);
     return;
   }
   LedColor* leds = window.m_headsetLeds;

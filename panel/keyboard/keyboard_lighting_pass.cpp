@@ -6,7 +6,6 @@
 
 namespace {
 constexpr DWORD kStepPauseMs = 30;
-constexpr DWORD kAbsentPauseMs = 100;
 }  // namespace
 
 KeyboardLightingPass::KeyboardLightingPass(DeviceCommandChannel& channel, KeyboardState& keyboard, LedColor* leds,
@@ -19,7 +18,7 @@ WorkerPassResult KeyboardLightingPass::Run(HANDLE stopEvent) {
   // The mode's delay and the step pause follow each other: one wait.
   if (PauseBeforeEffectStep(stopEvent, EffectDelay(view.Mode(), view.Speed()), kStepPauseMs)) return next;
   if (!channel_.IsConnected()) {
-    PauseUnlessStopped(stopEvent, kAbsentPauseMs);
+    PauseUntilConnected(stopEvent, channel_.m_connected);
     return next;
   }
   if (!channel_.m_lightingSync) {

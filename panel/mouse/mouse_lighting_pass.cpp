@@ -5,7 +5,6 @@
 #include "mouse_state.h"
 
 namespace {
-constexpr DWORD kAbsentPauseMs = 100;
 constexpr DWORD kFramePauseMs = 20;
 }  // namespace
 
@@ -17,7 +16,7 @@ WorkerPassResult MouseLightingPass::Run(HANDLE stopEvent) {
   const uint8_t mode = MouseLiveSettings[MOUSE_LIGHT_MODE];
   if (PauseBeforeEffectStep(stopEvent, EffectDelay(mode, MouseLiveSettings[MOUSE_LIGHT_SPEED]))) return next;
   if (!channel_.IsConnected()) {
-    PauseUnlessStopped(stopEvent, kAbsentPauseMs);
+    PauseUntilConnected(stopEvent, channel_.m_connected);
     return next;
   }
   if (!channel_.m_lightingSync) {

@@ -3,15 +3,12 @@
 #include "mousepad_lighting_tables.h"
 #include "stop_protocol.h"
 
-namespace {
-constexpr DWORD kAbsentPauseMs = 100;
-}
 
 void RunMousePadLightingPass(HANDLE stopEvent, MousePadLightingTargets& targets) {
   const MousePadLiveSettings settings = targets.live;
   if (PauseBeforeEffectStep(stopEvent, MousePadEffectDelay(settings.mode, settings.speed))) return;
   if (!targets.channel.IsConnected()) {
-    PauseUnlessStopped(stopEvent, kAbsentPauseMs);
+    PauseUntilConnected(stopEvent, targets.channel.m_connected);
     return;
   }
   // The synchronised-lighting thread drives the pad meanwhile.

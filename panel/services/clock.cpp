@@ -13,6 +13,9 @@ class WindowsClock : public Clock {
   DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
     return WaitForMultipleObjects(count, handles, TRUE, milliseconds);
   }
+  DWORD WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
+    return WaitForMultipleObjects(count, handles, FALSE, milliseconds);
+  }
 };
 
 std::atomic<Clock*> installedClock{nullptr};

@@ -14,6 +14,8 @@ class Clock {
   virtual bool WaitForEvent(HANDLE event, DWORD milliseconds) = 0;
   // Waits at most `milliseconds` for all of `handles`; WaitForMultipleObjects' result.
   virtual DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) = 0;
+  // Waits at most `milliseconds` for any one of `handles`; WaitForMultipleObjects' result.
+  virtual DWORD WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) = 0;
 };
 
 Clock& CurrentClock();

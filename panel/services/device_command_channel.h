@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <mutex>
 
+#include "connection_flag.h"
 #include "device_command_report.h"
 #include "device_info.h"
 #include "hid_device.h"
@@ -59,7 +60,7 @@ class DeviceCommandChannel {
   uint16_t m_usage = 0;
   uint16_t m_usagePage = 0;
   // Flags shared by the threads without the lock; a change takes effect at the next test.
-  std::atomic<int> m_connected{0};        // written only by the device's detection thread
+  ConnectionFlag m_connected;             // written only by the device's detection thread
   std::atomic<int> m_lightingSync{0};
   std::atomic<int> m_frameSendEnabled{1};  // honoured by SendLedFrame only
   HidDevice m_device;

@@ -25,6 +25,12 @@ bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs, DWORD thenMs) {
   return PauseUnlessStopped(stopEvent, (delayMs < kShortestEffectStepMs ? kShortestEffectStepMs : delayMs) + thenMs);
 }
 
+bool PauseUntilConnected(HANDLE stopEvent, const ConnectionFlag& connected) {
+  owedTopWaitMs = 0;
+  const HANDLE events[] = {stopEvent, connected.ConnectedEvent()};
+  return CurrentClock().WaitForAny(2, events, INFINITE) != WAIT_OBJECT_0 + 1;
+}
+
 unsigned RunWorkerLoop(HANDLE stopEvent, DWORD startupPauseMs, const std::function<WorkerPassResult()>& pass,
                        const wchar_t* exitLine) {
   // What the last pass owes is dropped with the loop: the thread may run another one (tests do).

@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "connection_flag.h"
+
 // The stop protocol of every worker thread: each pass begins with a wait of at most 1 ms on the
 // thread's own stop event, and every pause is a wait on that event, so a stop ends the thread at
 // once. A thread never sets or clears its own stop event. All waits go through the clock seam.
@@ -21,6 +23,9 @@ bool PauseUnlessStopped(HANDLE stopEvent, DWORD milliseconds);
 // a frame.
 constexpr DWORD kShortestEffectStepMs = 15;
 bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs, DWORD thenMs = 0);
+// The pause of a pass that has nothing to do while its device is away: it lasts until the device is
+// connected or the stop comes, so an idle thread does not wake to look again. True when stopped.
+bool PauseUntilConnected(HANDLE stopEvent, const ConnectionFlag& connected);
 
 // What a pass tells its loop.
 enum class WorkerPassResult {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "audio_control_library.h"
@@ -185,12 +186,16 @@ class HeadsetThreadTest : public ::testing::Test {
 TEST_F(HeadsetThreadTest, LightingPassWritesTheCappedColourOnlyWhileConnected) {
   FakeClock clock;
   HeadsetLight = HeadsetLightSettings{3, 4, 0, 1, 0, 255, 255, 255, 0};
+  std::thread arriving([this] {
+    Sleep(50);
+    window.m_headsetChannel.m_connected = 1;
+  });
   RunHeadsetLightingPass(window, stop);
-  EXPECT_TRUE(SettingCalls().empty());
-  EXPECT_EQ(kShortestEffectStepMs + 100u, clock.Elapsed())
-      << "an absent headset is polled every 100 ms after the effect's step (speed 0: the shortest)";
+  arriving.join();
+  EXPECT_TRUE(SettingCalls().empty()) << "the pass that waited for the headset writes nothing";
+  EXPECT_EQ(kShortestEffectStepMs, clock.Elapsed())
+      << "after the effect's step (speed 0: the shortest) an absent headset is waited for, not polled";
 
-  window.m_headsetChannel.m_connected = 1;
   RunHeadsetLightingPass(window, stop);
   std::vector<std::string> expected;
   for (const char* slave : {"0x11", "0x22"})

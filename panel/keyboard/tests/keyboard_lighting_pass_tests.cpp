@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "fake_clock.h"
 #include "keyboard_effects.h"
@@ -122,13 +123,20 @@ TEST_F(PassFixture, WhileSynchronisedNoStepRunsButTheCounterAdvances) {
   EXPECT_EQ(EffectColorCounter, static_cast<uint8_t>(counter + 1));
 }
 
-TEST_F(PassFixture, WithoutAKeyboardAPassOnlyPauses) {
+// Without a keyboard a pass pauses its step, then waits, without a timed pause, for the keyboard
+// (or the stop); the pass that waited steps nothing.
+TEST_F(PassFixture, WithoutAKeyboardAPassPausesThenWaitsForIt) {
   state.KeyboardLiveSettings[KB_LIGHT_MODE] = 200;  // from a hostile file: the delay row is bounded
   state.KeyboardLiveSettings[KB_LIGHT_SPEED] = 200;
   const uint8_t counter = EffectColorCounter;
+  std::thread plugging([this] {
+    Sleep(50);
+    Connect(SIMULATED_KEYBOARD_RGB);
+  });
   pass.Run(stop);
+  plugging.join();
   EXPECT_EQ(EffectColorCounter, counter);
-  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{EffectDelay(18, 4) + 30, 100}));
+  EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{EffectDelay(18, 4) + 30}));
 }
 
 TEST_F(PassFixture, TheOneColorModelSendsItsLevelFramesFromThePass) {

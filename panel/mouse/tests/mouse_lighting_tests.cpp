@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "fake_clock.h"
@@ -203,10 +204,16 @@ struct MouseLightingPassTest : MouseLightingTest {
 TEST_F(MouseLightingPassTest, FramesStreamWhileConnectedAndNotWhileDisabled) {
   Settings(3, 4, 0, 0, kWhite);
   MouseLiveSettings[MOUSE_LIGHT_SPEED] = 0;
-  for (int i = 0; i < 3; ++i) pass.Run(stop);
-  EXPECT_EQ(std::vector<DWORD>({100, 100, 100}), Pauses()) << "absent: a 100 ms pause per pass";
+  std::shared_ptr<SimulatedDevice> mouse;
+  std::thread plugging([&] {
+    Sleep(50);
+    mouse = Connect();
+  });
+  pass.Run(stop);
+  plugging.join();
+  EXPECT_TRUE(Pauses().empty()) << "absent: no timed pause, the pass waits until the mouse is connected";
+  EXPECT_EQ(0u, mouse->Memory().ledFrames.whole) << "and the pass that waited sends nothing";
 
-  auto mouse = Connect();
   for (int i = 0; i < 3; ++i) pass.Run(stop);
   EXPECT_EQ(3u, mouse->Memory().ledFrames.whole);
   for (const auto& shape : Shapes(*mouse)) EXPECT_EQ(0x12, shape[0]) << "nothing but frames";

@@ -43,6 +43,9 @@ class SteppedClock : public Clock {
   DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
     return WaitForMultipleObjects(count, handles, TRUE, milliseconds);
   }
+  DWORD WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
+    return WaitForMultipleObjects(count, handles, FALSE, milliseconds);
+  }
   DWORD now = 0x10000;
 };
 

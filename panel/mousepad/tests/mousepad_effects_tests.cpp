@@ -1,4 +1,5 @@
 #include <set>
+#include <thread>
 
 #include "fake_clock.h"
 #include "lighting_helpers.h"
@@ -277,7 +278,8 @@ TEST_F(MousePadEffectsTest, ALightingPassStepsAndSendsOnlyForAConnectedPadOutsid
                         {"fill at speed 0: its 9 ms is below the shortest step", true, false, false,
                          MOUSEPAD_FILL, 0, {kShortestEffectStepMs, 100}, true, 1},
                         {"mode 9", true, false, false, 9, 0, {kShortestEffectStepMs}, false, 1},
-                        {"absent", false, false, false, MOUSEPAD_STATIC, 2, {41, 100}, false, 0},
+                        {"absent until the pass's wait ends with the pad's arrival", false, false, false,
+                         MOUSEPAD_STATIC, 2, {41}, false, 0},
                         {"synchronised", true, true, false, MOUSEPAD_STATIC, 2, {41}, false, 0},
                         {"stopped", true, false, true, MOUSEPAD_STATIC, 2, {}, false, 0}};
   HANDLE stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -296,7 +298,12 @@ TEST_F(MousePadEffectsTest, ALightingPassStepsAndSendsOnlyForAConnectedPadOutsid
     }
     int frames = 0;
     MousePadLightingTargets targets{channel, live, leds, flashRequest, [&] { ++frames; }};
+    std::thread arriving([&] {
+      Sleep(50);
+      channel.m_connected = 1;
+    });
     RunMousePadLightingPass(stop, targets);
+    arriving.join();
     EXPECT_EQ(c.pauses, own.Pauses());
     EXPECT_EQ(c.stepped, !Same(kUntouched, leds[0]));
     EXPECT_EQ(c.frames, frames);

@@ -22,6 +22,14 @@ DWORD FakeClock::WaitForAll(DWORD count, const HANDLE* handles, DWORD millisecon
   return WAIT_TIMEOUT;
 }
 
+DWORD FakeClock::WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) {
+  const DWORD now = WaitForMultipleObjects(count, handles, FALSE, 0);
+  if (now != WAIT_TIMEOUT || milliseconds == 0) return now;
+  if (milliseconds == INFINITE) return WaitForMultipleObjects(count, handles, FALSE, INFINITE);
+  Pass(milliseconds);
+  return WAIT_TIMEOUT;
+}
+
 std::vector<DWORD> FakeClock::Pauses() const {
   std::lock_guard<std::mutex> lock(lock_);
   return pauses_;

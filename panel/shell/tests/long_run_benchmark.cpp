@@ -88,6 +88,10 @@ class WakeUpCounter : public Clock {
     if (milliseconds) Count();
     return windows_.WaitForAll(count, handles, milliseconds);
   }
+  DWORD WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
+    if (milliseconds) Count();
+    return windows_.WaitForAny(count, handles, milliseconds);
+  }
   unsigned WakeUps(HANDLE thread) {
     std::lock_guard<std::mutex> guard(lock_);
     return counts_[GetThreadId(thread)];
