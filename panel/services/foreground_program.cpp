@@ -14,8 +14,13 @@ class WindowsForegroundProgram : public ForegroundProgram {
     HWND window = GetForegroundWindow();
     DWORD processId = 0;
     if (!window || !GetWindowThreadProcessId(window, &processId) || processId == 0) return {};
-    return ReadProcessPath(processId, ProcessPathFromModuleSnapshot, ProcessPathFromImageName);
+    return cache_.PathOf(window, processId, [](DWORD id) {
+      return ReadProcessPath(id, ProcessPathFromModuleSnapshot, ProcessPathFromImageName);
+    });
   }
+
+ private:
+  ForegroundPathCache cache_;
 };
 
 std::atomic<ForegroundProgram*> installedProgram{nullptr};
@@ -62,5 +67,20 @@ std::wstring ProcessPathFromImageName(DWORD processId) {
     buffer.resize(buffer.size() * 2);
   }
   CloseHandle(process);
+  return path;
+}
+
+std::wstring ForegroundPathCache::PathOf(HWND window, DWORD processId, const std::function<std::wstring(DWORD)>& read) {
+  {
+    std::lock_guard<std::mutex> hold(lock_);
+    if (window == window_ && processId == processId_) return path_;
+  }
+  std::wstring path = read(processId);
+  if (!path.empty()) {
+    std::lock_guard<std::mutex> hold(lock_);
+    window_ = window;
+    processId_ = processId;
+    path_ = path;
+  }
   return path;
 }

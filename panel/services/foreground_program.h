@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <mutex>
 #include <string>
 
 // The program whose window is in the foreground, as the profile-link watchers ask for it. The
@@ -25,3 +27,18 @@ using ProcessPathReader = std::wstring (*)(DWORD processId);
 std::wstring ReadProcessPath(DWORD processId, ProcessPathReader first, ProcessPathReader fallback);
 std::wstring ProcessPathFromModuleSnapshot(DWORD processId);
 std::wstring ProcessPathFromImageName(DWORD processId);
+
+// The program path last read for a window in front. A window belongs to one process for its whole
+// life, so while the same window of the same process stays in front its program is the one read
+// before: a module snapshot costs milliseconds, and every profile watcher asks each second. A path
+// that could not be read is not kept.
+class ForegroundPathCache {
+ public:
+  std::wstring PathOf(HWND window, DWORD processId, const std::function<std::wstring(DWORD)>& read);
+
+ private:
+  std::mutex lock_;
+  HWND window_ = nullptr;
+  DWORD processId_ = 0;
+  std::wstring path_;
+};

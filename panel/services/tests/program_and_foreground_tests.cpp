@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cwctype>
+#include <vector>
 
 #include "debug_log_capture.h"
 #include "foreground_program.h"
@@ -48,6 +49,27 @@ TEST(ForegroundProgram, TheImageNameStandsInWhenTheSnapshotFails) {
   EXPECT_EQ(log.Count(failure), 0);
   EXPECT_EQ(ReadProcessPath(self, Fails, Fails), L"");
   EXPECT_EQ(log.Count(failure), 1);
+}
+
+TEST(ForegroundProgram, APathIsReadAgainOnlyForAnotherWindowOrProcessOrAfterAFailure) {
+  ForegroundPathCache cache;
+  std::vector<DWORD> reads;
+  std::wstring answer = L"C:\\Games\\game.exe";
+  const auto read = [&](DWORD id) {
+    reads.push_back(id);
+    return answer;
+  };
+  const HWND first = reinterpret_cast<HWND>(0x10), second = reinterpret_cast<HWND>(0x20);
+  EXPECT_EQ(cache.PathOf(first, 7, read), L"C:\\Games\\game.exe");
+  EXPECT_EQ(cache.PathOf(first, 7, read), L"C:\\Games\\game.exe");
+  EXPECT_EQ(reads, std::vector<DWORD>{7}) << "the same window of the same process: read once";
+  cache.PathOf(second, 7, read);
+  cache.PathOf(second, 8, read);
+  EXPECT_EQ(reads, (std::vector<DWORD>{7, 7, 8}));
+  answer.clear();
+  cache.PathOf(first, 9, read);
+  cache.PathOf(first, 9, read);
+  EXPECT_EQ(reads, (std::vector<DWORD>{7, 7, 8, 9, 9})) << "a failed read is tried again";
 }
 
 struct FixedForegroundProgram : ForegroundProgram {
