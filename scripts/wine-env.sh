@@ -38,6 +38,14 @@ if [ "$TEST_ARCH" = x86_64 ]; then
   case ":$PATH:" in *":$WINE_DIR/bin:"*) ;; *) export PATH="$WINE_DIR/bin:$PATH" ;; esac
   export WINELOADER=/usr/lib/wine/wine64
 fi
+# Runs `wine "$@"`; a program that fails says its exit code, as one that ends before it prints
+# anything leaves only this line to tell what happened.
+wine_reporting_failure() {
+  wine "$@"
+  local status=$?
+  [ "$status" = 0 ] || echo "${0##*/}: ${1##*/} ended with exit code $status (slot $WINE_SLOT)" >&2
+  return "$status"
+}
 # Wine leads the prefix's Documents and other user folders to HOME.
 wine_home() {
   export HOME=$1 XDG_CACHE_HOME=$1/.cache XDG_CONFIG_HOME=$1/.config XDG_DATA_HOME=$1/.local/share

@@ -10,11 +10,8 @@ class WindowsClock : public Clock {
   bool WaitForEvent(HANDLE event, DWORD milliseconds) override {
     return WaitForSingleObject(event, milliseconds) != WAIT_TIMEOUT;
   }
-  DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
-    return WaitForMultipleObjects(count, handles, TRUE, milliseconds);
-  }
-  DWORD WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
-    return WaitForMultipleObjects(count, handles, FALSE, milliseconds);
+  DWORD WaitForObjects(DWORD count, const HANDLE* handles, bool waitAll, DWORD milliseconds) override {
+    return WaitForMultipleObjects(count, handles, waitAll, milliseconds);
   }
 };
 

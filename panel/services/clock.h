@@ -12,10 +12,9 @@ class Clock {
   // Waits at most `milliseconds` (INFINITE: without limit) for `event`; true when the event is set
   // or the wait failed, false on the time-out.
   virtual bool WaitForEvent(HANDLE event, DWORD milliseconds) = 0;
-  // Waits at most `milliseconds` for all of `handles`; WaitForMultipleObjects' result.
-  virtual DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) = 0;
-  // Waits at most `milliseconds` for any one of `handles`; WaitForMultipleObjects' result.
-  virtual DWORD WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) = 0;
+  // Waits at most `milliseconds` for all of `handles` (`waitAll`) or any one of them;
+  // WaitForMultipleObjects' result.
+  virtual DWORD WaitForObjects(DWORD count, const HANDLE* handles, bool waitAll, DWORD milliseconds) = 0;
 };
 
 Clock& CurrentClock();

@@ -28,7 +28,7 @@ bool PauseBeforeEffectStep(HANDLE stopEvent, DWORD delayMs, DWORD thenMs) {
 bool PauseUntilConnected(HANDLE stopEvent, const ConnectionFlag& connected) {
   owedTopWaitMs = 0;
   const HANDLE events[] = {stopEvent, connected.ConnectedEvent()};
-  return CurrentClock().WaitForAny(2, events, INFINITE) != WAIT_OBJECT_0 + 1;
+  return CurrentClock().WaitForObjects(2, events, false, INFINITE) != WAIT_OBJECT_0 + 1;
 }
 
 unsigned RunWorkerLoop(HANDLE stopEvent, DWORD startupPauseMs, const std::function<WorkerPassResult()>& pass,

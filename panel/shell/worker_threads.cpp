@@ -80,7 +80,7 @@ void CMainWnd::StopWorkerThreads() {
     if (thread) running.push_back(thread);
   const DWORD count = static_cast<DWORD>(running.size());
   DWORD result = WAIT_OBJECT_0;
-  if (count > 0) result = CurrentClock().WaitForAll(count, running.data(), kStopWaitMs);
+  if (count > 0) result = CurrentClock().WaitForObjects(count, running.data(), true, kStopWaitMs);
   DebugLine(StopOutcomeText(result, count == 0 ? 1 : count));
   m_workerThreadsEnded = result < WAIT_OBJECT_0 + (count == 0 ? 1 : count);
   if (!m_workerThreadsEnded) return;

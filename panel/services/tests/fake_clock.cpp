@@ -14,18 +14,10 @@ bool FakeClock::WaitForEvent(HANDLE event, DWORD milliseconds) {
   return false;
 }
 
-DWORD FakeClock::WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) {
-  const DWORD now = WaitForMultipleObjects(count, handles, TRUE, 0);
+DWORD FakeClock::WaitForObjects(DWORD count, const HANDLE* handles, bool waitAll, DWORD milliseconds) {
+  const DWORD now = WaitForMultipleObjects(count, handles, waitAll, 0);
   if (now != WAIT_TIMEOUT || milliseconds == 0) return now;
-  if (milliseconds == INFINITE) return WaitForMultipleObjects(count, handles, TRUE, INFINITE);
-  Pass(milliseconds);
-  return WAIT_TIMEOUT;
-}
-
-DWORD FakeClock::WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) {
-  const DWORD now = WaitForMultipleObjects(count, handles, FALSE, 0);
-  if (now != WAIT_TIMEOUT || milliseconds == 0) return now;
-  if (milliseconds == INFINITE) return WaitForMultipleObjects(count, handles, FALSE, INFINITE);
+  if (milliseconds == INFINITE) return WaitForMultipleObjects(count, handles, waitAll, INFINITE);
   Pass(milliseconds);
   return WAIT_TIMEOUT;
 }

@@ -20,10 +20,8 @@ class FakeClock : public Clock {
   void Sleep(DWORD milliseconds) override;
   // Set events end the wait at once without time passing; INFINITE really waits for the event.
   bool WaitForEvent(HANDLE event, DWORD milliseconds) override;
-  // Likewise for a set of handles that must all be signalled.
-  DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) override;
-  // Likewise for a set of handles of which one must be signalled.
-  DWORD WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) override;
+  // Likewise for a set of handles.
+  DWORD WaitForObjects(DWORD count, const HANDLE* handles, bool waitAll, DWORD milliseconds) override;
 
   DWORD Elapsed() const { return elapsed_.load(); }
   // Every sleep and every timed-out wait, in milliseconds, in order.

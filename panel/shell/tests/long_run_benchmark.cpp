@@ -84,13 +84,9 @@ class WakeUpCounter : public Clock {
     if (milliseconds) Count();  // a look at the event does not sleep
     return windows_.WaitForEvent(event, milliseconds);
   }
-  DWORD WaitForAll(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
+  DWORD WaitForObjects(DWORD count, const HANDLE* handles, bool waitAll, DWORD milliseconds) override {
     if (milliseconds) Count();
-    return windows_.WaitForAll(count, handles, milliseconds);
-  }
-  DWORD WaitForAny(DWORD count, const HANDLE* handles, DWORD milliseconds) override {
-    if (milliseconds) Count();
-    return windows_.WaitForAny(count, handles, milliseconds);
+    return windows_.WaitForObjects(count, handles, waitAll, milliseconds);
   }
   unsigned WakeUps(HANDLE thread) {
     std::lock_guard<std::mutex> guard(lock_);

@@ -17,7 +17,4 @@ for link in "$work"/prefix/drive_c/users/*/Documents; do
   [ -L "$link" ] && ln -sfn "$work/documents" "$link"
 done
 export WINEPREFIX="$work/prefix"
-wine "$@" </dev/null
-status=$?
-[ "$status" = 0 ] || echo "run_in_fresh_prefix: ${1##*/} ended with exit code $status" >&2
-exit "$status"
+wine_reporting_failure "$@" </dev/null

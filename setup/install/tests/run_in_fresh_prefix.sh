@@ -13,7 +13,4 @@ cp -a "$WINE_TEMPLATE" "$work/prefix"
 printf '\n[Software\\\\Wine\\\\Drivers] 0\n"Graphics"="null"\n' >>"$work/prefix/user.reg"
 export WINEPREFIX="$work/prefix"
 unset DISPLAY
-wine "$@" </dev/null
-status=$?
-[ "$status" = 0 ] || echo "run_in_fresh_prefix: ${1##*/} ended with exit code $status" >&2
-exit "$status"
+wine_reporting_failure "$@" </dev/null
