@@ -83,22 +83,18 @@ void RunHeadsetDetectionPass(CMainWnd& window, HeadsetDetector& detector) {
 void RunHeadsetLightingPass(CMainWnd& window, HANDLE stopEvent) {
   HeadsetLightSettings& light = HeadsetLight;
   const uint8_t mode = HeadsetMode(light);
-  if (PauseBeforeEffectStep(stopEvent, EffectDelay(mode, light.speed))) return;
+  // Wave and breathing pause once more before their step; the two pauses are one wait.
+  const DWORD stepPauseMs = mode == 0 || mode == 2 ? kAnimatedModePauseMs : 0;
+  if (PauseBeforeEffectStep(stopEvent, EffectDelay(mode, light.speed), stepPauseMs)) return;
   if (!window.m_headsetChannel.IsConnected()) {
     PauseUntilConnected(stopEvent, window.m_headsetChannel.m_connected);
     return;
   }
   LedColor* leds = window.m_headsetLeds;
   switch (mode) {
-    case 0:
-      if (PauseUnlessStopped(stopEvent, kAnimatedModePauseMs)) return;
-      GenerateHeadsetWaveFrame(kFirstHeadsetLighting, light, leds, HEADSET_LED_COUNT);
-      break;
+    case 0: GenerateHeadsetWaveFrame(kFirstHeadsetLighting, light, leds, HEADSET_LED_COUNT); break;
     case 1: GenerateHeadsetSpectrumFrame(kFirstHeadsetLighting, light, leds, HEADSET_LED_COUNT); break;
-    case 2:
-      if (PauseUnlessStopped(stopEvent, kAnimatedModePauseMs)) return;
-      GenerateHeadsetBreathFrame(kFirstHeadsetLighting, light, leds, HEADSET_LED_COUNT);
-      break;
+    case 2: GenerateHeadsetBreathFrame(kFirstHeadsetLighting, light, leds, HEADSET_LED_COUNT); break;
     default: GenerateHeadsetStaticFrame(light, leds, HEADSET_LED_COUNT); break;
   }
   window.OutputHeadsetLightFrame();

@@ -5,13 +5,15 @@
 
 #include "connection_flag.h"
 
-// The stop protocol of every worker thread: each pass begins with a wait of at most 1 ms on the
-// thread's own stop event, and every pause is a wait on that event, so a stop ends the thread at
+// The stop protocol of every worker thread: each pass begins by looking at the thread's own stop
+// event, waiting at most 1 ms, and every pause is a wait on that event, so a stop ends the thread at
 // once. A thread never sets or clears its own stop event. All waits go through the clock seam.
 //
-// Each wait wakes the thread, so the pass's top only looks at the event and its millisecond is
-// waited with the pass's first pause: a pass then wakes once per pause, at the same pace. A pass
-// without a pause waits its millisecond at the next pass's top.
+// Each wait wakes the thread and calls into the system, so the top's millisecond is waited with the
+// pass's first pause (a pass wakes once per pause, at the same pace), and a pass whose last pass
+// paused does not look again: passes either end with their pause or begin with one, so a stop is
+// still seen before any further work. A pass without a pause waits its millisecond at the next
+// pass's top.
 
 // True when the thread is to end (the event is set, or the wait failed).
 bool StopRequested(HANDLE stopEvent);

@@ -1,6 +1,7 @@
 // The first headset's pages in the real main window, with the stand-in audio library.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -203,6 +204,20 @@ TEST_F(HeadsetThreadTest, LightingPassWritesTheCappedColourOnlyWhileConnected) {
       expected.push_back(std::string("Harkin_Write_I2C_ById(") + slave + ", " + reg + ", [F7], 1, 1000, 0)");
   EXPECT_EQ(expected, SettingCalls());
   EXPECT_EQ(BRIGHTNESS_LEVELS[4], window.m_headsetLeds[12].level);
+}
+
+// Wave and breathing pause 10 ms more before their step: one wait, as each wait wakes the thread.
+TEST_F(HeadsetThreadTest, AnAnimatedPassWaitsOnceForItsStepAndItsModesPause) {
+  window.m_headsetChannel.m_connected = 1;
+  for (const uint8_t mode : {0, 1, 2, 3}) {
+    SCOPED_TRACE(mode);
+    FakeClock clock;
+    HeadsetLight = HeadsetLightSettings{mode, 4, 2, 1, 0, 255, 255, 255, 0};
+    RunHeadsetLightingPass(window, stop);
+    const DWORD step = std::max<DWORD>(kShortestEffectStepMs, EffectDelay(mode, 2));
+    EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{mode == 0 || mode == 2 ? step + 10 : step}));
+    EXPECT_EQ(clock.Waits(), 1);
+  }
 }
 
 TEST_F(HeadsetThreadTest, ThreadsStoppedInTheirStartupPauseEndAtOnce) {

@@ -7,6 +7,7 @@ FakeClock::~FakeClock() { InstallClock(nullptr); }
 void FakeClock::Sleep(DWORD milliseconds) { Pass(milliseconds); }
 
 bool FakeClock::WaitForEvent(HANDLE event, DWORD milliseconds) {
+  ++waits_;
   if (WaitForSingleObject(event, 0) != WAIT_TIMEOUT) return true;
   if (milliseconds == INFINITE) return WaitForSingleObject(event, INFINITE) != WAIT_TIMEOUT;
   if (milliseconds == 0) return false;  // a look at the event passes no time
@@ -15,6 +16,7 @@ bool FakeClock::WaitForEvent(HANDLE event, DWORD milliseconds) {
 }
 
 DWORD FakeClock::WaitForObjects(DWORD count, const HANDLE* handles, bool waitAll, DWORD milliseconds) {
+  ++waits_;
   const DWORD now = WaitForMultipleObjects(count, handles, waitAll, 0);
   if (now != WAIT_TIMEOUT || milliseconds == 0) return now;
   if (milliseconds == INFINITE) return WaitForMultipleObjects(count, handles, waitAll, INFINITE);

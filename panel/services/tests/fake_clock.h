@@ -26,12 +26,15 @@ class FakeClock : public Clock {
   DWORD Elapsed() const { return elapsed_.load(); }
   // Every sleep and every timed-out wait, in milliseconds, in order.
   std::vector<DWORD> Pauses() const;
+  // Every wait asked for, timed out or not, looks included: each is a call into the system.
+  int Waits() const { return waits_.load(); }
 
  private:
   void Pass(DWORD milliseconds);
 
   const DWORD start_ = 0x10000;
   std::atomic<DWORD> elapsed_{0};
+  std::atomic<int> waits_{0};
   mutable std::mutex lock_;
   std::vector<DWORD> pauses_;
 };
