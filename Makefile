@@ -11,8 +11,9 @@ TEST_ARCH = $(shell bash scripts/test-arch.sh)
 CCACHE = -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR = $(CURDIR)
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=Release $(CCACHE) $(if $(TEST_DISPLAYS),-DTEST_DISPLAYS=$(TEST_DISPLAYS)) >/dev/null
-# How long each phase took; `make test` prints it at the end.
-PHASE = bash scripts/phase-times.sh "$(BUILD_DIR)/phase-times.log"
+# How long each phase took; `make test` prints it at the end. One log per command: a `make run`
+# beside a `make test` would otherwise reset the test's.
+PHASE = bash scripts/phase-times.sh "$(BUILD_DIR)/phase-times-$(or $(firstword $(MAKECMDGOALS)),default).log"
 
 .PHONY: setup configure build test run clean
 

@@ -4,7 +4,7 @@
 #     a persistent wineserver. The slots default to slot 0, for the tests without a display of their
 #     own, and one per display CTest hands out to the tests (test-displays.json in the test build).
 #     With USE_OWN_DISPLAY=1 and DISPLAY set, one slot runs on that display instead. A session that
-#     is already running is left as it is.
+#     is already running is left as it is. The session's file "ready" tells that it has started.
 # stop: ends that session only (its Wine processes, its displays, its prefix copies), so that a
 #     `make run` and a `make test` on one build folder never end each other.
 # stop-all: ends every session of the build folder.
@@ -138,6 +138,8 @@ case "${1:-}" in
       stop_session "$session"
       exit 1
     fi
+    # Wine run in a slot before its prefix is copied would make a prefix of its own there.
+    touch "$session/ready"
     ;;
   stop)
     stop_session "$session"

@@ -19,7 +19,7 @@ constexpr DWORD kLightingStartPauseMs = 3000;
 
 void ShowFoundHeadset(CMainWnd& window) {
   if (CControlUI* tab = window.Find(L"hsK27_tab")) tab->SetVisible(true);
-  if (COptionUI* tab = window.Find<COptionUI>(L"hsK27_tab")) tab->Selected(true, true);
+  SelectDeviceTabFromWorker(window, L"hsK27_tab");
 }
 }  // namespace
 

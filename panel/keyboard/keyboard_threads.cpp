@@ -18,13 +18,9 @@ constexpr DWORD kAbsentPauseMs = 1000;
 constexpr UINT kFirstFramePeriodMs = 20;
 constexpr UINT kRepaintPeriodMs = 100;
 
-void SelectTab(CMainWnd& window, const wchar_t* name) {
-  if (COptionUI* tab = window.Find<COptionUI>(name)) tab->Selected(true, true);
-}
-
 void ShowFoundKeyboard(CMainWnd& window, const KeyboardDetection& found) {
   if (CControlUI* tab = window.Find(L"kb_tab")) tab->SetVisible(true);
-  SelectTab(window, L"kb_tab");
+  SelectDeviceTabFromWorker(window, L"kb_tab");
   // The box of a refused read-back is modal: the window thread shows it, so that this thread goes
   // on watching the keyboard.
   if (found.readBack == KeyboardReadResult::TooManySlots)
@@ -39,8 +35,8 @@ void ShowFoundKeyboard(CMainWnd& window, const KeyboardDetection& found) {
 void HideLostKeyboard(CMainWnd& window, const KeyboardDetection& lost) {
   if (CControlUI* tab = window.Find(L"kb_tab")) tab->SetVisible(false);
   switch (lost.afterLoss) {
-    case KeyboardDetection::AfterLoss::SelectMouseTab: SelectTab(window, L"ms_tab"); break;
-    case KeyboardDetection::AfterLoss::SelectMousePadTab: SelectTab(window, L"mp_tab"); break;
+    case KeyboardDetection::AfterLoss::SelectMouseTab: SelectDeviceTabFromWorker(window, L"ms_tab"); break;
+    case KeyboardDetection::AfterLoss::SelectMousePadTab: SelectDeviceTabFromWorker(window, L"mp_tab"); break;
     case KeyboardDetection::AfterLoss::HideWindow: ShowWindowAsync(window.GetHWND(), SW_HIDE); break;
   }
 }

@@ -24,10 +24,8 @@ constexpr uint16_t MOUSE_USAGE_DEVICE_CHANGED = 0x402;
 constexpr uint16_t MOUSE_USAGE_FLASH = 0x403;
 
 void SelectTab(CMainWnd& window, const wchar_t* name) {
-  if (COptionUI* tab = window.Find<COptionUI>(name)) {
-    tab->Selected(true, true);
-    tab->SetFocus();
-  }
+  SelectDeviceTabFromWorker(window, name);
+  if (COptionUI* tab = window.Find<COptionUI>(name)) tab->SetFocus();
 }
 
 void ShowFoundMouse(CMainWnd& window) {
@@ -39,10 +37,8 @@ void ShowFoundMouse(CMainWnd& window) {
   ApplyMouseDeviceProfileAt(window, selected);
   window.RefreshMousePage();
   window.RelabelMouseKeys(0);
-  if (COptionUI* tab = window.Find<COptionUI>(L"ms_tab")) {
-    tab->SetVisible(true);
-    tab->Selected(true, true);
-  }
+  if (CControlUI* tab = window.Find(L"ms_tab")) tab->SetVisible(true);
+  SelectDeviceTabFromWorker(window, L"ms_tab");
   window.OnDeviceTabShown(window.GetHWND());
   SetTimer(window.GetHWND(), TIMER_REPAINT, kRepaintPeriodMs, nullptr);
 }

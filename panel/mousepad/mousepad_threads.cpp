@@ -21,13 +21,9 @@ constexpr UINT kRepaintPeriodMs = 100;
 // The effects start once the window has settled.
 constexpr DWORD kLightingStartPauseMs = 3000;
 
-void SelectTab(CMainWnd& window, const wchar_t* name) {
-  if (COptionUI* tab = window.Find<COptionUI>(name)) tab->Selected(true, true);
-}
-
 void ShowFoundPad(CMainWnd& window) {
   if (CControlUI* tab = window.Find(L"mp_tab")) tab->SetVisible(true);
-  SelectTab(window, L"mp_tab");
+  SelectDeviceTabFromWorker(window, L"mp_tab");
   window.ReadMousePadMemory();
   CComboUI* combo = window.Find<CComboUI>(L"mp_deng_profile_combo");
   const int selected = SavedProfileIndex(window.GetMousePadProfileFolder() + L"mpProfile.ini", L"PROFILEDENGSELECT",
@@ -51,9 +47,9 @@ void HideLostPad(CMainWnd& window) {
   MousePadPageState().MousePadSeen = 1;
   if (CControlUI* tab = window.Find(L"mp_tab")) tab->SetVisible(false);
   if (window.m_keyboardChannel.IsConnected()) {
-    SelectTab(window, L"kb_tab");
+    SelectDeviceTabFromWorker(window, L"kb_tab");
   } else if (window.m_mouseChannel.IsConnected()) {
-    SelectTab(window, L"ms_tab");
+    SelectDeviceTabFromWorker(window, L"ms_tab");
   } else {
     ShowWindowAsync(window.GetHWND(), SW_HIDE);
   }

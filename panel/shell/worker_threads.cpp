@@ -44,6 +44,11 @@ const wchar_t* StopOutcomeText(DWORD result, DWORD count) {
 }
 }  // namespace
 
+void SelectDeviceTabFromWorker(CMainWnd& window, const wchar_t* tab) {
+  std::lock_guard<std::recursive_mutex> guard(window.m_uiLock);
+  if (COptionUI* option = window.Find<COptionUI>(tab)) option->Selected(true, true);
+}
+
 unsigned RunUntilStopped(void* parameter, const wchar_t* exitLine) {
   const HANDLE stopEvent = static_cast<WorkerThreadParam*>(parameter)->stopEvent;
   return RunWorkerLoop(

@@ -37,6 +37,11 @@ unsigned __stdcall HeadsetLightingThreadProc(void* parameter);
 unsigned __stdcall HeadsetK27DetectThreadProc(void* parameter);
 unsigned __stdcall HeadsetK27LightingThreadProc(void* parameter);
 
+// A device tab selected by a detection thread, with its notification. The selection and the page its
+// route shows happen under the window's tab lock: two detection threads finding their devices at
+// once could otherwise leave one device's tab selected over another device's page.
+void SelectDeviceTabFromWorker(CMainWnd& window, const wchar_t* tab);
+
 // The body of a thread whose work is not built yet: the stop protocol around a pass that only
 // waits for the stop.
 unsigned RunUntilStopped(void* parameter, const wchar_t* exitLine);

@@ -18,6 +18,7 @@
 #include "simulated_hid_backend.h"
 #include "test_files.h"
 #include "timer_ids.h"
+#include "worker_threads.h"
 
 namespace {
 
@@ -396,6 +397,27 @@ TEST_F(PanelWindowTest, ExitRemovesTheCaptureHookBeforeItStopsTheThreads) {
   EXPECT_FALSE(seen.hookInstalled) << "no key waits on the hook while the exit waits for the threads";
   EXPECT_EQ(WaitForSingleObject(replaced, 2000), WAIT_OBJECT_0);
   CloseHandle(replaced);
+}
+
+// Two detection threads finding their devices at once each select their tab with its notification:
+// the page shown is always the selected tab's (seen at start-up with every device plugged: the
+// mouse's tab selected over the K27's page).
+TEST_F(PanelWindowTest, TabsSelectedByTwoDetectionThreadsAtOnceShowTheSelectedTabsPage) {
+  OpenWindow();
+  const wchar_t* const tabs[] = {L"kb_tab", L"ms_tab", L"mp_tab", L"hs_tab", L"hsK27_tab"};
+  auto* pages = dynamic_cast<CTabLayoutUI*>(Find(L"tab_switch"));
+  auto* keyboardTab = dynamic_cast<COptionUI*>(Find(L"kb_tab"));
+  ASSERT_TRUE(pages && keyboardTab);
+  for (int round = 0; round < 500; ++round) {
+    keyboardTab->Selected(true, false);
+    std::thread mouse([this] { SelectDeviceTabFromWorker(*window, L"ms_tab"); });
+    std::thread k27([this] { SelectDeviceTabFromWorker(*window, L"hsK27_tab"); });
+    mouse.join();
+    k27.join();
+    const int shown = pages->GetCurSel();
+    ASSERT_TRUE(shown == 1 || shown == 4) << "round " << round << ": page " << shown;
+    ASSERT_TRUE(dynamic_cast<COptionUI*>(Find(tabs[shown]))->IsSelected()) << "round " << round;
+  }
 }
 
 // On a thread of its own: what a thread's waits have seen stays with the thread.
