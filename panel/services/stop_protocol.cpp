@@ -7,8 +7,8 @@ namespace {
 constexpr DWORD kPassTopWaitMs = 1;
 
 // What this thread's waits on its stop event owe and have seen. Every wait on the event is a call
-// into the system, which costs about as much as the wake itself under some hosts, so the top of a
-// pass only waits when its last pass has not looked at the event since its start.
+// into the system (under Wine a request to its server) even when it does not sleep, so the top of a
+// pass only waits when its last pass has not looked at the event.
 struct PassLook {
   DWORD owedTopWaitMs = 0;  // the top wait that the pass's first pause has not taken over yet
   bool paused = false;      // the last pass waited on the event
