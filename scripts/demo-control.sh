@@ -12,8 +12,8 @@
 # WINE_SESSION names the demo's Wine session; by default the newest one that `make run` started.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/wine-env.sh"
-if [ -z "${WINE_SESSION:-}" ] || [ "$WINE_SESSION" = default ]; then
+if [ -z "${WINE_SESSION:-}" ]; then
+  source "$here/wine-env.sh"
   newest=$(ls -td "$WINE_DIR"/sessions/run-* 2>/dev/null | head -n 1)
   if [ -z "$newest" ]; then
     echo "demo-control: no demo panel runs (start it with make run)" >&2
@@ -21,12 +21,12 @@ if [ -z "${WINE_SESSION:-}" ] || [ "$WINE_SESSION" = default ]; then
   fi
   export WINE_SESSION=${newest##*/}
 fi
+source "$here/wine-env.sh"
 # Wine started in a session that is still starting would make a prefix of its own in its slot.
 if [ ! -f "$WINE_DIR/sessions/$WINE_SESSION/ready" ]; then
   echo "demo-control: the demo panel's Wine session $WINE_SESSION is still starting or has ended" >&2
   exit 1
 fi
-source "$here/wine-env.sh"
 args=()
 for arg in "$@"; do
   case "$arg" in

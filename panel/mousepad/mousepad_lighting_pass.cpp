@@ -3,7 +3,6 @@
 #include "mousepad_lighting_tables.h"
 #include "stop_protocol.h"
 
-
 void RunMousePadLightingPass(HANDLE stopEvent, MousePadLightingTargets& targets) {
   const MousePadLiveSettings settings = targets.live;
   if (PauseBeforeEffectStep(stopEvent, MousePadEffectDelay(settings.mode, settings.speed))) return;
