@@ -81,7 +81,8 @@ void CMainWnd::SendMouseLedFrame() {
     CDeviceKeyButtonUI* button = m_mouseKeyButtons[led];
     if (!button || !button->IsVisible()) continue;
     button->SetLightState(MousePreviewColour(m_mouseLeds[led]), m_mouseLeds[led].level, on);
-    button->Invalidate();  // no window timer repaints the previews of a lighting thread
   }
+  // No window timer repaints the previews of a lighting thread: its frames do, where they changed.
+  RepaintChangedPreviews(m_hWnd, m_mouseKeyButtons.data(), m_mouseKeyButtons.size());
   SendMouseFrame(m_mouseChannel, m_mouseLeds, m_ledFramesEnabled == 1);
 }

@@ -2,6 +2,9 @@
 // settings and the files but send no settings write; the thread streams frames; pictures.
 #include <gtest/gtest.h>
 
+#include <atomic>
+
+#include "custom_controls.h"
 #include "demo_window.h"
 #include "mouse_light_effects.h"
 #include "mouse_page_test_fixture.h"
@@ -90,6 +93,33 @@ TEST_F(MouseLightingPage, FramesStreamWhileConnectedAndStopWhileSuspended) {
   EXPECT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames.whole > frames; }, 2000));
   const auto requests = SettingsRequests(*mouse);
   for (size_t i = settingsBefore; i < requests.size(); ++i) EXPECT_NE(0x06, requests[i][0]) << "no settings write";
+}
+
+// The thread sends a frame every pass; the previews on the shown page are repainted only when their
+// light changes (a static colour repainted every pass cost the window thread a repaint per frame).
+TEST_F(MouseLightingPage, ItsPreviewsAreRepaintedOnlyWhenTheirLightChanges) {
+  auto mouse = OpenWithMouse();
+  static std::atomic<int> paints{0};
+  static WNDPROC original = nullptr;
+  original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      window->GetHWND(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+        if (message == WM_PAINT) ++paints;
+        return CallWindowProcW(original, hwnd, message, w, l);
+      })));
+  ShowWindow(window->GetHWND(), SW_SHOW);
+  ASSERT_TRUE(Get<COptionUI>(L"ms_deng_Op_tab")->IsSelected());
+  MouseLiveSettings[MOUSE_LIGHT_MODE] = 3;  // static
+  MouseLiveSettings[MOUSE_LIGHT_MULTICOLOUR] = 0;
+  ASSERT_TRUE(PumpUntil([&] { return mouse->Memory().ledFrames.whole > 5; }, 8000)) << "after the 3 s start";
+  PumpFor(200);
+  const unsigned framesBefore = mouse->Memory().ledFrames.whole;
+  paints = 0;
+  PumpFor(600);
+  EXPECT_GE(mouse->Memory().ledFrames.whole - framesBefore, 10u) << "frames go on";
+  EXPECT_LE(paints.load(), 1) << "a static light is not repainted";
+  MouseLiveSettings[MOUSE_LIGHT_RED] = MouseLiveSettings[MOUSE_LIGHT_RED] == 17 ? 18 : 17;
+  EXPECT_TRUE(PumpUntil([] { return paints.load() > 0; }, 2000)) << "a changed light is";
+  SetWindowLongPtrW(window->GetHWND(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
 }
 
 // A stop during the 3 s start ends the thread there, and the thread leaves its event set.
