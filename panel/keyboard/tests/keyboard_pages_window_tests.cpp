@@ -38,7 +38,16 @@ class KeyboardPagesTest : public PanelWindowTest {
     KeyboardMacroPageState().Reset();
     PanelWindowTest::SetUp();
     OpenWindow();
-    ASSERT_TRUE(PumpUntil([this] { return Option(L"kb_tab")->IsSelected() && Find(L"kb_tab")->IsVisible(); }, 10000));
+    // The detection thread selects the tab before it reads the keyboard back and loads its profile,
+    // and the start-up read follows 500 ms after the window's start: an edit made before both
+    // would be read over. Timer 13's first frame comes after the profile load.
+    ASSERT_TRUE(PumpUntil(
+        [this] {
+          return Option(L"kb_tab")->IsSelected() && Find(L"kb_tab")->IsVisible() &&
+                 keyboard->Memory().ledFrames.whole > 0;
+        },
+        10000));
+    PumpFor(600);
     for (const wchar_t* id : {L"message_text_2", L"message_text_3", L"message_text_4", L"message_text_5"})
       idOfText[window->ResolveTextId(id)] = id;
     WatchMessageBoxesWith([this](CMsgWnd& box) {
