@@ -4,7 +4,6 @@
 
 #include <atomic>
 
-#include "custom_controls.h"
 #include "demo_window.h"
 #include "mouse_light_effects.h"
 #include "mouse_page_test_fixture.h"
