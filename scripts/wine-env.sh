@@ -46,6 +46,15 @@ wine_reporting_failure() {
   [ "$status" = 0 ] || echo "${0##*/}: ${1##*/} ended with exit code $status (slot $WINE_SLOT)" >&2
   return "$status"
 }
+# One run in a prefix of its own, in a new folder `work` under $WINE_DIR named after $1 and removed,
+# its wineserver ended, when the calling script exits. The prefix is a copy of the booted one, which
+# nothing runs in: a running slot's prefix may be caught while its wineserver writes the registry.
+use_fresh_prefix() {
+  work=$(mktemp -d "$WINE_DIR/$1.XXXXXX")
+  trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+  cp -a "$WINE_TEMPLATE" "$work/prefix"
+  export WINEPREFIX="$work/prefix"
+}
 # Wine leads the prefix's Documents and other user folders to HOME.
 wine_home() {
   export HOME=$1 XDG_CACHE_HOME=$1/.cache XDG_CONFIG_HOME=$1/.config XDG_DATA_HOME=$1/.local/share

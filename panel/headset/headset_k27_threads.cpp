@@ -16,11 +16,6 @@ constexpr DWORD kPresentPauseMs = 100;
 constexpr DWORD kAbsentPauseMs = 1000;
 constexpr DWORD kFailurePauseMs = 100;
 constexpr DWORD kLightingStartPauseMs = 3000;
-
-void ShowFoundHeadset(CMainWnd& window) {
-  if (CControlUI* tab = window.Find(L"hsK27_tab")) tab->SetVisible(true);
-  SelectDeviceTabFromWorker(window, L"hsK27_tab");
-}
 }  // namespace
 
 unsigned __stdcall HeadsetK27DetectThreadProc(void* parameter) {
@@ -32,7 +27,7 @@ unsigned __stdcall HeadsetK27DetectThreadProc(void* parameter) {
       [&] {
         const HeadsetK27Detection detection = detector.RunPass();
         if (detection.event == HeadsetK27Detection::Event::EnumerationFailed) return WorkerPassResult::EndThread;
-        if (detection.event == HeadsetK27Detection::Event::Found) ShowFoundHeadset(window);
+        if (detection.event == HeadsetK27Detection::Event::Found) ShowDeviceTabFromWorker(window, L"hsK27_tab");
         if (detection.firstFind) PostMessageW(window.GetHWND(), PanelRegisteredMessage, 0, 0);
         PauseUnlessStopped(param.stopEvent,
                            window.m_headsetK27Channel.IsConnected() ? kPresentPauseMs : kAbsentPauseMs);

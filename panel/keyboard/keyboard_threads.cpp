@@ -19,8 +19,7 @@ constexpr UINT kFirstFramePeriodMs = 20;
 constexpr UINT kRepaintPeriodMs = 100;
 
 void ShowFoundKeyboard(CMainWnd& window, const KeyboardDetection& found) {
-  if (CControlUI* tab = window.Find(L"kb_tab")) tab->SetVisible(true);
-  SelectDeviceTabFromWorker(window, L"kb_tab");
+  ShowDeviceTabFromWorker(window, L"kb_tab");
   // The box of a refused read-back is modal: the window thread shows it, so that this thread goes
   // on watching the keyboard.
   if (found.readBack == KeyboardReadResult::TooManySlots)

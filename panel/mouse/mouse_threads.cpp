@@ -37,8 +37,7 @@ void ShowFoundMouse(CMainWnd& window) {
   ApplyMouseDeviceProfileAt(window, selected);
   window.RefreshMousePage();
   window.RelabelMouseKeys(0);
-  if (CControlUI* tab = window.Find(L"ms_tab")) tab->SetVisible(true);
-  SelectDeviceTabFromWorker(window, L"ms_tab");
+  ShowDeviceTabFromWorker(window, L"ms_tab");
   window.OnDeviceTabShown(window.GetHWND());
   SetTimer(window.GetHWND(), TIMER_REPAINT, kRepaintPeriodMs, nullptr);
 }

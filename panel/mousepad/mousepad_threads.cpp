@@ -22,8 +22,7 @@ constexpr UINT kRepaintPeriodMs = 100;
 constexpr DWORD kLightingStartPauseMs = 3000;
 
 void ShowFoundPad(CMainWnd& window) {
-  if (CControlUI* tab = window.Find(L"mp_tab")) tab->SetVisible(true);
-  SelectDeviceTabFromWorker(window, L"mp_tab");
+  ShowDeviceTabFromWorker(window, L"mp_tab");
   window.ReadMousePadMemory();
   CComboUI* combo = window.Find<CComboUI>(L"mp_deng_profile_combo");
   const int selected = SavedProfileIndex(window.GetMousePadProfileFolder() + L"mpProfile.ini", L"PROFILEDENGSELECT",

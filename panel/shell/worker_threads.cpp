@@ -49,6 +49,12 @@ void SelectDeviceTabFromWorker(CMainWnd& window, const wchar_t* tab) {
   if (COptionUI* option = window.Find<COptionUI>(tab)) option->Selected(true, true);
 }
 
+void ShowDeviceTabFromWorker(CMainWnd& window, const wchar_t* tab) {
+  std::lock_guard<std::recursive_mutex> guard(window.m_uiLock);
+  if (CControlUI* option = window.Find(tab)) option->SetVisible(true);
+  SelectDeviceTabFromWorker(window, tab);
+}
+
 unsigned RunUntilStopped(void* parameter, const wchar_t* exitLine) {
   const HANDLE stopEvent = static_cast<WorkerThreadParam*>(parameter)->stopEvent;
   return RunWorkerLoop(

@@ -41,6 +41,8 @@ unsigned __stdcall HeadsetK27LightingThreadProc(void* parameter);
 // route shows happen under the window's tab lock: two detection threads finding their devices at
 // once could otherwise leave one device's tab selected over another device's page.
 void SelectDeviceTabFromWorker(CMainWnd& window, const wchar_t* tab);
+// A found device's tab made visible, then selected as above.
+void ShowDeviceTabFromWorker(CMainWnd& window, const wchar_t* tab);
 
 // The body of a thread whose work is not built yet: the stop protocol around a pass that only
 // waits for the stop.

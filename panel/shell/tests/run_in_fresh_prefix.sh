@@ -5,16 +5,11 @@
 set -u
 source "$1"
 shift
-work=$(mktemp -d "$WINE_DIR/panel-run.XXXXXX")
-trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
-# A copy of the booted prefix, which nothing runs in: a running slot's prefix may be caught while its
-# wineserver writes the registry.
-cp -a "$WINE_TEMPLATE" "$work/prefix"
+use_fresh_prefix panel-run
 # Unmanaged windows, as in the slots: without a window manager Wine waits in DestroyWindow for them.
 printf '\n[Software\\\\Wine\\\\X11 Driver] 0\n"Managed"="N"\n' >>"$work/prefix/user.reg"
 mkdir -p "$work/documents"
 for link in "$work"/prefix/drive_c/users/*/Documents; do
   [ -L "$link" ] && ln -sfn "$work/documents" "$link"
 done
-export WINEPREFIX="$work/prefix"
 wine_reporting_failure "$@" </dev/null
